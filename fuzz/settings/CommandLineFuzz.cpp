@@ -1,0 +1,35 @@
+// The command line comes from whoever starts the module.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "shell/DerariModuleApp.h"
+#include "shell/ModuleStartupParams.h"
+
+namespace {
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    ModuleStartupParams::ResetToDefaults();
+    CDerariModuleApp app;
+    app.ParseStartupParams(std::string(reinterpret_cast<const char*>(data), size));
+    // Every field stays within its capacity and holds neither a blank nor a slash.
+    for (const auto& [field, capacity] : {std::pair{&ModuleStartupParams::DeviceIP, 15u},
+                                          {&ModuleStartupParams::ReadCommunity, 51u},
+                                          {&ModuleStartupParams::WriteCommunity, 51u},
+                                          {&ModuleStartupParams::SnmpVersion, 7u},
+                                          {&ModuleStartupParams::SecurityLevel, 7u},
+                                          {&ModuleStartupParams::UserName, 31u},
+                                          {&ModuleStartupParams::AuthPassword, 31u},
+                                          {&ModuleStartupParams::PrivPassword, 31u},
+                                          {&ModuleStartupParams::AuthProtocol, 7u},
+                                          {&ModuleStartupParams::PrivProtocol, 7u}}) {
+        Check(field->size() <= capacity);
+        Check(field->find_first_of(" /") == std::string::npos);
+    }
+    return 0;
+}

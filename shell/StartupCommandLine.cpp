@@ -1,0 +1,72 @@
+#include "shell/DerariModuleApp.h"
+#include "shell/ModuleStartupParams.h"
+
+namespace {
+
+// How an item's value reaches its field.
+enum class Store { Discard, Always, IfNotEmpty, VlanFlag };
+
+struct Item {
+    std::string* field;    // nullptr for items that are read and not used
+    std::size_t capacity;  // characters
+    Store store;
+};
+
+// Items 1 to 16 in command-line order.
+const Item kItems[] = {
+    {nullptr, 19, Store::Discard},
+    {&ModuleStartupParams::DeviceIP, 15, Store::Always},
+    {&ModuleStartupParams::ReadCommunity, 51, Store::IfNotEmpty},
+    {&ModuleStartupParams::WriteCommunity, 51, Store::IfNotEmpty},
+    {nullptr, 11, Store::VlanFlag},
+    {&ModuleStartupParams::SnmpVersion, 7, Store::IfNotEmpty},
+    {nullptr, 7, Store::Discard},  // UDP port: sessions use the device address alone
+    {nullptr, 7, Store::Discard},
+    {nullptr, 7, Store::Discard},
+    {nullptr, 7, Store::Discard},
+    {&ModuleStartupParams::SecurityLevel, 7, Store::IfNotEmpty},
+    {&ModuleStartupParams::UserName, 31, Store::IfNotEmpty},
+    {&ModuleStartupParams::AuthPassword, 31, Store::IfNotEmpty},
+    {&ModuleStartupParams::PrivPassword, 31, Store::IfNotEmpty},
+    {&ModuleStartupParams::AuthProtocol, 7, Store::IfNotEmpty},
+    {&ModuleStartupParams::PrivProtocol, 7, Store::IfNotEmpty},
+};
+
+constexpr std::size_t kDeviceIPItem = 1;    // index of item 2
+constexpr std::size_t kPortItem = 6;        // index of item 7: version "1" lines end here
+
+}  // namespace
+
+void CDerariModuleApp::ReadToken(std::string& dest, std::size_t& pos, std::size_t capacity) {
+    dest.clear();
+    const std::string& text = m_strParseText;
+    for (; pos < text.size() && text[pos] != '/'; ++pos) {
+        if (text[pos] != ' ' && dest.size() < capacity) dest += text[pos];
+    }
+}
+
+bool CDerariModuleApp::ParseStartupParams(const std::string& commandLine) {
+    m_strParseText = commandLine;
+    std::size_t pos = 2;  // the first item's "/" and letter
+    std::string value;
+    for (std::size_t i = 0; i < std::size(kItems); ++i) {
+        const Item& item = kItems[i];
+        ReadToken(value, pos, item.capacity);
+        switch (item.store) {
+        case Store::Discard: break;
+        case Store::Always: *item.field = value; break;
+        case Store::IfNotEmpty:
+            if (!value.empty()) *item.field = value;
+            break;
+        case Store::VlanFlag:
+            ModuleStartupParams::VlanEditEnabled = value == "TRUE" || value == "true";
+            break;
+        }
+        if (i == kDeviceIPItem && value.empty()) return false;
+        if (pos >= m_strParseText.size()) return i >= kDeviceIPItem;
+        if (i == 0 && m_strParseText.find("/I") == std::string::npos) return false;
+        if (i == kPortItem && ModuleStartupParams::SnmpVersion == "1") return true;
+        pos += 2;  // the "/" and the next item's letter
+    }
+    return true;
+}
