@@ -1,0 +1,3 @@
+#include "tests/platform/services/TestRuntime.h"
+
+static auto* const g_runtime = ::testing::AddGlobalTestEnvironment(new PrivateRuntimeEnvironment);
