@@ -56,7 +56,8 @@ DWORD Event::Wait(DWORD timeoutMs) {
             }
             auto slice = kPumpSlice;
             if (!unlimited) {
-                const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+                // Rounded up, so the wait never ends before its deadline.
+                const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
                 if (left.count() <= 0) return WAIT_TIMEOUT;
                 slice = std::min(slice, left);
             }

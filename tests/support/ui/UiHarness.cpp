@@ -1,0 +1,399 @@
+#include "tests/support/ui/UiHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPixmap>
+#include <QTest>
+#include <QTreeView>
+
+#include "platform/ui/App.h"
+#include "platform/win/DebugOutput.h"
+#include "platform/win/Event.h"
+
+namespace ui::test {
+
+namespace {
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+std::string CaptionOf(const CWnd& w) { return w.GetWindowText(); }
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (pred()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) {
+            ADD_FAILURE() << "condition not met within " << timeout.count() << " ms";
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        // Sleeps until a worker's blocking call arrives, at most 1 ms.
+        if (win::WaitPump* pump = win::GetWaitPump()) pump->Pump(1ms);
+    }
+}
+
+void Pump(std::chrono::milliseconds duration) {
+    const auto until = std::chrono::steady_clock::now() + duration;
+    while (std::chrono::steady_clock::now() < until) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (win::WaitPump* pump = win::GetWaitPump()) pump->Pump(1ms);
+    }
+}
+
+// ---- DialogDriver ----
+bool DialogDriver::IsOpen() const { return IsWindow(Handle()) && IsWindowVisible(Handle()); }
+
+QWidget* DialogDriver::Usable(int id) const {
+    HWND h = ::GetDlgItem(Handle(), id);
+    QWidget* w = WidgetOf(h);
+    if (!w) {
+        ADD_FAILURE() << "no control " << id << " in \"" << CaptionOf(m_window) << "\"";
+        return nullptr;
+    }
+    if (!w->isEnabled()) {
+        ADD_FAILURE() << "control " << id << " is disabled";
+        return nullptr;
+    }
+    if (!w->isVisible()) {
+        ADD_FAILURE() << "control " << id << " is hidden";
+        return nullptr;
+    }
+    w->window()->activateWindow();
+    return w;
+}
+
+CListCtrl* DialogDriver::ListOf(int id) const {
+    auto* list = dynamic_cast<CListCtrl*>(CWnd::FromHandle(::GetDlgItem(Handle(), id)));
+    if (!list) ADD_FAILURE() << "control " << id << " is not a list";
+    return list;
+}
+
+void DialogDriver::TypeText(int id, const std::string& text) {
+    QWidget* w = Usable(id);
+    if (!w) return;
+    if (auto* combo = qobject_cast<QComboBox*>(w)) w = combo->lineEdit();
+    if (!w) {
+        ADD_FAILURE() << "control " << id << " takes no typing";
+        return;
+    }
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        line->selectAll();
+        if (!text.empty()) QTest::keyClicks(line, QString::fromStdString(text));
+        else QTest::keyClick(line, Qt::Key_Delete);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
+        plain->selectAll();
+        QTest::keyClick(plain, Qt::Key_Delete);
+        QTest::keyClicks(plain, QString::fromStdString(text));
+    } else {
+        ADD_FAILURE() << "control " << id << " takes no typing";
+    }
+}
+
+void DialogDriver::ChooseComboItem(int id, const std::string& text) {
+    auto* combo = qobject_cast<QComboBox*>(Usable(id));
+    if (!combo) return;
+    const int index = combo->findText(QString::fromStdString(text), Qt::MatchExactly);
+    if (index < 0) {
+        ADD_FAILURE() << "combo box " << id << " has no item \"" << text << "\"";
+        return;
+    }
+    ChooseComboItem(id, index);
+}
+
+void DialogDriver::ChooseComboItem(int id, int index) {
+    auto* combo = qobject_cast<QComboBox*>(Usable(id));
+    if (!combo) {
+        ADD_FAILURE() << "control " << id << " is not a combo box";
+        return;
+    }
+    if (index < 0 || index >= combo->count()) {
+        ADD_FAILURE() << "combo box " << id << " has no item " << index;
+        return;
+    }
+    combo->setFocus(Qt::OtherFocusReason);
+    // What choosing from the drop-down does: the selection changes, then the notification.
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void DialogDriver::Check(int id, bool checked) {
+    auto* button = qobject_cast<QAbstractButton*>(Usable(id));
+    if (!button) return;
+    if (button->isChecked() != checked) Click(id);
+}
+
+void DialogDriver::Click(int id) {
+    auto* button = qobject_cast<QAbstractButton*>(Usable(id));
+    if (!button) {
+        ADD_FAILURE() << "control " << id << " is not a button";
+        return;
+    }
+    button->setFocus(Qt::MouseFocusReason);
+    // Check and radio boxes take clicks on their box and caption only: click the box.
+    const bool box = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, box ? QPoint(6, button->height() / 2) : QPoint());
+}
+
+QTreeView* DialogDriver::ListCell(int id, int row, int column, QPoint& center) const {
+    auto* view = qobject_cast<QTreeView*>(Usable(id));
+    CListCtrl* list = ListOf(id);
+    if (!view || !list) return nullptr;
+    if (!list->EnsureVisible(row, FALSE)) {
+        ADD_FAILURE() << "list " << id << " has no row " << row;
+        return nullptr;
+    }
+    view->setFocus(Qt::MouseFocusReason);
+    center = view->visualRect(view->model()->index(row, column)).center();
+    return view;
+}
+
+void DialogDriver::ClickListRow(int id, int row, int column) {
+    QPoint at;
+    if (QTreeView* view = ListCell(id, row, column, at)) QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void DialogDriver::DoubleClickListRow(int id, int row, int column) {
+    QPoint at;
+    if (QTreeView* view = ListCell(id, row, column, at)) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+}
+
+void DialogDriver::ClickListHeader(int id, int column) {
+    auto* view = qobject_cast<QTreeView*>(Usable(id));
+    if (!view) return;
+    if (CListCtrl* list = ListOf(id)) list->FlushView();
+    QHeaderView* header = view->header();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void DialogDriver::ClickAt(int x, int y) {
+    if (QWidget* client = WidgetOf(Handle())) QTest::mouseClick(client, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+}
+
+void DialogDriver::MoveMouseTo(int x, int y) {
+    if (QWidget* client = WidgetOf(Handle())) {
+        // A move with no button down, as the pointer passing over the window.
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), client->mapToGlobal(QPointF(x, y)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(client, &move);
+    }
+}
+
+void DialogDriver::DragListDivider(int id, int column, int dx) {
+    auto* view = qobject_cast<QTreeView*>(Usable(id));
+    if (!view) return;
+    if (CListCtrl* list = ListOf(id)) list->FlushView();
+    QHeaderView* header = view->header();
+    const int edge = header->sectionViewportPosition(column) + header->sectionSize(column) - 1;
+    const QPoint from(edge, header->height() / 2), to(edge + dx, header->height() / 2);
+    QWidget* target = header->viewport();
+    QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), target->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+void DialogDriver::CheckListRow(int id, int row, bool checked) {
+    auto* view = qobject_cast<QTreeView*>(Usable(id));
+    CListCtrl* list = ListOf(id);
+    if (!view || !list) return;
+    if (!(list->GetExtendedStyle() & LVS_EX_CHECKBOXES) || !list->EnsureVisible(row, FALSE)) {
+        ADD_FAILURE() << "list " << id << " has no check box in row " << row;
+        return;
+    }
+    if ((list->GetCheck(row) != FALSE) == checked) return;
+    // The user clicks the box: the view changes the check state through the model.
+    view->model()->setData(view->model()->index(row, 0), checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+}
+
+void DialogDriver::PressEnter() {
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != WidgetOf(Handle())->window()) target = WidgetOf(Handle());
+    QTest::keyClick(target, Qt::Key_Return);
+}
+
+void DialogDriver::PressEsc() {
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != WidgetOf(Handle())->window()) target = WidgetOf(Handle());
+    QTest::keyClick(target, Qt::Key_Escape);
+}
+
+void DialogDriver::PressKey(int id, int qtKey) {
+    if (QWidget* w = Usable(id)) {
+        w->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(w, static_cast<Qt::Key>(qtKey));
+    }
+}
+
+void DialogDriver::Close() {
+    if (QWidget* w = WidgetOf(Handle())) w->window()->close();
+}
+
+bool DialogDriver::Exists(int id) const { return ::GetDlgItem(Handle(), id) != nullptr; }
+
+std::string DialogDriver::GetText(int id) const { return ::GetWindowText(::GetDlgItem(Handle(), id)); }
+
+std::vector<std::string> DialogDriver::GetItems(int id) const {
+    std::vector<std::string> items;
+    if (auto* combo = qobject_cast<QComboBox*>(WidgetOf(::GetDlgItem(Handle(), id)))) {
+        for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
+    } else {
+        ADD_FAILURE() << "control " << id << " is not a combo box";
+    }
+    return items;
+}
+
+int DialogDriver::GetSelection(int id) const {
+    auto* combo = qobject_cast<QComboBox*>(WidgetOf(::GetDlgItem(Handle(), id)));
+    if (!combo) ADD_FAILURE() << "control " << id << " is not a combo box";
+    return combo ? combo->currentIndex() : -1;
+}
+
+std::vector<std::string> DialogDriver::GetColumns(int id) const {
+    std::vector<std::string> columns;
+    if (CListCtrl* list = ListOf(id)) {
+        for (int c = 0; c < list->GetColumnCount(); ++c) columns.push_back(list->GetColumnText(c));
+    }
+    return columns;
+}
+
+std::vector<std::vector<std::string>> DialogDriver::GetRows(int id) const {
+    std::vector<std::vector<std::string>> rows;
+    if (CListCtrl* list = ListOf(id)) {
+        const int columns = std::max(1, list->GetColumnCount());
+        for (int r = 0; r < list->GetItemCount(); ++r) {
+            std::vector<std::string> row;
+            for (int c = 0; c < columns; ++c) row.push_back(list->GetItemText(r, c));
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+std::vector<int> DialogDriver::GetSelectedRows(int id) const {
+    std::vector<int> rows;
+    if (CListCtrl* list = ListOf(id)) {
+        for (int r = list->GetNextItem(-1, LVNI_SELECTED); r >= 0; r = list->GetNextItem(r, LVNI_SELECTED)) rows.push_back(r);
+    }
+    return rows;
+}
+
+bool DialogDriver::IsEnabled(int id) const { return ::IsWindowEnabled(::GetDlgItem(Handle(), id)) != FALSE; }
+
+bool DialogDriver::IsVisible(int id) const {
+    QWidget* w = WidgetOf(::GetDlgItem(Handle(), id));
+    return w && !w->isHidden();
+}
+
+bool DialogDriver::IsChecked(int id) const {
+    auto* button = qobject_cast<QAbstractButton*>(WidgetOf(::GetDlgItem(Handle(), id)));
+    return button && button->isChecked();
+}
+
+CRect DialogDriver::GetRect(int id) const {
+    CWnd* control = m_window.GetDlgItem(id);
+    if (!control) return {};
+    CRect r;
+    control->GetWindowRect(&r);
+    m_window.ScreenToClient(&r);
+    return r;
+}
+
+bool DialogDriver::GrabPng(const std::string& path) const {
+    QWidget* w = WidgetOf(Handle());
+    if (!w) return false;
+    for (QTreeView* view : w->window()->findChildren<QTreeView*>()) {
+        if (auto* list = dynamic_cast<CListCtrl*>(CWnd::FromHandle(HandleOf(view)))) list->FlushView();
+    }
+    return w->window()->grab().save(QString::fromStdString(path), "PNG");
+}
+
+// ---- Harness ----
+Harness::Harness() {
+    EnsureApplication();
+    win::StartDebugCapture();
+    m_previousPrompt = SetPromptHandler([this](const PromptRequest& r) { return OnPrompt(r); });
+    m_previousHook = SetModalHook([this](CDialog& d) { OnDialog(d); });
+}
+
+Harness::~Harness() {
+    SetModalHook(std::move(m_previousHook));
+    SetPromptHandler(std::move(m_previousPrompt));
+    win::StopDebugCapture();
+    FlushDeletes();
+    std::lock_guard lock(m_mutex);
+    if (!m_answers.empty()) ADD_FAILURE() << m_answers.size() << " scripted message box answer(s) not used";
+}
+
+INT_PTR Harness::RunModal(CDialog& dialog, std::function<void(DialogDriver&)> script) {
+    m_target = &dialog;
+    m_targetScript = std::move(script);
+    const INT_PTR result = dialog.DoModal();
+    m_target = nullptr;
+    m_targetScript = nullptr;
+    FlushDeletes();
+    return result;
+}
+
+void Harness::OnDialog(CDialog& dialog) {
+    DialogDriver driver(dialog);
+    if (&dialog == m_target && m_targetScript) {
+        auto script = std::move(m_targetScript);
+        m_targetScript = nullptr;
+        script(driver);
+    } else if (auto it = m_scripts.find(std::type_index(typeid(dialog))); it != m_scripts.end()) {
+        ++m_runs[it->first];
+        auto script = it->second;  // a copy: the script may replace itself
+        script(driver, dialog);
+    } else {
+        ADD_FAILURE() << "unexpected modal dialog \"" << CaptionOf(dialog) << "\" (" << typeid(dialog).name() << ")";
+        dialog.EndDialog(IDCANCEL);
+        return;
+    }
+    if (IsWindow(dialog.GetSafeHwnd()) && IsWindowVisible(dialog.GetSafeHwnd())) {
+        ADD_FAILURE() << "the script left dialog \"" << CaptionOf(dialog) << "\" open";
+        dialog.EndDialog(IDCANCEL);
+    }
+}
+
+int Harness::OnPrompt(const PromptRequest& request) {
+    std::lock_guard lock(m_mutex);
+    ShownBox box{request.text, request.caption, request.type, 0};
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unexpected message box: \"" << request.text << "\"";
+        box.answer = DefaultAnswer(request.type);
+    } else {
+        box.answer = m_answers.front();
+        m_answers.erase(m_answers.begin());
+    }
+    m_shown.push_back(box);
+    return box.answer;
+}
+
+void Harness::ScriptMessageBoxes(std::vector<int> answers) {
+    std::lock_guard lock(m_mutex);
+    m_answers.insert(m_answers.end(), answers.begin(), answers.end());
+}
+
+std::vector<ShownBox> Harness::ShownMessageBoxes() const {
+    std::lock_guard lock(m_mutex);
+    return m_shown;
+}
+
+std::vector<std::string> Harness::CapturedDebugLines() const { return win::CapturedDebugLines(); }
+
+}  // namespace ui::test
