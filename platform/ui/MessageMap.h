@@ -240,7 +240,7 @@ protected:
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                  \
     const ::ui::MessageMap* theClass::GetThisMessageMap() {                     \
-        using ThisClass = theClass;                                             \
+        using ThisClass [[maybe_unused]] = theClass;                             \
         static const ::ui::MessageMap map{baseClass::GetThisMessageMap(), {
 
 #define END_MESSAGE_MAP() }}; return &map; }

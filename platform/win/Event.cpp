@@ -19,10 +19,11 @@ Event::Event(bool manualReset, bool initiallySet) : m_set(initiallySet), m_manua
 
 void Event::Set() {
     {
+        // Notify under the lock: a waiter that returns may destroy the event at once.
         std::lock_guard lock(m_mutex);
         m_set = true;
+        m_cv.notify_all();
     }
-    m_cv.notify_all();
     if (WaitPump* pump = g_waitPump.load()) pump->Wake();
 }
 

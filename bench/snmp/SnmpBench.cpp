@@ -1,0 +1,170 @@
+// Walk speed of CCommonSNMP against snmpwalk on the same snmpd, and the effect of a
+// session waiting on a silent agent on another session's requests.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "core/CommonSNMP.h"
+#include "shell/ModuleStartupParams.h"
+#include "tests/support/snmp/SnmpAgents.h"
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr const char* kSubtree = "1.3.6.1.2.1";  // all of MIB-II that snmpd serves
+constexpr int kRounds = 7;  // alternating; medians, against the noise of a shared machine
+
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+struct WalkState {
+    CCommonSNMP* session = nullptr;
+    int rows = 0;
+    win::Event done{true, false};
+};
+
+int OnRow(CSnmp* response, int requestId, void* userData, int status) {
+    auto* walk = static_cast<WalkState*>(userData);
+    if (!walk->session->FindRequestID(requestId) || status != 0) {
+        delete response;
+        walk->session->SetDone();
+        walk->done.Set();
+        return 0;
+    }
+    ++walk->rows;
+    delete response;
+    walk->session->StartAsync(OnRow, walk, 0);
+    return 0;
+}
+
+// One asynchronous walk of the subtree, one row per request; rows and seconds.
+std::pair<int, double> WalkWithSession() {
+    CCommonSNMP session;
+    WalkState walk;
+    walk.session = &session;
+    session.Open(1);
+    session.AddVarBind(kSubtree, SNMP_TYPE_NULL, nullptr);
+    const auto start = Clock::now();
+    session.StartAsync(OnRow, &walk, 0);
+    walk.done.Wait(INFINITE);
+    const double seconds = Seconds(Clock::now() - start);
+    session.Close();
+    return {walk.rows, seconds};
+}
+
+double RunSnmpwalk(std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto start = Clock::now();
+    pid_t pid = -1;
+    if (posix_spawn(&pid, "/usr/bin/snmpwalk", &actions, nullptr, argv.data(), environ) != 0) return -1;
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return Seconds(Clock::now() - start);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void CompareWalks(const char* label, const std::vector<std::string>& snmpwalkArgs) {
+    int rows = 0;
+    std::vector<double> ours, tool;
+    for (int i = 0; i < kRounds; ++i) {
+        auto [n, seconds] = WalkWithSession();
+        rows = n;
+        ours.push_back(seconds);
+        tool.push_back(RunSnmpwalk(snmpwalkArgs));
+    }
+    const double oursRate = rows / Median(ours), toolRate = rows / Median(tool);
+    std::printf("%-12s %6d rows  CCommonSNMP %7.0f rows/s  snmpwalk %7.0f rows/s  ratio %.2f (median of %d)\n",
+                label, rows, oursRate, toolRate, oursRate / toolRate, kRounds);
+}
+
+// Synchronous GETs per second on one session, with or without another session waiting
+// on a silent agent meanwhile.
+double GetsPerSecond(const std::string& agent, const std::string* silentAgent) {
+    std::unique_ptr<CCommonSNMP> stuck;
+    WalkState stuckWalk;
+    if (silentAgent != nullptr) {
+        ModuleStartupParams::DeviceIP = *silentAgent;
+        stuck = std::make_unique<CCommonSNMP>();
+        stuckWalk.session = stuck.get();
+        stuck->Open(0);
+        stuck->AddVarBind("1.3.6.1.2.1.1.1.0", SNMP_TYPE_NULL, nullptr);
+        stuck->StartAsync(OnRow, &stuckWalk, 10000);
+    }
+    ModuleStartupParams::DeviceIP = agent;
+    CCommonSNMP session;
+    session.Open(0);
+    session.AddVarBind("1.3.6.1.2.1.1.1.0", SNMP_TYPE_NULL, nullptr);
+    constexpr int kGets = 2000;
+    const auto start = Clock::now();
+    for (int i = 0; i < kGets; ++i) {
+        CSnmp* response = nullptr;
+        if (session.Send(response, 0) != 0) std::printf("GET failed\n");
+        delete response;
+    }
+    const double rate = kGets / Seconds(Clock::now() - start);
+    if (stuck) {
+        std::printf("  (the silent session's request was %s when the GETs ended)\n",
+                    stuckWalk.done.IsSet() ? "over" : "still out");
+        stuck->Close();
+    }
+    return rate;
+}
+
+}  // namespace
+
+int main() {
+    testsupport::Snmpd agent;
+    if (!agent.Started()) {
+        std::fprintf(stderr, "snmpd: %s\n", agent.Error().c_str());
+        return 1;
+    }
+    ModuleStartupParams::DeviceIP = agent.Address();
+    ModuleStartupParams::TimeoutMs = "3000";
+    const std::string target = "udp:" + agent.Address();
+    const std::vector<std::string> common = {"snmpwalk", "-m", "", "-On", "-Cc"};
+
+    ModuleStartupParams::SnmpVersion = "1";
+    auto v1 = common;
+    v1.insert(v1.end(), {"-v1", "-c", testsupport::kReadCommunity, target, kSubtree});
+    CompareWalks("v1", v1);
+
+    const testsupport::SnmpdUser& user = testsupport::kShaDesUser;
+    ModuleStartupParams::SnmpVersion = "3";
+    ModuleStartupParams::SecurityLevel = "3";
+    ModuleStartupParams::AuthProtocol = "3";
+    ModuleStartupParams::PrivProtocol = "2";
+    ModuleStartupParams::UserName = user.name;
+    ModuleStartupParams::AuthPassword = user.authPassPhrase;
+    ModuleStartupParams::PrivPassword = user.privPassPhrase;
+    auto v3 = common;
+    v3.insert(v3.end(), {"-v3", "-l", "authPriv", "-u", user.name, "-a", "SHA", "-A", user.authPassPhrase, "-x",
+                         "DES", "-X", user.privPassPhrase, target, kSubtree});
+    CompareWalks("v3 authPriv", v3);
+
+    ModuleStartupParams::SnmpVersion = "1";
+    testsupport::SilentAgent silent;
+    const std::string silentAddress = silent.Address();
+    const double alone = GetsPerSecond(agent.Address(), nullptr);
+    const double beside = GetsPerSecond(agent.Address(), &silentAddress);
+    std::printf("GETs alone %9.0f/s   beside a session waiting on a silent agent %9.0f/s   ratio %.2f\n", alone,
+                beside, beside / alone);
+    return 0;
+}

@@ -1,0 +1,91 @@
+#pragma once
+// One SNMP session to the device named by the start-up settings: it prepares one request
+// at a time and sends it synchronously, or asynchronously on a worker thread of its own,
+// one request per arming, reporting each result to a callback that may re-arm it.
+//
+// No thread is ever killed: where a worker does not end in time it is detached, its result
+// is dropped, and the state it can touch (shared below) stays alive until it ends.
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/snmp/Snmp.h"
+#include "platform/win/Event.h"
+#include "platform/win/WinTypes.h"
+
+// The id of the latest arming of any session; ids are 1, 2, 3, ... in arming order.
+extern std::atomic<int> g_nRequestCounter;
+
+class CCommonSNMP {
+public:
+    // Status 0: the response is present and the callback deletes it; -1 time-out or
+    // failure; -2 end of the table. Runs on the session's worker thread without its lock.
+    using AsyncCallback = int (*)(CSnmp* response, int requestId, void* userData, int status);
+
+    CCommonSNMP();
+    CCommonSNMP(const CCommonSNMP&) = delete;
+    CCommonSNMP& operator=(const CCommonSNMP&) = delete;
+    virtual ~CCommonSNMP();
+
+    // PDU type 0 GET, 1 GETNEXT, 3 SET. Stops an earlier asynchronous request, empties the
+    // variables and applies the security of the start-up settings.
+    bool Open(int pduType);
+    int AddVarBind(const std::string& oid, int valueType, const char* value);
+    int AddVarBind(const std::string& oid, int valueType, const void* data, int length);
+    // 0 with the response (the caller deletes it), -1 when not ready, else the library's
+    // status. A time-out of 0 is the session's.
+    int Send(CSnmp*& response, int timeoutMs);
+    // As Send, through the table object: a GETNEXT continues the walk.
+    int GetNext(CSnmp*& response, int timeoutMs);
+    // The instance suffix of a response variable below its requested column (".3").
+    int GetIndex(int index, CSnmp* response, std::string& suffix);
+    int StartAsync(AsyncCallback callback, void* userData, int timeoutMs);
+    int StartAsync(AsyncCallback callback, void* userData, HWND window, int timeoutMs);
+    int FindRequestID(int requestId);
+    void SetDone();
+    void Close();
+
+private:
+    struct Worker;
+    // What the worker thread shares with its session.
+    struct Shared {
+        std::mutex m_mutex;  // guards the armed request and the worker handle
+        std::shared_ptr<CSnmpV1> m_pSnmp;
+        std::shared_ptr<CSnmpTable> m_pTable;
+        std::string m_szAgent;
+        win::Event m_hDoneEvent{true, true};
+        // The session lock. Auto-reset, so taking it is one atomic step.
+        win::Event m_hLockEvent{false, true};
+        std::shared_ptr<Worker> m_hWorker;
+        std::atomic<bool> m_bRunning{false};
+        AsyncCallback m_pfnCallback = nullptr;
+        void* m_pUserData = nullptr;
+        int m_nAsyncTimeout = 0;
+        int m_nRequestId = 0;
+    };
+
+    static void WorkerLoop(std::shared_ptr<Shared> shared, std::shared_ptr<Worker> worker);
+    bool Ready() const;  // under the lock: library objects and at least one variable
+    void Lock();
+    void Unlock();
+    void SetV3Security();
+    int Transact(CSnmp*& response, int timeoutMs, bool throughTable);
+    void StopWorker();  // waits for the worker, detaching it after 3000 ms
+
+    int m_nVersion;
+    std::shared_ptr<Shared> m_shared;
+    int m_nTimeout;
+    std::mutex m_idsMutex;
+    std::vector<int> m_arrRequestIds;
+    std::atomic<bool> m_bClosed{false};
+    std::string m_szReadCommunity;
+    std::string m_szWriteCommunity;
+    std::string m_strSecurityLevel;
+    std::string m_strAuthProtocol;
+    std::string m_strPrivProtocol;
+    std::string m_szUserName;
+    std::string m_szAuthPassword;
+    std::string m_szPrivPassword;
+};
