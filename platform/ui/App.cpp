@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <vector>
 
+#include "platform/ui/Gdi.h"
 #include "platform/ui/Internal.h"
+#include "platform/win/RegisteredMessage.h"
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -23,7 +25,21 @@ void EnsureApplication() {
     }
     QApplication::setQuitOnLastWindowClosed(false);
     detail::StartDispatcher();
+    detail::InstallDrawing();
 }
+
+namespace detail {
+BOOL Broadcast(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Registered messages reach every module process of the user (this one through its
+    // receiver); others only this process's windows.
+    if (message >= kFirstRegisteredMessage && message <= kLastRegisteredMessage) {
+        win::BroadcastMessage(message, wParam, lParam);
+        return TRUE;
+    }
+    PostToTopLevelWindows(message, wParam, lParam);
+    return TRUE;
+}
+}  // namespace detail
 
 int ShowQtMessageBox(const PromptRequest& request) {
     int answer = DefaultAnswer(request.type);
@@ -99,7 +115,12 @@ int CWinApp::Run(int argc, char** argv) {
         ui::SetPromptHandler(ui::ShowQtMessageBox);
     }
     ui::EnsureApplication();
+    // Broadcasts of other module processes arrive as posted messages to the top-level windows.
+    win::SetBroadcastReceiver([](UINT message, WPARAM wParam, LPARAM lParam) {
+        ui::PostToTopLevelWindows(message, wParam, lParam);
+    });
     InitInstance();
+    win::SetBroadcastReceiver(nullptr);
     return ExitInstance();
 }
 
@@ -110,6 +131,11 @@ HICON CWinApp::LoadIcon(UINT resourceId) const {
     // An icon is named by its resource id; the drawing layer turns it into a picture.
     return reinterpret_cast<HICON>(static_cast<std::uintptr_t>(resourceId));
 }
+
+HCURSOR CWinApp::LoadCursor(UINT resourceId) const {
+    return ::LoadCursor(reinterpret_cast<HINSTANCE>(const_cast<CWinApp*>(this)), resourceId);
+}
+HCURSOR CWinApp::LoadStandardCursor(UINT id) const { return ::LoadCursor(nullptr, id); }
 
 CWinApp* AfxGetApp() { return g_app; }
 CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }

@@ -20,6 +20,9 @@ public:
     virtual int ExitInstance();
 
     HICON LoadIcon(UINT resourceId) const;
+    // The program's cursor resource (Gdi.h, UI_CURSOR_RESOURCE); a standard cursor (IDC_HAND).
+    HCURSOR LoadCursor(UINT resourceId) const;
+    HCURSOR LoadStandardCursor(UINT id) const;
 
     CWnd* m_pMainWnd = nullptr;
     std::string m_pszAppName;

@@ -92,6 +92,16 @@ void Bridge(QWidget* widget);
 using PaintHook = bool (*)(HWND hwnd, QWidget* widget);
 void SetPaintHook(PaintHook hook);
 
+// The drawing layer (Gdi.cpp): installs the paint hook; a window's area to erase and paint
+// next; the widget the pointer last moved in (where SetCursor applies).
+void InstallDrawing();
+void MarkInvalid(HWND hwnd, const RECT* rect, bool erase);
+void NoteMouseWidget(QWidget* widget);
+// The menu layer (Menu.cpp): a top-level window was registered (its template's menu attaches);
+// a registered-message broadcast (HWND_BROADCAST) goes out.
+void TopLevelRegistered(HWND hwnd);
+BOOL Broadcast(UINT message, WPARAM wParam, LPARAM lParam);
+
 // The modal dialogs in their loops, innermost last (user-interface thread).
 std::vector<HWND>& ModalStack();
 

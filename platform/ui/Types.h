@@ -131,6 +131,7 @@ constexpr UINT WMSZ_LEFT = 1, WMSZ_RIGHT = 2, WMSZ_TOP = 3, WMSZ_BOTTOM = 6, WMS
 constexpr UINT MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002, MK_SHIFT = 0x0004, MK_CONTROL = 0x0008;
 // WM_SYSCOMMAND
 constexpr UINT SC_CLOSE = 0xF060, SC_MINIMIZE = 0xF020, SC_RESTORE = 0xF120;
+constexpr UINT SC_SIZE = 0xF000, SC_MOVE = 0xF010, SC_MAXIMIZE = 0xF030;
 
 // Virtual keys
 constexpr UINT VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_ESCAPE = 0x1B, VK_SPACE = 0x20;
@@ -161,6 +162,9 @@ extern const CWnd wndNoTopMost;
 extern const HWND HWND_TOP;
 extern const HWND HWND_TOPMOST;
 extern const HWND HWND_NOTOPMOST;
+// PostMessage / SendNotifyMessage to every top-level window (registered messages: of every
+// module process of the user).
+extern const HWND HWND_BROADCAST;
 
 // RedrawWindow flags
 constexpr UINT RDW_INVALIDATE = 0x0001, RDW_ERASE = 0x0004, RDW_ALLCHILDREN = 0x0080, RDW_UPDATENOW = 0x0100;

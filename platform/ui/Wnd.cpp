@@ -32,6 +32,7 @@ const CWnd wndNoTopMost;
 const HWND HWND_TOP = nullptr;
 const HWND HWND_TOPMOST = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
 const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-2));
+const HWND HWND_BROADCAST = reinterpret_cast<HWND>(static_cast<std::intptr_t>(0xFFFF));
 
 namespace ui::detail {
 namespace {
@@ -266,8 +267,12 @@ HWND Register(QWidget* widget, QWidget* client, CWnd* wnd, HWND parent, int id, 
     const QVariant handle = QVariant::fromValue<qulonglong>(reinterpret_cast<std::uintptr_t>(hwnd));
     widget->setProperty(kHandleProperty, handle);
     if (rec->client != widget) rec->client->setProperty(kHandleProperty, handle);
-    std::lock_guard lock(g_registryMutex);
-    g_windows.emplace(hwnd, std::move(rec));
+    const bool topLevel = rec->topLevel;
+    {
+        std::lock_guard lock(g_registryMutex);
+        g_windows.emplace(hwnd, std::move(rec));
+    }
+    if (topLevel) TopLevelRegistered(hwnd);
     return hwnd;
 }
 
@@ -510,6 +515,7 @@ bool EventBridge::eventFilter(QObject* obj, QEvent* e) {
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
         if (!isClient || rec->kind == Kind::List) return false;
+        if (e->type() == QEvent::MouseMove) NoteMouseWidget(widget);
         auto* m = static_cast<QMouseEvent*>(e);
         UINT msg = WM_MOUSEMOVE;
         const bool right = m->button() == Qt::RightButton;
@@ -537,10 +543,9 @@ bool EventBridge::eventFilter(QObject* obj, QEvent* e) {
         return false;
     }
     case QEvent::Paint:
-        if (isClient && rec->wnd->HandlesMessage(WM_PAINT)) {
-            if (g_paintHook) return g_paintHook(hwnd, widget);
-            Dispatch(hwnd, WM_PAINT, 0, 0);
-        }
+        // The drawing layer decides which windows it paints (WM_PAINT, WM_ERASEBKGND or drawn on).
+        if (isClient && g_paintHook) return g_paintHook(hwnd, widget);
+        if (isClient && rec->wnd->HandlesMessage(WM_PAINT)) Dispatch(hwnd, WM_PAINT, 0, 0);
         return false;
     case QEvent::Show:
     case QEvent::Hide:
@@ -684,6 +689,15 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETREDRAW:
         OnUi([&](QWidget* w) { w->setUpdatesEnabled(wParam != 0); });
         return 0;
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case SC_CLOSE: SendMessage(WM_CLOSE); break;
+        case SC_MINIMIZE: ShowWindow(SW_MINIMIZE); break;
+        case SC_MAXIMIZE: ShowWindow(SW_MAXIMIZE); break;
+        case SC_RESTORE: ShowWindow(SW_RESTORE); break;
+        default: break;
+        }
+        return 0;
     default:
         return 0;
     }
@@ -763,6 +777,7 @@ void CWnd::PostNcDestroy() {}
 void CWnd::DoDataExchange(CDataExchange*) {}
 
 void CWnd::OnClose() { DefWindowProc(WM_CLOSE, 0, 0); }
+void CWnd::OnSysCommand(UINT id, LPARAM lParam) { DefWindowProc(WM_SYSCOMMAND, id, lParam); }
 
 BOOL CWnd::Create(const char* className, const std::string& text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return ui::detail::CreateChild(this, ui::detail::KindOfClass(className, style), text, style, rect, parent, id) != nullptr;
@@ -1103,16 +1118,20 @@ void CWnd::CenterWindow(CWnd*) {
     });
 }
 
-void CWnd::Invalidate(BOOL) {
-    OnUi([](QWidget* w) { w->update(); });
+void CWnd::Invalidate(BOOL erase) {
+    OnUi([&](QWidget* w) {
+        ui::detail::MarkInvalid(m_hWnd.load(), nullptr, erase != FALSE);
+        w->update();
+    });
 }
-void CWnd::InvalidateRect(const RECT* rect, BOOL) { ::InvalidateRect(m_hWnd.load(), rect, TRUE); }
+void CWnd::InvalidateRect(const RECT* rect, BOOL erase) { ::InvalidateRect(m_hWnd.load(), rect, erase); }
 void CWnd::UpdateWindow() {
     OnUi([](QWidget* w) { w->repaint(); });
 }
 BOOL CWnd::RedrawWindow(const RECT* rect, void*, UINT flags) {
     return OnUi(FALSE, [&](QWidget* w) {
         if (flags & RDW_INVALIDATE) {
+            ui::detail::MarkInvalid(m_hWnd.load(), rect, (flags & RDW_ERASE) != 0);
             if (rect) w->update(QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top));
             else w->update();
         }
@@ -1170,12 +1189,14 @@ LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (hwnd == HWND_BROADCAST) return ui::detail::Broadcast(message, wParam, lParam);
     if (!ui::detail::IsLive(hwnd)) return FALSE;
     ui::PostToUiThread([=] { ui::detail::Dispatch(hwnd, message, wParam, lParam); });
     return TRUE;
 }
 
 BOOL SendNotifyMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (hwnd == HWND_BROADCAST) return ui::detail::Broadcast(message, wParam, lParam);
     if (!ui::detail::IsLive(hwnd)) return FALSE;
     if (ui::IsUiThread()) {
         ui::detail::Dispatch(hwnd, message, wParam, lParam);
@@ -1270,11 +1291,12 @@ std::string GetWindowText(HWND hwnd) {
     return WithRecord(hwnd, std::string(), [](WindowRecord& rec) { return ui::detail::GetText(rec); });
 }
 
-BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL) {
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     BOOL ok = FALSE;
     ui::RunOnUiThread([&] {
         QWidget* w = ui::WidgetOf(hwnd);
         if (!w) return;
+        ui::detail::MarkInvalid(hwnd, rect, erase != FALSE);
         if (rect) w->update(QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top));
         else w->update();
         ok = TRUE;

@@ -20,6 +20,7 @@
 #include "platform/ui/Types.h"
 
 class QWidget;
+class CMenu;
 
 namespace ui::detail {
 void DestroyTree(HWND hwnd);
@@ -149,6 +150,18 @@ public:
     UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs, void* unused = nullptr);
     BOOL KillTimer(UINT_PTR id);
 
+    // ---- drawing and menus (Gdi.h, Menu.h) ----
+    // The window's own context, kept for the window's life (any thread; ReleaseDC keeps it).
+    CDC* GetDC();
+    int ReleaseDC(CDC* dc);
+    // The window's menu bar, null when it has none; the object belongs to the menu.
+    CMenu* GetMenu() const;
+    // Gives the window the menu (the window owns it from now on; null removes it).
+    BOOL SetMenu(CMenu* menu);
+    // The window menu (a context menu here), null for a window without WS_SYSMENU.
+    CMenu* GetSystemMenu(BOOL revert) const;
+    void DrawMenuBar();
+
     // ---- icon and wait cursor ----
     HICON SetIcon(HICON icon, BOOL big);
     HICON GetIcon(BOOL big) const;
@@ -188,7 +201,7 @@ protected:
     virtual BOOL OnSetCursor(CWnd*, UINT, UINT) { return FALSE; }
     virtual HBRUSH OnCtlColor(CDC*, CWnd*, UINT) { return nullptr; }
     virtual BOOL OnCopyData(CWnd*, COPYDATASTRUCT*) { return FALSE; }
-    virtual void OnSysCommand(UINT, LPARAM) {}
+    virtual void OnSysCommand(UINT id, LPARAM lParam);  // the default: close, minimise, restore
     virtual HCURSOR OnQueryDragIcon() { return nullptr; }
     virtual void OnKeyDown(UINT, UINT, UINT) {}
     virtual BOOL OnQueryNewPalette() { return FALSE; }

@@ -16,6 +16,7 @@
 #include <QTreeView>
 
 #include "platform/ui/App.h"
+#include "platform/ui/Gdi.h"
 #include "platform/win/DebugOutput.h"
 #include "platform/win/Event.h"
 
@@ -328,15 +329,68 @@ Harness::Harness() {
     win::StartDebugCapture();
     m_previousPrompt = SetPromptHandler([this](const PromptRequest& r) { return OnPrompt(r); });
     m_previousHook = SetModalHook([this](CDialog& d) { OnDialog(d); });
+    m_previousPrint = SetPrintDialogHandler([this] {
+        std::lock_guard lock(m_mutex);
+        ++m_printDialogs;
+        if (m_printAnswers.empty()) {
+            ADD_FAILURE() << "unexpected print dialog";
+            return PrintChoice{};
+        }
+        PrintChoice answer = m_printAnswers.front();
+        m_printAnswers.erase(m_printAnswers.begin());
+        return answer;
+    });
 }
 
 Harness::~Harness() {
+    SetPrintDialogHandler(std::move(m_previousPrint));
     SetModalHook(std::move(m_previousHook));
     SetPromptHandler(std::move(m_previousPrompt));
     win::StopDebugCapture();
     FlushDeletes();
     std::lock_guard lock(m_mutex);
     if (!m_answers.empty()) ADD_FAILURE() << m_answers.size() << " scripted message box answer(s) not used";
+    if (!m_printAnswers.empty()) ADD_FAILURE() << m_printAnswers.size() << " scripted print dialog answer(s) not used";
+}
+
+void Harness::ScriptPrintDialogs(std::vector<PrintChoice> answers) {
+    std::lock_guard lock(m_mutex);
+    m_printAnswers = std::move(answers);
+}
+
+int Harness::PrintDialogsShown() const {
+    std::lock_guard lock(m_mutex);
+    return m_printDialogs;
+}
+
+COLORREF DialogDriver::PixelAt(int x, int y) const {
+    COLORREF color = 0;
+    if (!detail::SurfacePixel(Handle(), x, y, &color)) {
+        ADD_FAILURE() << "no surface pixel at (" << x << ", " << y << ")";
+    }
+    return color;
+}
+
+std::vector<MenuItemInfo> DialogDriver::Menu(bool systemMenu) const { return ReadMenu(Handle(), systemMenu); }
+
+namespace {
+std::string JoinPath(const std::vector<std::string>& path) {
+    std::string out;
+    for (const std::string& p : path) out += (out.empty() ? "\"" : " / \"") + p + "\"";
+    return out;
+}
+void CheckChoice(MenuChoice choice, const std::string& what) {
+    if (choice == MenuChoice::NotFound) ADD_FAILURE() << "no menu item " << what;
+    if (choice == MenuChoice::Disabled) ADD_FAILURE() << "menu item " << what << " is disabled";
+}
+}  // namespace
+
+void DialogDriver::ChooseMenu(const std::vector<std::string>& path) {
+    CheckChoice(ChooseMenuItem(Handle(), path, false), JoinPath(path));
+}
+
+void DialogDriver::ChooseSystemMenu(const std::string& text) {
+    CheckChoice(ChooseMenuItem(Handle(), {text}, true), JoinPath({text}));
 }
 
 INT_PTR Harness::RunModal(CDialog& dialog, std::function<void(DialogDriver&)> script) {

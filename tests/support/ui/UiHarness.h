@@ -25,6 +25,8 @@
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/Print.h"
 
 class QPoint;
 class QTreeView;
@@ -96,6 +98,17 @@ public:
     // Saves a picture of the window; true when written.
     bool GrabPng(const std::string& path) const;
 
+    // The pixel of the window's backing surface at a client point, after pending painting
+    // (what erasing, painting and drawing outside painting put there). Fails the test when
+    // the window or the point does not exist.
+    COLORREF PixelAt(int x, int y) const;
+    // The menu bar (or the window menu) as shown: texts, ids, enabled states.
+    std::vector<MenuItemInfo> Menu(bool systemMenu = false) const;
+    // Chooses a menu item by its path of texts, as a user would; a missing or disabled item
+    // fails the test. The command arrives as a posted message.
+    void ChooseMenu(const std::vector<std::string>& path);
+    void ChooseSystemMenu(const std::string& text);
+
 private:
     QWidget* Usable(int id) const;  // fails the test when the control cannot be used
     CListCtrl* ListOf(int id) const;
@@ -135,6 +148,12 @@ public:
     std::vector<ShownBox> ShownMessageBoxes() const;
     // The debugger lines written since the harness started.
     std::vector<std::string> CapturedDebugLines() const;
+    // Answers for the next print dialogs, in order (a PDF file stands for the printer). A print
+    // dialog without an answer fails the test and is cancelled.
+    void ScriptPrintDialogs(std::vector<PrintChoice> answers);
+    int PrintDialogsShown() const;
+    // Started programs and received broadcasts: win::ProgramStartRecorder and
+    // win::BroadcastRecorder (platform/win) record them.
 
 private:
     void OnDialog(CDialog& dialog);
@@ -147,6 +166,9 @@ private:
     mutable std::mutex m_mutex;
     std::vector<int> m_answers;
     std::vector<ShownBox> m_shown;
+    std::vector<PrintChoice> m_printAnswers;
+    int m_printDialogs = 0;
+    PrintDialogHandler m_previousPrint;
     PromptHandler m_previousPrompt;
     ModalHook m_previousHook;
 };
