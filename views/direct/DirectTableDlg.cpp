@@ -1,0 +1,112 @@
+#include "views/direct/DirectTableDlg.h"
+
+#include "platform/ui/Gdi.h"
+#include "shell/ModuleStartupParams.h"
+
+namespace {
+constexpr int kRefreshId = 241;
+}
+
+BEGIN_MESSAGE_MAP(CDirectTableDlg, CDialog)
+    ON_BN_CLICKED(kRefreshId, OnRefresh)
+END_MESSAGE_MAP()
+
+CDirectTableDlg::CDirectTableDlg(View view) : CDirectSnmpDlg(view.templateId), m_view(std::move(view)) {}
+
+void CDirectTableDlg::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, m_view.listId, m_list); }
+
+BOOL CDirectTableDlg::OnInitDialog() {
+    SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    CDialog::OnInitDialog();
+    SetIcon(::LoadIcon(nullptr, 447), TRUE);
+    m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
+    for (std::size_t i = 0; i < m_view.headers.size(); ++i) m_list.InsertHeaderColumn(static_cast<int>(i), m_view.headers[i]);
+    TakeSettings();
+    ReadTableDirect();
+    return TRUE;
+}
+
+void CDirectTableDlg::OnRefresh() { ReadTableDirect(); }
+
+void CDirectTableDlg::ReadTableDirect() {
+    if (m_view.sessionPerRead) StartWalkV1();
+    else if (m_settings.version == 1) StartWalkV1();
+    else if (m_settings.version == 3) ReadTableV3();
+}
+
+void CDirectTableDlg::StartWalkV1() {
+    if (RequestId() != 0) return;  // a walk is under way
+    if (m_view.sessionPerRead) UpdateData(TRUE);
+    m_list.DeleteAllItems();
+    if (m_view.counterId) SetDlgItemText(m_view.counterId, "0");
+    if (m_view.sessionPerRead) {
+        if (ModuleStartupParams::SnmpVersion != "1") return;
+        TakeSettings();
+        m_readSession.reset();  // the previous read's session goes first
+        m_readSession = std::make_unique<CSnmpV1>(SNMP_PDU_GETNEXT);
+    }
+    CSnmpV1& session = WalkSession();
+    session.setType(SNMP_PDU_GETNEXT);
+    session.setCommunity(m_settings.readCommunity.c_str());
+    session.clearVarBindList();
+    for (const std::string& oid : m_view.columns) session.addValue(oid.c_str(), SNMP_TYPE_NULL, nullptr);
+    ArmNextRow();
+}
+
+CSnmpV1& CDirectTableDlg::WalkSession() { return m_view.sessionPerRead ? *m_readSession : m_session; }
+
+bool CDirectTableDlg::ArmNextRow() {
+    // A kept session uses the library's time-out; a session per read the start-up one.
+    return StartAsync(WalkSession(), &CDirectTableDlg::OnWalkRowV1, true, true,
+                      m_view.sessionPerRead ? m_settings.timeoutMs : 0);
+}
+
+int CDirectTableDlg::OnWalkRowV1(CSnmp* response, int requestId, void* dialog, int status) {
+    auto* self = static_cast<CDirectTableDlg*>(dialog);
+    // RequestId stays set while the row goes in, so a Refresh meanwhile does nothing.
+    if (!self->TakeAnswer(requestId) || status != EC_NO_ERROR || response == nullptr) {
+        self->EndWalk();
+        delete response;
+        return 0;
+    }
+    const bool perRead = self->m_view.sessionPerRead;
+    if (perRead) self->UpdateData(TRUE);
+    const bool whole = self->AddResponseRow(*response);
+    delete response;
+    if (whole && self->m_view.counterId)
+        self->SetDlgItemText(self->m_view.counterId, std::to_string(self->m_list.GetItemCount()));
+    if (whole && perRead) self->UpdateData(FALSE);
+    if (!whole || !self->ArmNextRow()) self->EndWalk();
+    return 0;
+}
+
+void CDirectTableDlg::ReadTableV3() {
+    if (m_readingV3) return;
+    m_readingV3 = true;
+    CWaitCursor wait;
+    m_list.DeleteAllItems();
+    CSnmpV3 session(SNMP_PDU_GETNEXT);
+    CSnmpTable table(&session);
+    ApplyV3Security(session, m_settings);
+    for (const std::string& oid : m_view.columns) session.addValue(oid.c_str(), SNMP_TYPE_NULL, nullptr);
+    CSnmp* response = nullptr;
+    int status = table.getNext(m_settings.agent.c_str(), response, m_settings.timeoutMs);
+    while (status == EC_NO_ERROR && response && !IsClosed() && AddResponseRow(*response)) {
+        delete response;
+        response = nullptr;
+        status = table.getNext(m_settings.agent.c_str(), response, m_settings.timeoutMs);
+    }
+    delete response;
+    m_readingV3 = false;
+}
+
+bool CDirectTableDlg::AddResponseRow(const CSnmp& response) {
+    const auto row = ReadDirectRow(response, m_view.columns);
+    if (!row) return false;
+    const int item = m_list.GetItemCount();
+    const std::vector<std::string> cells = FormatRow(*row);
+    for (std::size_t col = 0; col < cells.size(); ++col) AddListRow(item, static_cast<int>(col), cells[col]);
+    return true;
+}
+
+void CDirectTableDlg::AddListRow(int row, int col, const std::string& text) { m_list.SetCell(row, col, text); }

@@ -1,0 +1,59 @@
+#pragma once
+// The table dialog of direct SNMP access: a report list filled by one read of its columns,
+// a Refresh button (241) and Close (2). Version 1 walks one row per asynchronous request on
+// the member session; version 3 reads the whole table synchronously under the wait cursor;
+// any other version reads nothing. A dialog that builds its session for each read takes the
+// start-up values at each read, serves version 1 only and may keep an entry counter. Each dialog gives its template, list and columns as data
+// and turns a row into its cells in FormatRow.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/controls/ListCtrlEx.h"
+#include "views/direct/DirectSnmpDlg.h"
+
+class CDirectTableDlg : public CDirectSnmpDlg {
+public:
+    struct View {
+        UINT templateId;
+        int listId;
+        std::vector<std::string> headers;  // their blanks set the column widths
+        std::vector<std::string> columns;  // column OIDs read, in this order
+        bool sessionPerRead = false;
+        int counterId = 0;  // the entry counter's control, 0 for none
+    };
+
+    // The callback of the version-1 walk.
+    static int OnWalkRowV1(CSnmp* response, int requestId, void* dialog, int status);
+
+protected:
+    explicit CDirectTableDlg(View view);
+
+    // The cells of one row, column 0 first. Runs on the library's callback thread during a
+    // version-1 walk.
+    virtual std::vector<std::string> FormatRow(const DirectRow& row) const = 0;
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* dx) override;
+    void OnRefresh();
+
+    void ReadTableDirect();
+    void StartWalkV1();
+    void ReadTableV3();
+    void AddListRow(int row, int col, const std::string& text);
+
+    CListCtrlEx m_list;
+
+private:
+    // Adds the row a response carries; false when it is not a whole row (the read ends).
+    bool AddResponseRow(const CSnmp& response);
+    // Requests the walk's next row on the session of the read; false when it did not start.
+    bool ArmNextRow();
+    CSnmpV1& WalkSession();
+
+    const View m_view;
+    std::unique_ptr<CSnmpV1> m_readSession;  // the session of the last read (sessionPerRead)
+    bool m_readingV3 = false;  // a Refresh pressed during the synchronous read does nothing
+
+    DECLARE_MESSAGE_MAP()
+};
