@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/ui/Prompt.h"
+#include "platform/win/ProcessStart.h"
 #include "shell/DeviceProfile.h"
 
 namespace {
@@ -487,4 +488,11 @@ std::string CUtils::SecondsToDurationText(uint32_t seconds) {
         out.erase(0, comma + 1);
     }
     return out;
+}
+
+std::string CUtils::GetDefaultBrowserPath() {
+    constexpr std::size_t kMaxPath = 199;
+    std::string path = win::DefaultBrowserPath();
+    if (path.empty() || path.front() != '/' || path.size() > kMaxPath) return {};
+    return path;
 }

@@ -59,6 +59,12 @@ public:
     }
     static std::string SecondsToDurationText(uint32_t seconds);
 
+    // ---- programs
+    // The default web browser's program as an absolute path (the desktop's default handler of
+    // http links, without the arguments of its command); "" when there is none, it is not an
+    // absolute path, or it is longer than 199 characters (the size the command line keeps).
+    static std::string GetDefaultBrowserPath();
+
     // ---- IP address checks
     static int IsValidIPv4Host(std::string text);
     // 1 valid, 0 invalid, -1 zone too long, -2 link-local address with an empty zone.

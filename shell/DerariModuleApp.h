@@ -3,8 +3,15 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/win/InstanceLock.h"
+
 class CDerariModuleApp {
 public:
+    // Start-up (in the shell library): the empty-command-line message, the parse, the
+    // per-device instance lock (a second start for the same device activates the first and
+    // ends), then the main dialog, run modally. Always FALSE: the process ends after it.
+    bool InitInstance(const std::string& commandLine);
+
     // Fills ModuleStartupParams from the command-line text after the program name: a
     // fixed-order sequence of items, each "/", a letter and a value. Fields the parse does
     // not reach keep their values. Returns false when it stopped without a device address.
@@ -15,6 +22,14 @@ public:
     // the value or to the end of the text.
     void ReadToken(std::string& dest, std::size_t& pos, std::size_t capacity);
 
+    // The per-device lock, held until the process ends.
+    win::InstanceLock m_hMutex;
+    // The device profile; "" for User.ini beside the executable.
+    std::string m_strProfilePath;
+
 private:
     std::string m_strParseText;  // the text ParseStartupParams is reading
 };
+
+// The instance name of a device: "Module:" + model name + device address.
+std::string ModuleInstanceName(const std::string& deviceName, const std::string& deviceIP);

@@ -55,7 +55,10 @@ bool ReadDeviceProfile(const std::string& iniPath, std::string& xmlName, int& co
     g_strDeviceName = ReadProfileDeviceName(iniPath);
     if (g_strDeviceName.empty()) return ReportProfileError();
 
-    g_nDevicePortNum = std::clamp(ReadInt(iniPath, "DevicePortNum", 28), 0, kMaxDevicePorts);
+    // A port count the 100-entry port tables cannot hold is as unusable as a missing value.
+    const int portNum = ReadInt(iniPath, "DevicePortNum", 28);
+    if (portNum < 1 || portNum > kMaxDevicePorts) return ReportProfileError();
+    g_nDevicePortNum = portNum;
     if (g_strDeviceName.find_first_of("Pp") != std::string::npos) {
         g_nPoEPortNum = std::clamp(ReadInt(iniPath, "PoEPortNum ", 0), 0, g_nDevicePortNum);
     }

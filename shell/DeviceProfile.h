@@ -21,6 +21,7 @@ std::string ReadProfileDeviceName(const std::string& iniPath);
 // Reads the device profile into the globals above and gives the panel description's path
 // and the combo port count, which the main dialog keeps. On a missing file, an empty
 // DeviceName or an empty XMLName it shows "Read User.ini Error !" and returns false; what
-// was read before the failure stays. The port count is kept within 0..kMaxDevicePorts and
-// the PoE and combo counts within 0..the port count, so no per-port table is overrun.
+// was read before the failure stays. A port count outside 1..kMaxDevicePorts is the same
+// error (it is not stored); the PoE and combo counts are kept within 0..the port count, so
+// no per-port table is overrun.
 bool ReadDeviceProfile(const std::string& iniPath, std::string& xmlName, int& comboPortNum);

@@ -4,7 +4,7 @@
 namespace {
 
 // How an item's value reaches its field.
-enum class Store { Discard, Always, IfNotEmpty, VlanFlag };
+enum class Store { Discard, Always, IfNotEmpty, VlanFlag, AgentPort };
 
 struct Item {
     std::string* field;    // nullptr for items that are read and not used
@@ -20,7 +20,7 @@ const Item kItems[] = {
     {&ModuleStartupParams::WriteCommunity, 51, Store::IfNotEmpty},
     {nullptr, 11, Store::VlanFlag},
     {&ModuleStartupParams::SnmpVersion, 7, Store::IfNotEmpty},
-    {nullptr, 7, Store::Discard},  // UDP port: sessions use the device address alone
+    {nullptr, 7, Store::AgentPort},  // UDP port
     {nullptr, 7, Store::Discard},
     {nullptr, 7, Store::Discard},
     {nullptr, 7, Store::Discard},
@@ -35,7 +35,17 @@ const Item kItems[] = {
 constexpr std::size_t kDeviceIPItem = 1;    // index of item 2
 constexpr std::size_t kPortItem = 6;        // index of item 7: version "1" lines end here
 
+bool IsAgentPort(const std::string& value) {
+    if (value.empty() || value.size() > 5 || value.find_first_not_of("0123456789") != std::string::npos) return false;
+    const int port = std::stoi(value);
+    return port >= 1 && port <= 65535 && port != 161;
+}
+
 }  // namespace
+
+std::string ModuleInstanceName(const std::string& deviceName, const std::string& deviceIP) {
+    return "Module:" + deviceName + deviceIP;
+}
 
 void CDerariModuleApp::ReadToken(std::string& dest, std::size_t& pos, std::size_t capacity) {
     dest.clear();
@@ -60,6 +70,12 @@ bool CDerariModuleApp::ParseStartupParams(const std::string& commandLine) {
             break;
         case Store::VlanFlag:
             ModuleStartupParams::VlanEditEnabled = value == "TRUE" || value == "true";
+            break;
+        case Store::AgentPort:
+            // An agent on another port than 161 (a simulated switch run without root) is
+            // addressed as "address:port"; 161 and anything that is not a port number change nothing.
+            if (IsAgentPort(value) && !ModuleStartupParams::DeviceIP.empty())
+                ModuleStartupParams::DeviceIP += ":" + value;
             break;
         }
         if (i == kDeviceIPItem && value.empty()) return false;

@@ -103,8 +103,7 @@ TEST_F(DeviceProfileTest, CountsStayWithinThePortTables) {
     };
     const Case cases[] = {
         {"DevicePortNum=52\nPoEPortNum =48\nComboPortNum=4\n", 52, 48, 4},
-        {"DevicePortNum=500\nPoEPortNum =400\nComboPortNum=200\n", 100, 100, 100},
-        {"DevicePortNum=-4\nPoEPortNum =8\nComboPortNum=2\n", 0, 0, 0},
+        {"DevicePortNum=100\nPoEPortNum =400\nComboPortNum=200\n", 100, 100, 100},
         {"DevicePortNum=28\nPoEPortNum =-1\nComboPortNum=40\n", 28, 0, 28},
     };
     for (const Case& c : cases) {
@@ -113,6 +112,17 @@ TEST_F(DeviceProfileTest, CountsStayWithinThePortTables) {
         EXPECT_EQ(g_nDevicePortNum, c.ports);
         EXPECT_EQ(g_nPoEPortNum, c.poePorts);
         EXPECT_EQ(combo_, c.combo);
+    }
+}
+
+// A port count the per-port tables cannot hold is an error, never used.
+TEST_F(DeviceProfileTest, PortCountOutsideOneToHundredIsAnError) {
+    for (const char* count : {"0", "101", "500", "-4"}) {
+        SCOPED_TRACE(count);
+        shown_.clear();
+        EXPECT_FALSE(Read(std::string("DeviceName=DUZ-3300-28\nXMLName=x.xml\nDevicePortNum=") + count + "\n"));
+        EXPECT_EQ(shown_, kProfileError);
+        EXPECT_EQ(g_nDevicePortNum, 28);
     }
 }
 

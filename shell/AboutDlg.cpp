@@ -1,0 +1,10 @@
+#include "shell/AboutDlg.h"
+
+#include "shell/DeviceProfile.h"
+
+BOOL CAboutDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetWindowText(g_strDeviceName + " Module");
+    SetDlgItemText(1049, g_strDeviceName + " Management Module");
+    return TRUE;
+}

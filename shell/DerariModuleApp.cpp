@@ -1,0 +1,36 @@
+#include "shell/DerariModuleApp.h"
+
+#include "platform/snmp/Snmp.h"
+#include "platform/ui/App.h"
+#include "platform/ui/Prompt.h"
+#include "platform/win/RegisteredMessage.h"
+#include "shell/DerariModuleDlg.h"
+#include "shell/DeviceProfile.h"
+#include "shell/ModuleStartupParams.h"
+
+bool CDerariModuleApp::InitInstance(const std::string& commandLine) {
+    // Sockets need no start-up here, and the panel reader needs no COM.
+    SnmpInit(this);
+    SetSnmpTimeout(5000);
+    if (commandLine.empty()) {
+        AfxMessageBox("No parameter input !");
+        return false;
+    }
+    ParseStartupParams(commandLine);  // start-up goes on whatever the parse reached
+
+    const std::string iniPath = m_strProfilePath.empty() ? UserIniPath() : m_strProfilePath;
+    const std::string instanceName = ModuleInstanceName(ReadProfileDeviceName(iniPath), ModuleStartupParams::DeviceIP);
+    ModuleActivateMessage = RegisterWindowMessage(instanceName.c_str());
+    // Testing and taking the lock is one step, so two starts at the same moment cannot both run.
+    if (m_hMutex.Acquire(instanceName) == win::InstanceLock::Result::HeldByOther) {
+        if (ModuleActivateMessage != 0) SendNotifyMessage(HWND_BROADCAST, ModuleActivateMessage, 0, 0);
+        return false;
+    }
+
+    CDerariModuleDlg dialog(nullptr, iniPath);
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr) app->m_pMainWnd = &dialog;
+    dialog.DoModal();
+    if (app != nullptr) app->m_pMainWnd = nullptr;
+    return false;
+}

@@ -1,0 +1,118 @@
+#pragma once
+// The main window: reads the device profile, shows the front panel, carries the menu from
+// which every feature dialog is opened, and runs the Tools commands.
+//
+// Threads: the window lives on the user-interface thread. The state the polling thread writes
+// and the painting reads (pause flag, LED mode, lamps, port states and media) is atomic; the
+// fan text is guarded by m_stateMutex.
+#include <array>
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "core/CommonSNMP.h"
+#include "platform/ui/Gdi.h"
+#include "shell/BitmapDialog.h"
+#include "shell/DeviceProfile.h"
+
+// The message the dialog sends itself to draw one LED bitmap (lParam: the bitmap id) at the
+// current LED position.
+constexpr UINT WM_DRAW_PORT_LED = 0x806;
+// The system menu's About item.
+constexpr UINT IDM_ABOUTBOX = 0x0010;
+
+// Registered at start-up from the instance name; a second start for the same device
+// broadcasts it.
+extern UINT ModuleActivateMessage;
+// Toggled by each tick of the panel timer: green LEDs show in phase 0, amber ones in phase 1.
+extern BYTE g_nBlinkPhase;
+
+class CDerariModuleDlg : public CBitmapDialog {
+public:
+    // iniPath: the device profile, User.ini beside the executable unless given.
+    explicit CDerariModuleDlg(CWnd* parent = nullptr, std::string iniPath = UserIniPath());
+    ~CDerariModuleDlg() override;
+
+    BOOL DestroyWindow() override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // The lists collected by the status walks.
+    std::string m_strLinkAdmin, m_strLinkOper, m_strLinkIndex, m_strLinkSpeed, m_strLinkMedia;
+    std::string m_strPoEStatus, m_strPoEIndex;
+    std::string m_strDeviceName;
+    std::atomic<BYTE> m_bPause{0};  // 1 while a feature dialog runs from the menu
+    HICON m_hIcon = nullptr;
+    CDC* m_pDC = nullptr;  // the window's own context, kept for the window's life
+    int m_nDevicePortNum = 0;
+    int m_nComboPortNum = 0;
+    std::unique_ptr<std::atomic<int>[]> m_pPortMedia;  // m_nDevicePortNum entries
+    std::atomic<int> m_nLedX{0}, m_nLedY{0};
+    std::atomic<int> m_nLedMode{1};    // 1: port LEDs show link and speed; 0: PoE
+    std::atomic<int> m_BIsPowMax{0};   // the power-maximum lamp is lit
+    std::string m_strFanStatus = "1";  // "1" fan working, "2" fan fault (m_stateMutex)
+    std::atomic<BYTE> m_bDeviceAlive{0};
+    std::array<std::atomic<BYTE>, kMaxDevicePorts + 1> m_PortState{};  // by port number 1..100
+    CCommonSNMP m_cCommonSNMP;         // reachability poll
+    CCommonSNMP m_cCommonSNMPset;      // save configuration
+    CCommonSNMP m_cCommonSNMPFan;      // fan poll
+    CCommonSNMP m_cCommonSNMPDevStat;  // link walk
+    CCommonSNMP m_cCommonSNMPPoe;      // LED mode and power poll
+    CCommonSNMP m_cCommonSNMPPoeStat;  // PoE walk
+    std::atomic<BYTE> m_bWalkBusy{0};
+    std::mutex m_stateMutex;
+
+    // True once the profile was read and the panel loaded (false after "Read User.ini Error !").
+    bool IsPanelReady() const { return m_bPanelReady; }
+
+    // The command wrapper: hides and minimises the main window and pauses polling while the
+    // dialog runs modally.
+    template <class Dialog>
+    void RunWrapped() {
+        Dialog dialog;
+        ShowWindow(SW_HIDE);
+        m_bPause = 1;
+        ShowWindow(SW_MINIMIZE);
+        dialog.DoModal();
+        m_bPause = 0;
+        ShowWindow(SW_SHOWNORMAL);
+    }
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnSysCommand(UINT id, LPARAM lParam) override;
+    HCURSOR OnQueryDragIcon() override { return m_hIcon; }
+    void OnClose() override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnPaint() override;
+    LRESULT OnDrawPortLed(WPARAM wParam, LPARAM lParam);
+
+    void OnSystemInformation();
+    void OnInterfaceTable();
+    void OnIpTable();
+    void OnForwardingTable();
+    void OnTcpService();
+    void OnUdpService();
+    void OnSaveConfiguration();
+    void OnReboot();
+    void OnTelnet();
+    void OnWeb();
+    void OnAbout();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void PruneMenu();
+    void DrawModelLamps();
+    void DrawPortLeds();
+    void DrawBitmap(UINT id, int x, int y);
+    // The polling of the device's status starts here once it exists (end of OnInitDialog)
+    // and is stopped on close; until then both do nothing.
+    void StartPolling() {}
+    void StopPolling() {}
+
+    std::string m_strIniPath;
+    bool m_bPanelReady = false;
+};

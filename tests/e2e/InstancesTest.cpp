@@ -1,0 +1,148 @@
+// Two processes of the program: for the same device the second activates the first and ends
+// without a window; for different devices both run.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/win/InstanceLock.h"
+#include "platform/win/Profile.h"
+#include "platform/win/RegisteredMessage.h"
+#include "tests/support/switchsim/SimulatedSwitch.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// One run of the program, ended (if still running) when the object goes.
+class ModuleProcess {
+public:
+    // The program's debugger lines go to a file, read by Shown.
+    explicit ModuleProcess(const std::string& commandLine)
+        : m_log(std::filesystem::temp_directory_path() /
+                ("e2e-module-" + std::to_string(::getpid()) + "-" + std::to_string(++s_runs) + ".log")) {
+        std::vector<std::string> args{SWITCH_MODULE_EXE, commandLine};
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        std::vector<std::string> env{"MODULE_DEBUG=1"};
+        for (char** e = environ; *e; ++e)
+            if (!std::string_view(*e).starts_with("MODULE_DEBUG=")) env.emplace_back(*e);
+        std::vector<char*> envp;
+        for (auto& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, m_log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        EXPECT_EQ(::posix_spawn(&m_pid, SWITCH_MODULE_EXE, &actions, nullptr, argv.data(), envp.data()), 0);
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    // True once the main window has loaded its panel (it then holds the instance lock).
+    bool WaitShown(std::chrono::milliseconds timeout = 20s) const {
+        for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;) {
+            std::ifstream in(m_log);
+            const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            if (text.find("==========================") != std::string::npos) return true;
+            std::this_thread::sleep_for(50ms);
+        }
+        return false;
+    }
+    ~ModuleProcess() {
+        if (m_pid > 0 && !m_ended) {
+            ::kill(m_pid, SIGTERM);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+        std::filesystem::remove(m_log);
+    }
+    ModuleProcess(const ModuleProcess&) = delete;
+    ModuleProcess& operator=(const ModuleProcess&) = delete;
+
+    // Waits at most `timeout` for the process to end; its exit status, or -1 while it runs.
+    int WaitExit(std::chrono::milliseconds timeout) {
+        for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;) {
+            int status = 0;
+            if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
+                m_ended = true;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        return -1;
+    }
+
+private:
+    static inline int s_runs = 0;
+    std::filesystem::path m_log;
+    pid_t m_pid = -1;
+    bool m_ended = false;
+};
+
+std::string CommandLine(const switchsim::SimulatedSwitch& sim) {
+    return "/N0/I127.0.0.1/Rnorfen/Wquastel/Vtrue/V1/P" + std::to_string(sim.Port());
+}
+
+std::string InstanceName(const switchsim::SimulatedSwitch& sim) {
+    char model[260] = {};
+    GetPrivateProfileString("DeviceInfo", "DeviceName", "", model, sizeof model, SWITCH_MODULE_INI);
+    return "Module:" + std::string(model) + sim.Target();
+}
+
+// Whether another process holds the device's instance lock (ask only once it is shown: the
+// question takes the lock when it is free).
+bool InstanceHeld(const std::string& name) {
+    win::InstanceLock probe;
+    return probe.Acquire(name) == win::InstanceLock::Result::HeldByOther;
+}
+
+class InstancesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(a.Start(&error)) << error;
+        ASSERT_TRUE(b.Start(&error)) << error;
+    }
+    switchsim::SimulatedSwitch a, b;
+};
+
+TEST_F(InstancesTest, SecondStartForTheSameDeviceActivatesTheFirst) {
+    const std::string name = InstanceName(a);
+    win::BroadcastRecorder broadcasts;
+    ASSERT_TRUE(broadcasts.IsListening());
+    ModuleProcess first(CommandLine(a));
+    ASSERT_TRUE(first.WaitShown());
+    EXPECT_TRUE(InstanceHeld(name));
+
+    ModuleProcess second(CommandLine(a));
+    EXPECT_EQ(second.WaitExit(20s), 0) << "the second start ends by itself";
+    win::BroadcastRecorder::Message activation{};
+    ASSERT_TRUE(broadcasts.WaitFor(RegisterWindowMessage(name.c_str()), 5s, &activation));
+    EXPECT_EQ(activation.wParam, 0u);
+    EXPECT_EQ(first.WaitExit(500ms), -1) << "the first one keeps running";
+}
+
+TEST_F(InstancesTest, DifferentDevicesRunSideBySide) {
+    ModuleProcess first(CommandLine(a));
+    ModuleProcess second(CommandLine(b));
+    ASSERT_TRUE(first.WaitShown());
+    ASSERT_TRUE(second.WaitShown());
+    EXPECT_TRUE(InstanceHeld(InstanceName(a)));
+    EXPECT_TRUE(InstanceHeld(InstanceName(b)));
+    EXPECT_EQ(first.WaitExit(1s), -1);
+    EXPECT_EQ(second.WaitExit(1s), -1);
+}
+
+}  // namespace

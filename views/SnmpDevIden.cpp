@@ -1,0 +1,135 @@
+#include "views/SnmpDevIden.h"
+
+#include <array>
+#include <memory>
+
+#include "core/Utils.h"
+#include "platform/ui/Gdi.h"
+#include "platform/ui/Prompt.h"
+#include "platform/win/DebugOutput.h"
+
+namespace {
+enum : int {
+    IDC_DESCR = 1302, IDC_OBJECT_ID = 1303, IDC_RUNTIME = 1304, IDC_NAME = 1310, IDC_CONTACT = 1312,
+    IDC_LOCATION = 1313, IDC_REFRESH = 103, IDC_APPLY = 1145, IDC_CLOSE = 1146,
+};
+constexpr int kNameLimit = 20, kLocationLimit = 20, kContactLimit = 32;
+constexpr int kReadTimeoutMs = 4000;
+const char kSysName[] = "1.3.6.1.2.1.1.5.0";
+const char kSysLocation[] = "1.3.6.1.2.1.1.6.0";
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CSnmpDevIden, CDialog)
+    ON_BN_CLICKED(IDC_REFRESH, OnRefresh)
+    ON_BN_CLICKED(IDC_APPLY, OnOK)
+    ON_BN_CLICKED(IDC_CLOSE, OnCancel)
+    ON_EN_CHANGE(IDC_NAME, OnFieldChange)
+    ON_EN_CHANGE(IDC_LOCATION, OnFieldChange)
+    ON_EN_CHANGE(IDC_CONTACT, OnFieldChange)
+END_MESSAGE_MAP()
+
+CSnmpDevIden::CSnmpDevIden()
+    : CDialog(80), m_walk([this](const WalkRow& row) { ShowSystemGroup(row); }, [this] { EnableButtons(TRUE); }) {}
+
+void CSnmpDevIden::DoDataExchange(CDataExchange* dx) {
+    // The contact is shown but never written, so it is not taken (a device's over-long
+    // contact must not block changing name and location).
+    DDX_Text(dx, IDC_NAME, m_strName);
+    // Typing limits are set per value shown (ShowEditable); here only the check on taking.
+    if (dx->m_bSaveAndValidate) DDV_MaxChars(dx, m_strName, kNameLimit);
+    DDX_Text(dx, IDC_LOCATION, m_strLocation);
+    if (dx->m_bSaveAndValidate) DDV_MaxChars(dx, m_strLocation, kLocationLimit);
+}
+
+BOOL CSnmpDevIden::OnInitDialog() {
+    SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    CDialog::OnInitDialog();
+    SetIcon(::LoadIcon(nullptr, 447), TRUE);
+    SetWindowText("System Information");
+    static_cast<CEdit*>(GetDlgItem(IDC_NAME))->LimitText(kNameLimit);
+    static_cast<CEdit*>(GetDlgItem(IDC_LOCATION))->LimitText(kLocationLimit);
+    static_cast<CEdit*>(GetDlgItem(IDC_CONTACT))->LimitText(kContactLimit);
+    ReadSystemGroup();
+    return TRUE;
+}
+
+void CSnmpDevIden::OnRefresh() {
+    CWaitCursor wait;
+    ReadSystemGroup();
+}
+
+void CSnmpDevIden::ReadSystemGroup() {
+    WalkSpec spec;
+    spec.pduType = SNMP_PDU_GET;
+    spec.oids = {"1.3.6.1.2.1.1.1.0", "1.3.6.1.2.1.1.2.0", "1.3.6.1.2.1.1.3.0",
+                 "1.3.6.1.2.1.1.4.0", kSysName,            kSysLocation};
+    spec.timeoutMs = kReadTimeoutMs;
+    spec.minVarbinds = spec.oids.size();
+    // Disabled first, so an answer can never find them disabled after it.
+    EnableButtons(FALSE);
+    m_walk.Start(spec);
+}
+
+std::string CSnmpDevIden::FormatUptime(const std::string& ticks) {
+    const std::uint32_t t = LeadingUnsigned32(ticks);
+    const std::uint32_t hours = t / 360000;
+    return std::to_string(hours) + " Hour " + std::to_string((t - hours * 360000) / 6000) + " Min";
+}
+
+// The field shows the whole value; the typing limit applies only when the value is within
+// it, since an edit field's limit would cut a longer text off.
+void CSnmpDevIden::ShowEditable(int id, const std::string& text, int limit) {
+    auto* edit = static_cast<CEdit*>(GetDlgItem(id));
+    edit->LimitText(static_cast<int>(text.size()) > limit ? 0 : limit);
+    edit->SetWindowText(text);
+}
+
+void CSnmpDevIden::ShowSystemGroup(const WalkRow& row) {
+    SetDlgItemText(IDC_DESCR, row.Text(0));
+    SetDlgItemText(IDC_OBJECT_ID, row.Text(1));
+    if (!row.Text(2).empty()) SetDlgItemText(IDC_RUNTIME, FormatUptime(row.Text(2)));
+    ShowEditable(IDC_CONTACT, row.Text(3), kContactLimit);
+    std::string text;
+    m_codeConvert.Utf8ToAnsi(row.Text(4).c_str(), text);
+    ShowEditable(IDC_NAME, text, kNameLimit);
+    m_codeConvert.Utf8ToAnsi(row.Text(5).c_str(), text);
+    ShowEditable(IDC_LOCATION, text, kLocationLimit);
+}
+
+void CSnmpDevIden::EnableButtons(BOOL enable) {
+    GetDlgItem(IDC_REFRESH)->EnableWindow(enable);
+    GetDlgItem(IDC_APPLY)->EnableWindow(enable);
+}
+
+void CSnmpDevIden::OnOK() {
+    if (UpdateData(TRUE)) Apply();
+}
+
+void CSnmpDevIden::Apply() {
+    if (!CUtils::HasNoSpecialChars(m_strName)) {
+        AfxMessageBox("Invalid System Name.");
+        return;
+    }
+    if (!CUtils::HasNoSpecialChars(m_strLocation)) {
+        AfxMessageBox("Invalid System Location.");
+        return;
+    }
+    m_cCommonSNMPSet.Open(SNMP_PDU_SET);
+    std::array<char, 128> name{}, location{};
+    m_codeConvert.AnsiToUtf8(m_strName, name.data(), static_cast<int>(name.size()));
+    m_cCommonSNMPSet.AddVarBind(kSysName, SNMP_TYPE_OCTETS, name.data());
+    m_codeConvert.AnsiToUtf8(m_strLocation, location.data(), static_cast<int>(location.size()));
+    m_cCommonSNMPSet.AddVarBind(kSysLocation, SNMP_TYPE_OCTETS, location.data());
+    CSnmp* response = nullptr;
+    m_cCommonSNMPSet.Send(response, 0);
+    delete response;
+}
+
+BOOL CSnmpDevIden::DestroyWindow() {
+    OutputDebugStringA("==================DestroyWindow===============");
+    m_walk.Close();
+    OutputDebugStringA("==================m_cCommonSNMP.Close===============");
+    m_cCommonSNMPSet.Close();
+    OutputDebugStringA("==================m_cCommonSNMPSet.Close===============");
+    return CDialog::DestroyWindow();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// "System Information": the MIB-II system group, with sysName and sysLocation editable
+// (Public MIB 32805). Read with one GET, written with one SET of name and location.
+#include <string>
+
+#include "core/CodeConvert.h"
+#include "core/CommonSNMP.h"
+#include "platform/ui/Dialog.h"
+#include "views/TableWalk.h"
+
+class CSnmpDevIden : public CDialog {
+public:
+    CSnmpDevIden();
+
+    void ReadSystemGroup();
+    // Writes name and location once they passed the checks.
+    void Apply();
+    // sysUpTime in hundredths of a second as "H Hour M Min".
+    static std::string FormatUptime(const std::string& ticks);
+
+protected:
+    BOOL OnInitDialog() override;
+    BOOL DestroyWindow() override;
+    void DoDataExchange(CDataExchange* dx) override;
+    void OnOK() override;
+
+private:
+    void OnRefresh();
+    void OnFieldChange() {}
+    void ShowSystemGroup(const WalkRow& row);
+    void EnableButtons(BOOL enable);
+    void ShowEditable(int id, const std::string& text, int limit);
+
+    CTableWalk m_walk;
+    CCommonSNMP m_cCommonSNMPSet;
+    CCodeConvert m_codeConvert;
+    std::string m_strName;
+    std::string m_strLocation;
+
+    DECLARE_MESSAGE_MAP()
+};
