@@ -3,6 +3,9 @@
 #include <cstdio>
 
 #include "core/Utils.h"
+#include "features/ports/JumboFrameconfigdlg.h"
+#include "features/ports/PortDescription.h"
+#include "features/ports/PortSetInfo.h"
 #include "features/management/ResetDevice.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Menu.h"
@@ -52,6 +55,9 @@ BEGIN_MESSAGE_MAP(CDerariModuleDlg, CBitmapDialog)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
+    ON_COMMAND(32774, OnPortConfiguration)
+    ON_COMMAND(32871, OnPortDescription)
+    ON_COMMAND(32817, OnJumboFrame)
     ON_COMMAND(32805, OnSystemInformation)
     ON_COMMAND(32809, OnInterfaceTable)
     ON_COMMAND(32808, OnIpTable)
@@ -107,6 +113,11 @@ BOOL CDerariModuleDlg::OnInitDialog() {
 
     m_pPortMedia = std::make_unique<std::atomic<int>[]>(static_cast<std::size_t>(m_nDevicePortNum));
     LoadPanel(xmlName);
+    // A port click runs the port settings without hiding this window or pausing the polling.
+    CPort::SetSettingsDialogRunner([] {
+        CPortSetInfo dlg;
+        dlg.DoModal();
+    });
     m_pDC = GetDC();
     for (const UINT id : kStoreBitmaps) g_pBitmapApp->AddBitmap(m_pDC, id);
     SetWindowText(g_strDeviceName + ": " + ModuleStartupParams::DeviceIP);
@@ -152,6 +163,9 @@ void CDerariModuleDlg::OnSysCommand(UINT id, LPARAM lParam) {
     CBitmapDialog::OnSysCommand(id, lParam);
 }
 
+void CDerariModuleDlg::OnPortConfiguration() { RunWrapped<CPortSetInfo>(); }
+void CDerariModuleDlg::OnPortDescription() { RunWrapped<CPortDescription>(); }
+void CDerariModuleDlg::OnJumboFrame() { RunWrapped<CJumboFrameconfigdlg>(); }
 void CDerariModuleDlg::OnSystemInformation() { RunWrapped<CSnmpDevIden>(); }
 void CDerariModuleDlg::OnInterfaceTable() { RunWrapped<CIntfList>(); }
 void CDerariModuleDlg::OnIpTable() { RunWrapped<CIPAddrTable>(); }

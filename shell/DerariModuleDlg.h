@@ -89,6 +89,9 @@ protected:
     void OnPaint() override;
     LRESULT OnDrawPortLed(WPARAM wParam, LPARAM lParam);
 
+    void OnPortConfiguration();
+    void OnPortDescription();
+    void OnJumboFrame();
     void OnSystemInformation();
     void OnInterfaceTable();
     void OnIpTable();

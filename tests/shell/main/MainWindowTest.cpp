@@ -4,6 +4,7 @@
 #include <optional>
 #include <thread>
 
+#include "features/ports/PortSetInfo.h"
 #include "platform/win/ProcessStart.h"
 #include "platform/win/RegisteredMessage.h"
 #include "shell/AboutDlg.h"
@@ -422,11 +423,18 @@ TEST_F(MainWindowTest, WebWithoutABrowserSaysSo) {
     EXPECT_TRUE(starts.Starts().empty());
 }
 
-TEST_F(MainWindowTest, PortClickBroadcastsThePortNumber) {
+TEST_F(MainWindowTest, PortClickBroadcastsThePortNumberAndOpensPortSettings) {
     UseModel("DUZ-3300-28ZA1");
     win::BroadcastRecorder broadcasts;
     ASSERT_TRUE(broadcasts.IsListening());
     CDerariModuleDlg main(nullptr, m_ini);
+    // The port settings run over the visible main window, with the polling not paused.
+    ui.OnModal<CPortSetInfo>([&](DialogDriver& settings) {
+        EXPECT_TRUE(main.IsWindowVisible());
+        EXPECT_FALSE(main.IsIconic());
+        EXPECT_EQ(main.m_bPause.load(), 0);
+        settings.Close();
+    });
     ui.RunModal(main, [&](DialogDriver& d) {
         for (const int position : {2, 17}) {
             auto* port = static_cast<CPort*>(main.Root().FindChildByClass("CPort", position));
@@ -438,6 +446,7 @@ TEST_F(MainWindowTest, PortClickBroadcastsThePortNumber) {
             EXPECT_EQ(click.wParam, static_cast<WPARAM>(position + 1));
             EXPECT_EQ(click.wParam, static_cast<WPARAM>(port->GetPortValue()));
         }
+        EXPECT_EQ(ui.ModalRuns<CPortSetInfo>(), 2);
         d.Close();
     });
 }
