@@ -7,6 +7,7 @@
 
 #include "platform/ui/App.h"
 #include "shell/DerariModuleApp.h"
+#include "views/TableWalk.h"
 
 namespace {
 
@@ -26,5 +27,9 @@ int main(int argc, char** argv) {
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) std::filesystem::current_path(exe.parent_path(), error);
     CModuleProcess app;
-    return app.Run(argc, argv);
+    const int status = app.Run(argc, argv);
+    // A view closed during its walk left its session to finish on its own; let it end
+    // before the process does (bounded by the request time-out).
+    CTableWalk::WaitForClosedSessions(5000);
+    return status;
 }
