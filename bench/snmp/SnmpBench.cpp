@@ -20,7 +20,7 @@ extern char** environ;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr const char* kSubtree = "1.3.6.1.2.1";  // all of MIB-II that snmpd serves
+const char* kSubtree = "1.3.6.1.2.1";  // all of MIB-II that snmpd serves
 constexpr int kRounds = 7;  // alternating; medians, against the noise of a shared machine
 
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
@@ -128,24 +128,14 @@ double GetsPerSecond(const std::string& agent, const std::string* silentAgent) {
     return rate;
 }
 
-}  // namespace
-
-int main() {
-    testsupport::Snmpd agent;
-    if (!agent.Started()) {
-        std::fprintf(stderr, "snmpd: %s\n", agent.Error().c_str());
-        return 1;
-    }
-    ModuleStartupParams::DeviceIP = agent.Address();
-    ModuleStartupParams::TimeoutMs = "3000";
-    const std::string target = "udp:" + agent.Address();
-    const std::vector<std::string> common = {"snmpwalk", "-m", "", "-On", "-Cc"};
-
+std::vector<std::string> UseV1(const std::vector<std::string>& common, const std::string& target) {
     ModuleStartupParams::SnmpVersion = "1";
     auto v1 = common;
     v1.insert(v1.end(), {"-v1", "-c", testsupport::kReadCommunity, target, kSubtree});
-    CompareWalks("v1", v1);
+    return v1;
+}
 
+std::vector<std::string> UseV3AuthPriv(const std::vector<std::string>& common, const std::string& target) {
     const testsupport::SnmpdUser& user = testsupport::kShaDesUser;
     ModuleStartupParams::SnmpVersion = "3";
     ModuleStartupParams::SecurityLevel = "3";
@@ -157,7 +147,41 @@ int main() {
     auto v3 = common;
     v3.insert(v3.end(), {"-v3", "-l", "authPriv", "-u", user.name, "-a", "SHA", "-A", user.authPassPhrase, "-x",
                          "DES", "-X", user.privPassPhrase, target, kSubtree});
-    CompareWalks("v3 authPriv", v3);
+    return v3;
+}
+
+}  // namespace
+
+// With "v1" or "v3" as its argument (and optionally another subtree): one walk of that kind
+// through CCommonSNMP only, to be counted under a profiler; "v1-snmpwalk" or "v3-snmpwalk":
+// only snmpwalk's walk.
+int main(int argc, char** argv) {
+    const std::string only = argc > 1 ? argv[1] : "";
+    if (argc > 2) kSubtree = argv[2];
+    testsupport::Snmpd agent;
+    if (!agent.Started()) {
+        std::fprintf(stderr, "snmpd: %s\n", agent.Error().c_str());
+        return 1;
+    }
+    ModuleStartupParams::DeviceIP = agent.Address();
+    ModuleStartupParams::TimeoutMs = "3000";
+    const std::string target = "udp:" + agent.Address();
+    const std::vector<std::string> common = {"snmpwalk", "-m", "", "-On", "-Cc"};
+
+    if (!only.empty()) {
+        const bool tool = only.ends_with("-snmpwalk");
+        const auto args = only.starts_with("v3") ? UseV3AuthPriv(common, target) : UseV1(common, target);
+        if (tool) {
+            std::printf("%s: %.3f s\n", only.c_str(), RunSnmpwalk(args));
+        } else {
+            const auto [rows, seconds] = WalkWithSession();
+            std::printf("%s: %d rows in %.3f s\n", only.c_str(), rows, seconds);
+        }
+        return 0;
+    }
+
+    CompareWalks("v1", UseV1(common, target));
+    CompareWalks("v3 authPriv", UseV3AuthPriv(common, target));
 
     ModuleStartupParams::SnmpVersion = "1";
     testsupport::SilentAgent silent;

@@ -58,9 +58,10 @@ int Exchange::Prepare(const std::shared_ptr<SessionState>& state, const char* ag
     return EC_NO_ERROR;
 }
 
-void Exchange::Send(std::function<void(int, CSnmp*)> done) {
+long Exchange::Send(std::function<void(int, CSnmp*)> done, bool awaited) {
     m_request->done = std::move(done);
-    Submit(std::move(m_request));
+    m_request->awaited = awaited;
+    return Submit(std::move(m_request));
 }
 
 int Exchange::Finish(int status, CSnmp*& response) const {
@@ -106,12 +107,12 @@ int SendAndWait(const std::shared_ptr<SessionState>& state, const char* agent, C
         CSnmp* response = nullptr;
     };
     auto outcome = std::make_shared<Outcome>();
-    exchange.Send([outcome](int status, CSnmp* answer) {
+    const long key = exchange.Send([outcome](int status, CSnmp* answer) {
         outcome->status = status;
         outcome->response = answer;
         outcome->done.Set();
-    });
-    outcome->done.Wait(INFINITE);  // the engine always completes a request by its time-out
+    }, true);
+    snmpdetail::AwaitCompletion(key, outcome->done);  // every request completes by its time-out
     response = outcome->response;
     return exchange.Finish(outcome->status, response);
 }

@@ -86,14 +86,20 @@ struct Request {
     std::vector<RequestVar> vars;
     unsigned timeoutMs = 0;
     int requestId = 0;
-    // Called once, without the library lock, on the engine thread (or on the submitting
-    // thread when the request fails at once), with the status and the response (owned by
-    // the callee, nullptr unless the status is EC_NO_ERROR). Must not block.
+    bool awaited = false;  // the submitting thread calls AwaitCompletion next
+    // Called once, without the library lock, on the engine thread (or on a thread that
+    // submitted or waits for a request), with the status and the response (owned by the
+    // callee, nullptr unless the status is EC_NO_ERROR). Must not block.
     std::function<void(int status, CSnmp* response)> done;
 };
 
 // Sends a request (starting the library on first use); its outcome comes through done.
-void Submit(std::unique_ptr<Request> request);
+// Returns the request's key for AwaitCompletion.
+long Submit(std::unique_ptr<Request> request);
+// Returns once done has been set by the request's done. Meanwhile the calling thread reads
+// the answer off the request's own session itself, saving the hand-over from the engine
+// thread; on the user-interface thread it only waits (the wait keeps pumping).
+void AwaitCompletion(long key, win::Event& done);
 // Closes the engine's sockets of a session once its requests in flight have ended.
 void CloseSession(std::uint64_t sessionId);
 // Runs a job on the callback thread, in order of posting.
@@ -108,8 +114,9 @@ public:
     // Snapshots the session's request; EC_NOT_READY without variables.
     int Prepare(const std::shared_ptr<SessionState>& state, const char* agent, unsigned long timeoutMs,
                 bool walk);
-    // Sends the snapshot; done gets the raw outcome (see Request::done).
-    void Send(std::function<void(int, CSnmp*)> done);
+    // Sends the snapshot; done gets the raw outcome (see Request::done). Returns the key
+    // for AwaitCompletion, which the caller must call next when awaited.
+    long Send(std::function<void(int, CSnmp*)> done, bool awaited = false);
     // Applies the walk rules to a raw outcome and, for a walk, advances the session.
     // Returns the final status; the response is deleted and nulled unless it is EC_NO_ERROR.
     int Finish(int status, CSnmp*& response) const;

@@ -1,6 +1,7 @@
 // The engine: one lock around every net-snmp call, and one thread that waits on all the
-// sockets at once and completes each request with its answer or at its deadline. It keeps
-// one net-snmp session per library session and settings. SNMPv3 engine discovery is
+// sockets at once and completes each request with its answer or at its deadline; a thread
+// waiting for its own answer reads its session's socket itself meanwhile. It keeps one
+// net-snmp session per library session and settings. SNMPv3 engine discovery is
 // asynchronous too, so a silent agent never holds anyone but its own callers.
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
@@ -196,6 +197,8 @@ netsnmp_pdu* NewProbePdu() {
     return pdu;
 }
 
+bool ReadsItself();
+
 int Command(int pduType) {
     switch (pduType) {
     case SNMP_PDU_GET: return SNMP_MSG_GET;
@@ -232,19 +235,59 @@ public:
         close(m_wakeFd);
     }
 
-    void Submit(std::unique_ptr<Request> request) {
+    long Submit(std::unique_ptr<Request> request) {
         std::unique_lock lock(m_lib);
         if (m_stop) {
             lock.unlock();
             request->done(EC_SEND_FAILED, nullptr);
-            return;
+            return 0;
         }
         const auto deadline = Clock::now() + std::chrono::milliseconds(request->timeoutMs);
+        long key = 0;
         // The engine thread must look again when its sockets change, when the request is due
         // before it next wakes, or when the send already produced an outcome.
-        const bool wake = Accept(std::move(request)) || deadline < m_plannedWake || !m_outcomes.empty();
+        const bool wake = Accept(std::move(request), key) || deadline < m_plannedWake || !m_outcomes.empty();
         DeliverCompleted(lock);
         if (wake) Wake();
+        return key;
+    }
+
+    // The waiting thread takes its session's socket off the engine thread and reads its
+    // answer itself, as a single-threaded client would: no hand-over per request. It waits
+    // only on its own socket and deadline, never holding the lock across the wait, so other
+    // sessions are not held up; the engine thread still serves everything else.
+    void Await(long key, win::Event& done) {
+        std::unique_lock lock(m_lib);
+        while (!m_stop) {
+            auto it = m_out.find(key);
+            if (it == m_out.end() || it->second.channel->sess == nullptr) break;  // over, or still discovering
+            Outstanding& out = it->second;
+            // One thread reads a socket: a second waiter on the session waits for its done.
+            if (!Claim(out)) break;
+            void* sess = out.channel->sess;
+            fd_set fds;
+            FD_ZERO(&fds);
+            int nfds = 0;
+            const auto wait = std::min(AddSockets(sess, fds, nfds), Until(out.deadline, Clock::now()));
+            timeval tv = ToTimeval(wait);
+            lock.unlock();
+            // Only this thread reads the socket now; the request ends elsewhere only at its
+            // deadline or at shut-down, when this wait ends too.
+            const int ready = select(nfds, &fds, nullptr, nullptr, &tv);
+            lock.lock();
+            it = m_out.find(key);
+            if (it == m_out.end()) break;
+            // No one else has read the socket meanwhile: the engine thread leaves claimed ones.
+            if (ready > 0) snmp_sess_read(sess, &fds);
+            snmp_sess_timeout(sess);
+            CompleteRequestOutcomes();
+            if (it = m_out.find(key); it != m_out.end() && it->second.deadline <= Clock::now())
+                Complete(key, EC_TIMEOUT, nullptr);
+            DeliverCompleted(lock);
+            lock.lock();
+        }
+        lock.unlock();
+        done.Wait(INFINITE);
     }
 
     // Takes no library lock: it runs when a session's last owner lets go, whatever it holds.
@@ -265,12 +308,15 @@ private:
         void* probe = nullptr;  // SNMPv3 engine discovery under way
         std::vector<long> waiting;  // keys of requests held until discovery ends
         int inFlight = 0;
+        bool claimed = false;  // a request's waiting thread reads the socket (see Await)
+        bool unwatched = false;  // left out of the engine thread's present wait
         bool retired = false;  // superseded or closed by its session: close once idle
     };
     struct Outstanding {
         std::unique_ptr<Request> request;
         Channel* channel = nullptr;
         Clock::time_point deadline;
+        bool claimed = false;
     };
     struct Completed {
         std::unique_ptr<Request> request;
@@ -349,9 +395,9 @@ private:
         DeliverCompleted(lock);
     }
 
-    // Returns true when it opened a socket.
-    bool Accept(std::unique_ptr<Request> request) {
-        const long key = m_nextKey++;
+    // Returns true when it opened a socket; key names the request.
+    bool Accept(std::unique_ptr<Request> request, long& key) {
+        key = m_nextKey++;
         const std::string fingerprint = Fingerprint(*request);
         Channel* channel = nullptr;
         for (auto& c : m_channels) {
@@ -367,12 +413,16 @@ private:
         }
         Outstanding& out = m_out[key];
         out.deadline = Clock::now() + std::chrono::milliseconds(request->timeoutMs);
+        const bool awaited = request->awaited && ReadsItself();
         out.request = std::move(request);
         out.channel = channel;
         ++channel->inFlight;
         if (channel->sess != nullptr) {
+            const bool claimed = awaited && Claim(out);
+            // Nobody else may read a socket the engine thread does not wait on.
+            const bool unwatched = !claimed && channel->unwatched;
             SendRequest(key);
-            return false;
+            return unwatched;
         }
         channel->waiting.push_back(key);
         if (channel->probe == nullptr) OpenChannel(*channel, *out.request);
@@ -517,9 +567,15 @@ private:
         }
         std::unique_ptr<Request> request = std::move(it->second.request);
         Channel* channel = it->second.channel;
+        const bool claimed = it->second.claimed;
         m_out.erase(it);
         if (response != nullptr) Access::SetRequestId(*response, request->requestId);
         --channel->inFlight;
+        if (claimed) {
+            channel->claimed = false;
+            // The others' answers are the engine thread's again.
+            if (channel->inFlight > 0 && channel->unwatched) Wake();
+        }
         channel->waiting.erase(std::remove(channel->waiting.begin(), channel->waiting.end(), key),
                                channel->waiting.end());
         m_completed.push_back({std::move(request), status, response});
@@ -565,10 +621,20 @@ private:
         channel.probe = channel.sess = nullptr;
     }
 
-    std::vector<void*> OpenSessions() const {
+    // Makes the request's waiting thread the reader of its socket, unless another one is.
+    static bool Claim(Outstanding& out) {
+        if (!out.claimed && !out.channel->claimed) out.claimed = out.channel->claimed = true;
+        return out.claimed;
+    }
+
+    // The sessions the engine thread waits on: those with requests in flight whose socket no
+    // waiting thread reads (it reads every answer that comes meanwhile). An answer to no
+    // request is only dropped when read, so it can wait.
+    std::vector<void*> OpenSessions() {
         std::vector<void*> sessions;
         for (const auto& channel : m_channels) {
-            if (channel->sess != nullptr) sessions.push_back(channel->sess);
+            channel->unwatched = channel->claimed || channel->inFlight == 0;
+            if (channel->sess != nullptr && !channel->unwatched) sessions.push_back(channel->sess);
             if (channel->probe != nullptr) sessions.push_back(channel->probe);
         }
         return sessions;
@@ -583,20 +649,12 @@ private:
         FD_ZERO(&fds);
         FD_SET(m_wakeFd, &fds);
         int nfds = m_wakeFd + 1;
-        auto wait = std::chrono::duration_cast<std::chrono::microseconds>(kIdleWait);
-        for (void* sess : sessions) {
-            timeval tv{};
-            int block = 1;
-            snmp_sess_select_info(sess, &nfds, &fds, &tv, &block);
-            if (block == 0) wait = std::min(wait, std::chrono::microseconds(tv.tv_sec * 1000000L + tv.tv_usec));
-        }
+        auto wait = kIdleWait;
+        for (void* sess : sessions) wait = std::min(wait, AddSockets(sess, fds, nfds));
         const auto now = Clock::now();
-        for (const auto& [key, out] : m_out)
-            wait = std::min(wait, std::chrono::duration_cast<std::chrono::microseconds>(out.deadline - now) +
-                                      std::chrono::microseconds(1));
-        wait = std::clamp(wait, std::chrono::microseconds(0), kIdleWait);
+        for (const auto& [key, out] : m_out) wait = std::min(wait, Until(out.deadline, now));
         m_plannedWake = now + wait;
-        timeval tv{static_cast<time_t>(wait.count() / 1000000), static_cast<suseconds_t>(wait.count() % 1000000)};
+        timeval tv = ToTimeval(wait);
         DeliverCompleted(lock);
         const int ready = select(nfds, &fds, nullptr, nullptr, &tv);
         lock.lock();
@@ -605,9 +663,68 @@ private:
             [[maybe_unused]] ssize_t n = read(m_wakeFd, &count, sizeof count);
         }
         for (void* sess : sessions) {
-            if (ready > 0) snmp_sess_read(sess, &fds);
-            snmp_sess_timeout(sess);
+            // Claimed during the wait: its waiting thread reads the answer, and this thread
+            // leaves the socket out from the next wait on.
+            if (!Claimed(sess)) ReadSession(sess, ready > 0 ? &fds : nullptr);
         }
+    }
+
+    // Adds a session's sockets to a wait; returns how long its timers allow it to last.
+    static std::chrono::microseconds AddSockets(void* sess, fd_set& fds, int& nfds) {
+        timeval tv{};
+        int block = 1;
+        snmp_sess_select_info(sess, &nfds, &fds, &tv, &block);
+        return block != 0 ? kIdleWait : std::chrono::microseconds(tv.tv_sec * 1000000L + tv.tv_usec);
+    }
+
+    // The wait until a deadline (just past it), at most kIdleWait.
+    static std::chrono::microseconds Until(Clock::time_point deadline, Clock::time_point now) {
+        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(deadline - now);
+        return std::clamp(left + std::chrono::microseconds(1), std::chrono::microseconds(0), kIdleWait);
+    }
+
+    static timeval ToTimeval(std::chrono::microseconds wait) {
+        wait = std::max(wait, std::chrono::microseconds(0));
+        return {static_cast<time_t>(wait.count() / 1000000), static_cast<suseconds_t>(wait.count() % 1000000)};
+    }
+
+    bool Claimed(void* sess) const {
+        for (const auto& channel : m_channels)
+            if (channel->sess == sess) return channel->claimed;
+        return false;
+    }
+
+    // Reads what came for a session among the ready sockets and runs its timers. A waiting
+    // thread may have read a socket since the wait said it was ready (its claim began and
+    // ended meanwhile), so each one is looked at again under the lock: net-snmp must not be
+    // asked to read an empty socket.
+    static void ReadSession(void* sess, const fd_set* ready) {
+        if (ready != nullptr) {
+            fd_set own;
+            FD_ZERO(&own);
+            int nfds = 0;
+            AddSockets(sess, own, nfds);
+            bool any = false;
+            for (int fd = 0; fd < nfds; ++fd) {
+                if (FD_ISSET(fd, &own) && !FD_ISSET(fd, ready)) FD_CLR(fd, &own);
+                any = any || FD_ISSET(fd, &own);
+            }
+            timeval now{};
+            if (any && select(nfds, &own, nullptr, nullptr, &now) > 0) snmp_sess_read(sess, &own);
+        }
+        snmp_sess_timeout(sess);
+    }
+
+    // Completes the requests whose outcomes came; engine discoveries stay for the engine
+    // thread, which alone closes sessions.
+    void CompleteRequestOutcomes() {
+        std::vector<Outcome> kept;
+        for (Outcome& outcome : m_outcomes) {
+            if (m_probes.count(outcome.key) != 0) kept.push_back(std::move(outcome));
+            else Complete(outcome.key, outcome.status, outcome.response);
+        }
+        m_outcomes.swap(kept);
+        if (!m_outcomes.empty()) Wake();
     }
 
     void HandleOutcomes() {
@@ -659,6 +776,13 @@ private:
     std::thread m_thread;
 };
 
+
+// A waiting thread may read its own answer, except the user-interface thread, whose waits
+// must keep pumping.
+bool ReadsItself() {
+    win::WaitPump* pump = win::GetWaitPump();
+    return pump == nullptr || !pump->IsPumpThread();
+}
 
 Engine& TheEngine() {
     static Engine engine;
@@ -719,9 +843,16 @@ void EnsureStarted() {
     TheEngine();
 }
 
-void Submit(std::unique_ptr<Request> request) {
+long Submit(std::unique_ptr<Request> request) {
     EnsureStarted();
-    TheEngine().Submit(std::move(request));
+    return TheEngine().Submit(std::move(request));
+}
+
+void AwaitCompletion(long key, win::Event& done) {
+    if (Engine* engine = g_engine.load(); engine != nullptr && key != 0 && ReadsItself())
+        engine->Await(key, done);
+    else
+        done.Wait(INFINITE);
 }
 
 void CloseSession(std::uint64_t sessionId) {
