@@ -76,7 +76,16 @@ public:
         m_doneCv.wait(lock, [&] { return call.done; });
     }
 
-    void Post(std::function<void()> fn) { QCoreApplication::postEvent(this, new FnEvent(std::move(fn))); }
+    // A call that does not wait. Queued under our own lock (not only in Qt's event queue), so
+    // that what the worker wrote before posting is seen by the call on every tool's terms.
+    // One event per call keeps the calls in order with the other events of the queue.
+    void Post(std::function<void()> fn) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_posts.push_back(std::move(fn));
+        }
+        QCoreApplication::postEvent(this, new QEvent(kPostEvent));
+    }
 
     bool IsThread() const { return IsPumpThread(); }
 
@@ -122,8 +131,8 @@ protected:
             Drain();
             return true;
         }
-        if (e->type() == kFnEvent) {
-            static_cast<FnEvent*>(e)->fn();
+        if (e->type() == kPostEvent) {
+            RunOnePost();
             return true;
         }
         return QObject::event(e);
@@ -131,11 +140,7 @@ protected:
 
 private:
     static constexpr QEvent::Type kDrainEvent = static_cast<QEvent::Type>(QEvent::User + 101);
-    static constexpr QEvent::Type kFnEvent = static_cast<QEvent::Type>(QEvent::User + 102);
-    struct FnEvent : QEvent {
-        explicit FnEvent(std::function<void()> f) : QEvent(kFnEvent), fn(std::move(f)) {}
-        std::function<void()> fn;
-    };
+    static constexpr QEvent::Type kPostEvent = static_cast<QEvent::Type>(QEvent::User + 102);
     struct Pending {
         const std::function<void()>* fn;
         bool done = false;
@@ -159,11 +164,24 @@ private:
         }
     }
 
+    // Runs the oldest posted call, outside the lock.
+    void RunOnePost() {
+        std::function<void()> fn;
+        {
+            std::lock_guard lock(m_mutex);
+            if (m_posts.empty()) return;
+            fn = std::move(m_posts.front());
+            m_posts.pop_front();
+        }
+        fn();
+    }
+
     const std::thread::id m_thread;
     std::mutex m_mutex;
     std::condition_variable m_callCv;
     std::condition_variable m_doneCv;
     std::deque<Pending*> m_calls;
+    std::deque<std::function<void()>> m_posts;
     bool m_wake = false;
     std::map<std::pair<HWND, UINT_PTR>, std::unique_ptr<QTimer>> m_timers;
 };
