@@ -1,6 +1,7 @@
 #include "shell/DerariModuleDlg.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/Utils.h"
 #include "features/ports/JumboFrameconfigdlg.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/App.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Prompt.h"
+#include "platform/win/Clock.h"
 #include "platform/win/DebugOutput.h"
 #include "platform/win/ProcessStart.h"
 #include "shell/AboutDlg.h"
@@ -44,9 +46,56 @@ constexpr UINT kPowerLamp = 158, kPowerLampC1 = 32883, kRedLamp = 190, kModeLamp
 
 constexpr UINT kConfirm = MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2;
 
-bool IsPoEModel(const std::string& name) { return name.find_first_of("Pp") != std::string::npos; }
+// Status polling: the objects read (P = 1.3.6.1.4.1.32473.10.76.21.1) and their time-outs.
+constexpr const char* kAliveOid = "1.3.6.1.4.1.32473.10.76.21.1.25.1.0";
+constexpr const char* kFanOid = "1.3.6.1.4.1.32473.10.76.21.1.1.15.1.0";
+constexpr const char* kLedModeOid = "1.3.6.1.4.1.32473.10.76.21.1.22.8.0";
+constexpr const char* kPowerOid = "1.3.6.1.4.1.32473.10.76.21.1.22.6.0";
+constexpr const char* kLinkColumns[] = {"1.3.6.1.2.1.2.2.1.3", "1.3.6.1.2.1.2.2.1.5", "1.3.6.1.2.1.2.2.1.7",
+                                        "1.3.6.1.2.1.2.2.1.8", "1.3.6.1.4.1.32473.10.76.21.1.1.13.1.7"};
+constexpr const char* kPoEStatusColumn = "1.3.6.1.4.1.32473.10.76.21.1.22.1.1.13";
+constexpr const char* kIgnoredArc = "1.3.6.1.4.1.32473.7777.1.";
+constexpr int kAliveTimeoutMs = 1000;
+constexpr int kFanTimeoutMs = 500;
+constexpr int kLedModeTimeoutMs = 5000;
+constexpr int kWalkTimeoutMs = 5000;
+constexpr DWORD kWalkStartDelayMs = 500;
+constexpr int kMaxSkippedCycles = 3;
+constexpr double kPowerMaxWatts = 15.4;
+// The polling thread ends within this when the device answers; otherwise it ends when its
+// request times out.
+constexpr DWORD kPollEndWaitMs = 1000;
+// The mode lamps drawn off while the device does not answer.
+constexpr std::pair<int, int> kModeLampPlaces[] = {{20, 59}, {20, 45}, {43, 46}, {43, 59}};
+
+// The leading decimal number of a text; 0 when there is none.
+int ToInt(const std::string& text) { return static_cast<int>(std::strtol(text.c_str(), nullptr, 10)); }
+
+// The value of a response variable as text; "" without a value.
+std::string ValueText(CSnmp& response, int index) {
+    int type = 0;
+    const char* value = nullptr;
+    if (response.getValue(index, type, value) != 0 || value == nullptr) return {};
+    return value;
+}
+
+// An answer without an error status.
+bool Answered(CSnmp& response) {
+    int status = -1;
+    int index = 0;
+    return response.getErrorStatus(status, index) == 0 && status == 0;
+}
+
+std::function<void(CDerariModuleDlg&)>& FirstPanelHook() {
+    static std::function<void(CDerariModuleDlg&)> hook;
+    return hook;
+}
 
 }  // namespace
+
+std::atomic<int> g_nSkipCount{0};
+
+bool IsPoEModel(const std::string& name) { return name.find_first_of("Pp") != std::string::npos; }
 
 BEGIN_MESSAGE_MAP(CDerariModuleDlg, CBitmapDialog)
     ON_WM_SYSCOMMAND()
@@ -70,6 +119,7 @@ BEGIN_MESSAGE_MAP(CDerariModuleDlg, CBitmapDialog)
     ON_COMMAND(32789, OnWeb)
     ON_COMMAND(57664, OnAbout)
     ON_MESSAGE(WM_DRAW_PORT_LED, OnDrawPortLed)
+    ON_WM_TIMER()
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
@@ -81,6 +131,7 @@ CDerariModuleDlg::CDerariModuleDlg(CWnd* parent, std::string iniPath)
 }
 
 CDerariModuleDlg::~CDerariModuleDlg() {
+    StopPolling();  // the thread uses the port tables and the bitmap store
     m_pPortMedia.reset();
     delete g_pBitmapApp;
     g_pBitmapApp = nullptr;
@@ -123,7 +174,7 @@ BOOL CDerariModuleDlg::OnInitDialog() {
     SetWindowText(g_strDeviceName + ": " + ModuleStartupParams::DeviceIP);
     if (CMenu* menu = GetMenu(); menu != nullptr && menu->GetSubMenu(3) != nullptr)
         menu->GetSubMenu(3)->ModifyMenu(0, MF_BYPOSITION | MF_STRING, 57664, "About " + g_strDeviceName);
-    for (int port = 1; port <= kMaxDevicePorts; ++port) m_PortState[static_cast<std::size_t>(port)] = 3;
+    ResetPortStateTable();
     m_bPanelReady = true;
     StartPolling();
     PruneMenu();
@@ -240,6 +291,7 @@ void CDerariModuleDlg::OnClose() {
 }
 
 BOOL CDerariModuleDlg::DestroyWindow() {
+    StopPolling();  // before the sessions it uses are closed
     OutputDebugStringA("==================DestroyWindow===============");
     const std::pair<CCommonSNMP*, const char*> sessions[] = {
         {&m_cCommonSNMP, "m_cCommonSNMP"},           {&m_cCommonSNMPset, "m_cCommonSNMPset"},
@@ -351,4 +403,316 @@ void CDerariModuleDlg::DrawPortLeds() {
 LRESULT CDerariModuleDlg::OnDrawPortLed(WPARAM, LPARAM lParam) {
     if (m_pDC != nullptr && g_pBitmapApp != nullptr) DrawBitmap(static_cast<UINT>(lParam), m_nLedX, m_nLedY);
     return 0;
+}
+
+void CDerariModuleDlg::OnTimer(UINT_PTR id) {
+    if (id == IDT_PORT_BLINK) {
+        const BYTE phase = g_nBlinkPhase;
+        SendMessage(WM_PAINT);
+        g_nBlinkPhase = phase == 0 ? 1 : 0;
+        // The first refresh is on the panel once its linked LEDs were drawn (phase 0).
+        if (!m_bFirstPanelShown && phase == 0 && m_nRefreshCount > 0) {
+            m_bFirstPanelShown = true;
+            if (FirstPanelHook()) FirstPanelHook()(*this);
+        }
+    }
+    CBitmapDialog::OnTimer(id);
+}
+
+void CDerariModuleDlg::SetFirstPanelHook(std::function<void(CDerariModuleDlg&)> hook) {
+    FirstPanelHook() = std::move(hook);
+}
+
+std::string CDerariModuleDlg::FanStatus() {
+    std::lock_guard lock(m_stateMutex);
+    return m_strFanStatus;
+}
+
+// ---- status polling ---------------------------------------------------------------------
+
+void CDerariModuleDlg::StartPolling() {
+    m_pPollThread = std::make_unique<CPanelDeviceThread>();
+    m_pPollThread->SetOwner(this);
+    m_pPollThread->ResumeThread();
+}
+
+void CDerariModuleDlg::StopPolling() {
+    if (!m_pPollThread) return;
+    m_pPollThread->Stop();
+    // The thread cannot be killed, and it uses this window: it is waited for. Every request it
+    // makes has a time-out, so it ends once the one out now is answered or times out.
+    if (m_eventPollEnd.Wait(kPollEndWaitMs) != WAIT_OBJECT_0) {
+        OutputDebugStringA("polling thread still in a request: waiting for its time-out");
+        m_eventPollEnd.Wait(INFINITE);
+    }
+    m_pPollThread->Join();
+    m_pPollThread.reset();
+}
+
+bool CDerariModuleDlg::PollWait(DWORD ms) {
+    if (m_pPollThread) return m_pPollThread->WaitOrStop(ms);
+    win::Sleep(ms);
+    return false;
+}
+
+bool CDerariModuleDlg::SplitFirst(std::string& text, const std::string& separator, std::string& head,
+                                  std::string& rest) {
+    const std::size_t at = text.find(separator);
+    if (at == std::string::npos) return false;
+    head = text.substr(0, at);
+    text.erase(0, at + separator.size());
+    rest = text;
+    return true;
+}
+
+void CDerariModuleDlg::SetPortElementState(int position, int state) {
+    // A description may lack ports (or twins) the port count names: those are skipped.
+    if (auto* port = static_cast<CPort*>(Root().FindChildByClass("CPort", position))) port->SetPortStatus(state);
+}
+
+void CDerariModuleDlg::SetPortState(int port, int state) {
+    SetPortElementState(port - 1, state);
+    m_PortState[static_cast<std::size_t>(port)] = static_cast<BYTE>(state);
+}
+
+void CDerariModuleDlg::ResetPortStateTable() {
+    for (int port = 1; port <= kMaxDevicePorts; ++port) m_PortState[static_cast<std::size_t>(port)] = PORT_ENABLE;
+}
+
+void CDerariModuleDlg::StartBlinkTimer() { SetTimer(IDT_PORT_BLINK, kBlinkPeriodMs); }
+
+void CDerariModuleDlg::ResetAllPorts() {
+    for (int i = 0; i < m_nDevicePortNum; ++i) {
+        m_PortState[static_cast<std::size_t>(i + 1)] = PORT_ENABLE;
+        // Drawn at a position of its own: m_nLedX and m_nLedY belong to the painting, which
+        // may be between placing an LED and drawing it.
+        int x = 0;
+        int y = 0;
+        if (Root().GetPortLedPosition(i, x, y)) DrawBitmap(kLedOff[(i + 1) % 2 == 1 ? 0 : 1], x, y);
+        SetPortElementState(i, PORT_DISABLED);
+    }
+}
+
+void CDerariModuleDlg::CheckDeviceAlive() {
+    m_cCommonSNMP.Open(0);
+    m_cCommonSNMP.AddVarBind(kAliveOid, 4, "");
+    CSnmp* response = nullptr;
+    if (m_cCommonSNMP.Send(response, kAliveTimeoutMs) == 0 && response != nullptr) {
+        m_bDeviceAlive = 1;  // any answer counts
+        delete response;
+        return;
+    }
+    delete response;
+    m_bDeviceAlive = 0;
+    for (const auto& [x, y] : kModeLampPlaces) DrawBitmap(kModeLampOff, x, y);
+    ResetAllPorts();
+}
+
+void CDerariModuleDlg::GetGetFanStatus() {
+    OutputDebugStringA("======GetGetFanStatus======");
+    m_cCommonSNMPFan.Open(0);
+    m_cCommonSNMPFan.AddVarBind(kFanOid, 4, "");
+    CSnmp* response = nullptr;
+    if (m_cCommonSNMPFan.GetNext(response, kFanTimeoutMs) == 0 && response != nullptr) {
+        const std::string fan = ValueText(*response, 0) == "1" ? "1" : "2";
+        std::lock_guard lock(m_stateMutex);
+        m_strFanStatus = fan;
+    }
+    delete response;
+}
+
+int CDerariModuleDlg::Get10PPOEOrLinkStatus() {
+    OutputDebugStringA("------------Get10PPOEOrLinkStatus");
+    if (m_bWalkBusy != 0 && g_nSkipCount < kMaxSkippedCycles) {
+        ++g_nSkipCount;
+        return -1;
+    }
+    g_nSkipCount = 0;
+    m_bWalkBusy = 1;
+    m_cCommonSNMPPoe.Open(0);
+    m_cCommonSNMPPoe.AddVarBind(kLedModeOid, 4, "");
+    m_cCommonSNMPPoe.AddVarBind(kPowerOid, 4, "");
+    CSnmp* response = nullptr;
+    // An answer with an error status carries no values: mode and lamp keep theirs.
+    if (m_cCommonSNMPPoe.Send(response, kLedModeTimeoutMs) == 0 && response != nullptr && Answered(*response)) {
+        const bool linkMode = ValueText(*response, 0) == "1";
+        if (!linkMode) ResetAllPorts();
+        m_nLedMode = linkMode ? 1 : 0;
+        const bool powMax = std::strtod(ValueText(*response, 1).c_str(), nullptr) <= kPowerMaxWatts;
+        m_BIsPowMax = powMax ? 1 : 0;
+        OutputDebugStringA(powMax ? "pThis->m_BIsPowMax = TRUE" : "pThis->m_BIsPowMax = FALSE");
+    }
+    delete response;
+    if (PollWait(kWalkStartDelayMs)) return 0;
+    if (m_nLedMode != 0) GetPortLinkStatus();
+    else GetPOEPortStatus();
+    return 0;
+}
+
+void CDerariModuleDlg::GetPortLinkStatus() {
+    m_cCommonSNMPDevStat.Open(1);  // stops a walk still out: its lists are free from here on
+    {
+        std::lock_guard lock(m_walkMutex);
+        for (std::string* list : {&m_strLinkAdmin, &m_strLinkOper, &m_strLinkIndex, &m_strLinkSpeed, &m_strLinkMedia})
+            list->clear();
+    }
+    for (const char* column : kLinkColumns) m_cCommonSNMPDevStat.AddVarBind(column, 4, "");
+    m_cCommonSNMPDevStat.StartAsync(&CDerariModuleDlg::OnLinkStatusRow, this, kWalkTimeoutMs);
+}
+
+void CDerariModuleDlg::GetPOEPortStatus() {
+    OutputDebugStringA("--1----GetPOEPortStatus---------");
+    m_cCommonSNMPPoeStat.Open(1);
+    {
+        std::lock_guard lock(m_walkMutex);
+        m_strPoEIndex.clear();
+        m_strPoEStatus.clear();
+    }
+    m_cCommonSNMPPoeStat.AddVarBind(kPoEStatusColumn, 4, "");
+    m_cCommonSNMPPoeStat.StartAsync(&CDerariModuleDlg::OnPoEStatusRow, this, kWalkTimeoutMs);
+}
+
+// The walk callbacks run on their session's worker thread. Closing the session (shut-down)
+// returns once the callback re-arms or reports the walk done, so those are the last things a
+// callback does with this window.
+int CDerariModuleDlg::OnLinkStatusRow(CSnmp* response, int requestId, void* userData, int status) {
+    auto* self = static_cast<CDerariModuleDlg*>(userData);
+    std::unique_ptr<CSnmp> owned(status == 0 ? response : nullptr);
+    if (self->m_cCommonSNMPDevStat.FindRequestID(requestId) == 0) return 0;  // stale
+    std::array<std::string, 5> row;  // index, speed, admin, oper, medium
+    if (status == 0 && response != nullptr) {
+        const int count = std::min(response->getVarBindCount(), static_cast<int>(row.size()));
+        for (int i = 0; i < count; ++i) {
+            const char* oid = nullptr;
+            if (response->getOid(i, oid) != 0 || oid == nullptr || std::string(oid).find(kIgnoredArc) != std::string::npos)
+                continue;
+            std::string suffix;
+            std::string head;
+            std::string index;
+            self->m_cCommonSNMPDevStat.GetIndex(i, response, suffix);
+            SplitFirst(suffix, ".", head, index);
+            row[static_cast<std::size_t>(i)] = i == 0 ? index : ValueText(*response, i);
+        }
+        if (ToInt(row[0]) < self->m_nDevicePortNum + 1) {
+            {
+                std::lock_guard lock(self->m_walkMutex);
+                self->m_strLinkAdmin += row[2] + ",";
+                self->m_strLinkOper += row[3] + ",";
+                self->m_strLinkIndex += row[0] + ",";
+                self->m_strLinkSpeed += row[1] + ",";
+                self->m_strLinkMedia += row[4] + ",";
+            }
+            self->m_cCommonSNMPDevStat.StartAsync(&CDerariModuleDlg::OnLinkStatusRow, self, kWalkTimeoutMs);
+            return 0;
+        }
+    } else {
+        self->ResetPortStateTable();
+        if (status == -1) {
+            OutputDebugStringA("-----------------TIMEOUT-------------------TIMEOUT");
+            self->ResetPanelElements();
+            self->Invalidate();
+        }
+    }
+    if (status == 0 || status == -2) {  // past the ports, or the end of the table
+        std::unique_lock lock(self->m_walkMutex);
+        std::string admin = self->m_strLinkAdmin, oper = self->m_strLinkOper, index = self->m_strLinkIndex,
+                    speed = self->m_strLinkSpeed, media = self->m_strLinkMedia;
+        lock.unlock();
+        self->RefreshPortLinkStatus(admin, oper, index, speed, media);
+        self->Invalidate();
+    }
+    self->m_bWalkBusy = 0;
+    self->m_cCommonSNMPDevStat.SetDone();
+    return 0;
+}
+
+int CDerariModuleDlg::OnPoEStatusRow(CSnmp* response, int requestId, void* userData, int status) {
+    auto* self = static_cast<CDerariModuleDlg*>(userData);
+    std::unique_ptr<CSnmp> owned(status == 0 ? response : nullptr);
+    if (self->m_cCommonSNMPPoeStat.FindRequestID(requestId) == 0) return 0;  // stale
+    if (status == 0 && response != nullptr) {
+        std::string index;
+        std::string value;
+        for (int i = 0; i < response->getVarBindCount(); ++i) {
+            std::string suffix;
+            self->m_cCommonSNMPPoeStat.GetIndex(i, response, suffix);
+            // The suffix is "." + a one-digit group + "." + the port number.
+            index = suffix.size() > 3 ? suffix.substr(3) : std::string();
+            value = ValueText(*response, i);
+            OutputDebugStringA("----------POE--------");
+            OutputDebugStringA(value.c_str());
+        }
+        if (ToInt(index) < self->m_nDevicePortNum + 1) {
+            {
+                std::lock_guard lock(self->m_walkMutex);
+                self->m_strPoEIndex += index + ",";
+                self->m_strPoEStatus += value + ",";
+            }
+            self->m_cCommonSNMPPoeStat.StartAsync(&CDerariModuleDlg::OnPoEStatusRow, self, kWalkTimeoutMs);
+            return 0;
+        }
+    } else {
+        self->ResetPortStateTable();  // a time-out leaves the elements as they are
+    }
+    if (status == 0 || status == -2) {
+        std::unique_lock lock(self->m_walkMutex);
+        std::string index = self->m_strPoEIndex, value = self->m_strPoEStatus;
+        lock.unlock();
+        self->RefreshPOEPortStatus(index, value);
+        self->Invalidate();
+    }
+    self->m_bWalkBusy = 0;
+    self->m_cCommonSNMPPoeStat.SetDone();
+    return 0;
+}
+
+void CDerariModuleDlg::RefreshPortLinkStatus(std::string admin, std::string oper, std::string index, std::string speed,
+                                             std::string media) {
+    // Ports above the threshold are the gigabit ones.
+    const int threshold = m_nDevicePortNum == 10 ? m_nDevicePortNum - 2 : m_nDevicePortNum - 4;
+    while (!index.empty()) {
+        std::string a, o, i, s, m, rest;
+        if (!SplitFirst(index, ",", i, rest)) break;
+        SplitFirst(admin, ",", a, rest);
+        SplitFirst(oper, ",", o, rest);
+        SplitFirst(speed, ",", s, rest);
+        SplitFirst(media, ",", m, rest);
+        const int port = ToInt(i);
+        int state = PORT_ENABLE;
+        if (a != "1") {
+            state = PORT_DISABLED;
+        } else if (o == "1") {
+            const char* full = g_bIsAllGiga || port > threshold ? "1000000000" : "100000000";
+            state = s == full ? PORT_LINK10 : PORT_LINK100;
+        }
+        if (port < 1 || port > m_nDevicePortNum) continue;
+        SetPortState(port, state);
+        m_pPortMedia[static_cast<std::size_t>(port - 1)] = ToInt(m);
+    }
+    StartBlinkTimer();
+    ++m_nRefreshCount;
+}
+
+void CDerariModuleDlg::RefreshPOEPortStatus(std::string index, std::string status) {
+    OutputDebugStringA("==2.=====RefreshPOEPortStatus============");
+    OutputDebugStringA(index.c_str());
+    OutputDebugStringA(status.c_str());
+    ResetPortStateTable();
+    while (!index.empty()) {
+        std::string i, s, rest;
+        if (!SplitFirst(index, ",", i, rest)) break;
+        SplitFirst(status, ",", s, rest);
+        const int code = s == "POWER ON" ? 1 : (s == "POWER OFF" || s == "Time-based OFF") ? 2 : 0;
+        const int port = ToInt(i);
+        if (port < 1 || port > m_nDevicePortNum) continue;
+        if (port == 1) {
+            // The ports without PoE and the combo twins show off.
+            for (int position = g_nPoEPortNum; position < m_nDevicePortNum + m_nComboPortNum; ++position)
+                SetPortElementState(position, PORT_DISABLED);
+        }
+        SetPortState(port, code);
+        m_pPortMedia[static_cast<std::size_t>(port - 1)] = 2;
+    }
+    StartBlinkTimer();
+    ++m_nRefreshCount;
 }

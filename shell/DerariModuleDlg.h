@@ -2,11 +2,13 @@
 // The main window: reads the device profile, shows the front panel, carries the menu from
 // which every feature dialog is opened, and runs the Tools commands.
 //
-// Threads: the window lives on the user-interface thread. The state the polling thread writes
-// and the painting reads (pause flag, LED mode, lamps, port states and media) is atomic; the
-// fan text is guarded by m_stateMutex.
+// Threads: the window lives on the user-interface thread. The state the polling thread and
+// the walk workers write and the painting reads (pause flag, LED mode, lamps, port states and
+// media) is atomic; the fan text is guarded by m_stateMutex, the walk lists by m_walkMutex
+// (never taken on the user-interface thread).
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -15,18 +17,27 @@
 #include "platform/ui/Gdi.h"
 #include "shell/BitmapDialog.h"
 #include "shell/DeviceProfile.h"
+#include "shell/PanelDeviceThread.h"
 
 // The message the dialog sends itself to draw one LED bitmap (lParam: the bitmap id) at the
 // current LED position.
 constexpr UINT WM_DRAW_PORT_LED = 0x806;
 // The system menu's About item.
 constexpr UINT IDM_ABOUTBOX = 0x0010;
+// The panel timer: each tick paints the LEDs in the current blink phase, then toggles it.
+constexpr UINT_PTR IDT_PORT_BLINK = 2052;
+constexpr UINT kBlinkPeriodMs = 200;
 
 // Registered at start-up from the instance name; a second start for the same device
 // broadcasts it.
 extern UINT ModuleActivateMessage;
 // Toggled by each tick of the panel timer: green LEDs show in phase 0, amber ones in phase 1.
 extern BYTE g_nBlinkPhase;
+// Cycles skipped in a row because a status walk was still out.
+extern std::atomic<int> g_nSkipCount;
+
+// A PoE model: its name holds "P" or "p".
+bool IsPoEModel(const std::string& name);
 
 class CDerariModuleDlg : public CBitmapDialog {
 public:
@@ -61,6 +72,33 @@ public:
     CCommonSNMP m_cCommonSNMPPoeStat;  // PoE walk
     std::atomic<BYTE> m_bWalkBusy{0};
     std::mutex m_stateMutex;
+    std::mutex m_walkMutex;
+    std::unique_ptr<CPanelDeviceThread> m_pPollThread;
+    // Status refreshes applied so far (link or PoE walk results).
+    std::atomic<int> m_nRefreshCount{0};
+
+    // ---- polling (the polling thread and the walk workers) ----
+    void CheckDeviceAlive();
+    void GetGetFanStatus();
+    // -1 when the cycle was skipped because a walk is still out, else 0.
+    int Get10PPOEOrLinkStatus();
+    void GetPortLinkStatus();
+    void GetPOEPortStatus();
+    static int OnLinkStatusRow(CSnmp* response, int requestId, void* userData, int status);
+    static int OnPoEStatusRow(CSnmp* response, int requestId, void* userData, int status);
+    void RefreshPortLinkStatus(std::string admin, std::string oper, std::string index, std::string speed,
+                               std::string media);
+    void RefreshPOEPortStatus(std::string index, std::string status);
+    void ResetAllPorts();
+    static bool SplitFirst(std::string& text, const std::string& separator, std::string& head, std::string& rest);
+    // Set by the polling thread when its loop ends.
+    void SignalPollEnd() { m_eventPollEnd.Set(); }
+    // The fan text ("1" working, "2" fault).
+    std::string FanStatus();
+
+    // Called once on the user-interface thread when the first status refresh has been drawn
+    // (the offscreen snapshot of the program uses it).
+    static void SetFirstPanelHook(std::function<void(CDerariModuleDlg&)> hook);
 
     // True once the profile was read and the panel loaded (false after "Read User.ini Error !").
     bool IsPanelReady() const { return m_bPanelReady; }
@@ -88,6 +126,7 @@ protected:
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnPaint() override;
     LRESULT OnDrawPortLed(WPARAM wParam, LPARAM lParam);
+    void OnTimer(UINT_PTR id) override;
 
     void OnPortConfiguration();
     void OnPortDescription();
@@ -111,11 +150,20 @@ private:
     void DrawModelLamps();
     void DrawPortLeds();
     void DrawBitmap(UINT id, int x, int y);
-    // The polling of the device's status starts here once it exists (end of OnInitDialog)
-    // and is stopped on close; until then both do nothing.
-    void StartPolling() {}
-    void StopPolling() {}
+    // Starts the polling thread; stops and joins it (on close, idempotent).
+    void StartPolling();
+    void StopPolling();
+    // Waits up to ms of the program's clock, ending early when polling is being stopped;
+    // true when it was.
+    bool PollWait(DWORD ms);
+    // Sets one port's state: the panel element (when the description has it) and the table.
+    void SetPortState(int port, int state);
+    void SetPortElementState(int position, int state);
+    void ResetPortStateTable();
+    // Starts the panel timer (a running one restarts).
+    void StartBlinkTimer();
 
     std::string m_strIniPath;
     bool m_bPanelReady = false;
+    bool m_bFirstPanelShown = false;  // user-interface thread only
 };

@@ -2,11 +2,22 @@
 //
 // The program works in the folder of its executable: User.ini there names the model, and the
 // paths inside it and in the panel descriptions ("models/<MODEL>/...") are relative to it.
+//
+// MODULE_SNAPSHOT=FILE: once the first polled port states are on the front panel, the panel
+// is saved to FILE as PNG, FILE is printed on standard output and the program ends (for runs
+// without a display).
+#include <QPixmap>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "platform/ui/App.h"
 #include "shell/DerariModuleApp.h"
+#include "shell/DerariModuleDlg.h"
 #include "views/TableWalk.h"
 
 namespace {
@@ -20,9 +31,24 @@ private:
     CDerariModuleApp m_module;
 };
 
+void SaveSnapshot(CDerariModuleDlg& dialog, const std::string& file) {
+    QWidget* panel = ui::WidgetOf(dialog.GetSafeHwnd());
+    if (panel != nullptr && panel->grab().save(QString::fromStdString(file), "PNG"))
+        std::printf("%s\n", file.c_str());
+    else
+        std::fprintf(stderr, "switch-module: cannot write %s\n", file.c_str());
+    std::fflush(stdout);
+    dialog.PostMessage(WM_CLOSE);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const char* snapshot = std::getenv("MODULE_SNAPSHOT"); snapshot != nullptr && *snapshot != '\0') {
+        // Relative to where the program was started, not to its own folder.
+        const std::string file = std::filesystem::absolute(snapshot).string();
+        CDerariModuleDlg::SetFirstPanelHook([file](CDerariModuleDlg& dialog) { SaveSnapshot(dialog, file); });
+    }
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) std::filesystem::current_path(exe.parent_path(), error);
