@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "shell/ModuleStartupParams.h"
-#include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 #include "views/TableWalk.h"
 
@@ -25,16 +25,12 @@ class ViewsTest : public ::testing::Test {
 protected:
     // The switch of the suite; a test that needs other objects starts its own (Model).
     static void SetUpTestSuite() {
-        s_sim = std::make_unique<switchsim::SimulatedSwitch>();
-        std::string error;
-        ASSERT_TRUE(s_sim->Start(&error)) << error;
+        s_sim = switchsim::StartSuiteSwitch();
     }
     static void TearDownTestSuite() { s_sim.reset(); }
 
     void SetUp() override {
-        ASSERT_TRUE(s_sim && s_sim->Running());
-        s_sim->ClearFaults();
-        s_sim->ClearRequests();
+        switchsim::ResetForTest(s_sim.get());
         PointAt(*s_sim);
     }
     void TearDown() override {
@@ -45,9 +41,7 @@ protected:
 
     // Sessions made from now on talk to this switch.
     static void PointAt(const switchsim::SimulatedSwitch& sim, const char* timeoutMs = "1000") {
-        ModuleStartupParams::ResetToDefaults();
-        ModuleStartupParams::DeviceIP = sim.Target();
-        ModuleStartupParams::TimeoutMs = timeoutMs;
+        switchsim::PointModuleAt(sim, timeoutMs);
     }
 
     // A switch serving only these model lines ("OID TYPE VALUE").

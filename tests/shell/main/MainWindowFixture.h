@@ -15,7 +15,7 @@
 #include "platform/win/DebugOutput.h"
 #include "shell/DerariModuleDlg.h"
 #include "shell/ModuleStartupParams.h"
-#include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 
 namespace shelltest {
@@ -31,19 +31,13 @@ protected:
         std::filesystem::current_path(RESOURCES_DIR);
         switchsim::SimulatedSwitch::Options options;
         options.config = {"save-time 300", "reboot-time 200"};
-        s_sim = std::make_unique<switchsim::SimulatedSwitch>(options);
-        std::string error;
-        ASSERT_TRUE(s_sim->Start(&error)) << error;
+        s_sim = switchsim::StartSuiteSwitch(options);
     }
     static void TearDownTestSuite() { s_sim.reset(); }
 
     void SetUp() override {
-        ASSERT_TRUE(s_sim && s_sim->Running());
-        s_sim->ClearFaults();
-        s_sim->ClearRequests();
-        ModuleStartupParams::ResetToDefaults();
-        ModuleStartupParams::DeviceIP = s_sim->Target();
-        ModuleStartupParams::TimeoutMs = "1000";
+        switchsim::ResetForTest(s_sim.get());
+        switchsim::PointModuleAt(*s_sim, "1000");
         g_strDeviceName.clear();
         g_nDevicePortNum = 28;
         m_dir = std::filesystem::temp_directory_path() / ("shell-main-" + std::to_string(::getpid()));

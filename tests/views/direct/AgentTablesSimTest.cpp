@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "shell/ModuleStartupParams.h"
-#include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/views/direct/SimV3.h"
 #include "tests/support/ui/UiHarness.h"
 #include "views/direct/AccessInfo.h"
@@ -97,18 +97,13 @@ protected:
         std::ofstream(path) << Model();
         switchsim::SimulatedSwitch::Options options;
         options.model = path.string();
-        s_sim = std::make_unique<switchsim::SimulatedSwitch>(options);
-        std::string error;
-        ASSERT_TRUE(s_sim->Start(&error)) << error;
+        s_sim = switchsim::StartSuiteSwitch(options);
     }
     static void TearDownTestSuite() { s_sim.reset(); }
 
     void SetUp() override {
-        ASSERT_TRUE(s_sim && s_sim->Running());
-        s_sim->ClearFaults();
-        s_sim->ClearRequests();
-        ModuleStartupParams::ResetToDefaults();
-        ModuleStartupParams::DeviceIP = s_sim->Target();
+        switchsim::ResetForTest(s_sim.get());
+        switchsim::PointModuleAt(*s_sim);
     }
     void TearDown() override { ModuleStartupParams::ResetToDefaults(); }
 
