@@ -6,7 +6,7 @@
 #include <cstring>
 #include <thread>
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 
 std::atomic<int> g_nRequestCounter{0};
 

@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <memory>
 
+#include "core/DeviceProfile.h"
+#include "core/ModuleStartupParams.h"
 #include "core/Utils.h"
 #include "platform/ui/Prompt.h"
 #include "platform/ui/Wnd.h"
 #include "platform/win/DebugOutput.h"
-#include "shell/DeviceProfile.h"
-#include "shell/ModuleStartupParams.h"
 
 namespace {
 const char* const kTrunkMemberColumn = "1.3.6.1.4.1.32473.10.76.21.1.8.1.3.1.2";

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/DeviceProfile.h"
 #include "platform/ui/Prompt.h"
 #include "platform/win/ProcessStart.h"
-#include "shell/DeviceProfile.h"
 
 namespace {
 

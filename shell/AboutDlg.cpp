@@ -1,6 +1,6 @@
 #include "shell/AboutDlg.h"
 
-#include "shell/DeviceProfile.h"
+#include "core/DeviceProfile.h"
 
 BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();

@@ -1,12 +1,12 @@
 #include "shell/DerariModuleApp.h"
 
+#include "core/DeviceProfile.h"
+#include "core/ModuleStartupParams.h"
 #include "platform/snmp/Snmp.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Prompt.h"
 #include "platform/win/RegisteredMessage.h"
 #include "shell/DerariModuleDlg.h"
-#include "shell/DeviceProfile.h"
-#include "shell/ModuleStartupParams.h"
 
 bool CDerariModuleApp::InitInstance(const std::string& commandLine) {
     // Sockets need no start-up here, and the panel reader needs no COM.

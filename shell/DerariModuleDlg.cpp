@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/ModuleStartupParams.h"
 #include "core/Utils.h"
+#include "features/management/ResetDevice.h"
 #include "features/ports/JumboFrameconfigdlg.h"
 #include "features/ports/PortDescription.h"
 #include "features/ports/PortSetInfo.h"
-#include "features/management/ResetDevice.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Prompt.h"
@@ -15,7 +16,6 @@
 #include "platform/win/DebugOutput.h"
 #include "platform/win/ProcessStart.h"
 #include "shell/AboutDlg.h"
-#include "shell/ModuleStartupParams.h"
 #include "shell/panel/MyBitmapApp.h"
 #include "views/IPAddrTable.h"
 #include "views/IntfList.h"

@@ -14,9 +14,9 @@
 #include <string>
 
 #include "core/CommonSNMP.h"
+#include "core/DeviceProfile.h"
 #include "platform/ui/Gdi.h"
 #include "shell/BitmapDialog.h"
-#include "shell/DeviceProfile.h"
 #include "shell/PanelDeviceThread.h"
 
 // The message the dialog sends itself to draw one LED bitmap (lParam: the bitmap id) at the

@@ -1,10 +1,10 @@
 #include "shell/PanelDeviceThread.h"
 
+#include "core/DeviceProfile.h"
+#include "core/ModuleStartupParams.h"
 #include "platform/win/Clock.h"
 #include "platform/win/DebugOutput.h"
 #include "shell/DerariModuleDlg.h"
-#include "shell/DeviceProfile.h"
-#include "shell/ModuleStartupParams.h"
 
 namespace {
 constexpr DWORD kStartDelayMs = 500;

@@ -1,5 +1,5 @@
+#include "core/ModuleStartupParams.h"
 #include "shell/DerariModuleApp.h"
-#include "shell/ModuleStartupParams.h"
 
 namespace {
 

@@ -6,9 +6,6 @@
 // MODULE_SNAPSHOT=FILE: once the first polled port states are on the front panel, the panel
 // is saved to FILE as PNG, FILE is printed on standard output and the program ends (for runs
 // without a display).
-#include <QPixmap>
-#include <QWidget>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +13,7 @@
 #include <system_error>
 
 #include "platform/ui/App.h"
+#include "platform/ui/WindowExtras.h"
 #include "shell/DerariModuleApp.h"
 #include "shell/DerariModuleDlg.h"
 #include "views/TableWalk.h"
@@ -32,8 +30,7 @@ private:
 };
 
 void SaveSnapshot(CDerariModuleDlg& dialog, const std::string& file) {
-    QWidget* panel = ui::WidgetOf(dialog.GetSafeHwnd());
-    if (panel != nullptr && panel->grab().save(QString::fromStdString(file), "PNG"))
+    if (ui::SaveWindowPicture(dialog.GetSafeHwnd(), file))
         std::printf("%s\n", file.c_str());
     else
         std::fprintf(stderr, "switch-module: cannot write %s\n", file.c_str());

@@ -1,8 +1,8 @@
 #include "views/PublicMibTable.h"
 
+#include "core/ModuleStartupParams.h"
 #include "platform/ui/Gdi.h"
 #include "platform/win/DebugOutput.h"
-#include "shell/ModuleStartupParams.h"
 
 BEGIN_MESSAGE_MAP(CPublicMibTable, CDialog)
     ON_WM_SHOWWINDOW()

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/CommonSNMP.h"
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 #include "tests/support/snmp/SnmpAgents.h"
 
 extern char** environ;

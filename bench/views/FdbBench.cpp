@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "core/CommonSNMP.h"
+#include "core/ModuleStartupParams.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Dialog.h"
 #include "platform/win/Event.h"
-#include "shell/ModuleStartupParams.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "views/SwitchDatabase.h"
-#include "core/CommonSNMP.h"
 #include <atomic>
 
 using Clock = std::chrono::steady_clock;

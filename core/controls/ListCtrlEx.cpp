@@ -1,21 +1,15 @@
 #include "core/controls/ListCtrlEx.h"
 
-#include <QFontMetrics>
-#include <QWidget>
+#include "platform/ui/WindowExtras.h"
 
 namespace {
 constexpr int kHeadingMargin = 15;
 }
 
 int CListCtrlEx::InsertHeaderColumn(int col, const std::string& heading, int format, int subItem) {
-    int width = -1;
-    ui::RunOnUiThread([&] {
-        if (QWidget* list = ui::WidgetOf(GetSafeHwnd())) {
-            width = QFontMetrics(list->font()).horizontalAdvance(QString::fromStdString(heading)) + kHeadingMargin;
-        }
-    });
+    const int width = ui::TextWidth(GetSafeHwnd(), heading);
     if (width < 0) return -1;
-    return InsertColumn(col, heading, format, width, subItem);
+    return InsertColumn(col, heading, format, width + kHeadingMargin, subItem);
 }
 
 int CListCtrlEx::SetCell(int item, int col, const std::string& text) {

@@ -1,28 +1,10 @@
 #include "core/controls/lxDialog.h"
 
-#include <QLabel>
-#include <QSizeGrip>
-#include <QVBoxLayout>
+#include "platform/ui/WindowExtras.h"
 
 namespace {
 
 constexpr DWORD kGripStyle = WS_CHILD | WS_VISIBLE | SS_BITMAP;
-
-// The size-grip picture: the layer has no system bitmaps, so the grip static shows Qt's own
-// size grip, which also lets the user drag the corner. Gives the grip's size.
-QSize ShowGripPicture(CStatic& grip) {
-    QSize size;
-    ui::RunOnUiThread([&] {
-        QWidget* host = ui::WidgetOf(grip.GetSafeHwnd());
-        if (!host) return;
-        auto* picture = new QSizeGrip(host);
-        auto* layout = new QVBoxLayout(host);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(picture);
-        size = picture->sizeHint();
-    });
-    return size;
-}
 
 }  // namespace
 
@@ -48,9 +30,10 @@ BOOL ClxDialog::OnInitDialog() {
     m_nClientHeight = client.Height();
 
     m_wndSizeGrip.Create("", kGripStyle, CRect(0, 0, 0, 0), this, 0);
-    const QSize grip = ShowGripPicture(m_wndSizeGrip);
-    m_bmpSizeGripInfo.bmWidth = grip.width();
-    m_bmpSizeGripInfo.bmHeight = grip.height();
+    // The layer has no system bitmaps: the grip static shows the toolkit's own size grip.
+    const CSize grip = ui::ShowSizeGrip(m_wndSizeGrip.GetSafeHwnd());
+    m_bmpSizeGripInfo.bmWidth = grip.cx;
+    m_bmpSizeGripInfo.bmHeight = grip.cy;
     m_wndSizeGrip.MoveWindow(m_nClientWidth - m_bmpSizeGripInfo.bmWidth, m_nClientHeight - m_bmpSizeGripInfo.bmHeight,
                              m_bmpSizeGripInfo.bmWidth, m_bmpSizeGripInfo.bmHeight);
     m_wndSizeGrip.ShowWindow(m_nShowGrip);

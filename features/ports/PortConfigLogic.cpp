@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <memory>
 
+#include "core/DeviceProfile.h"
 #include "platform/ui/Prompt.h"
 #include "platform/ui/Wnd.h"
 #include "platform/win/Clock.h"
 #include "platform/win/DebugOutput.h"
-#include "shell/DeviceProfile.h"
 
 namespace {
 const std::string kPortTable = "1.3.6.1.4.1.32473.10.76.21.1.1.13.1.";

@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
+#include "core/ModuleStartupParams.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Prompt.h"
-#include "shell/ModuleStartupParams.h"
 
 namespace {
 enum : int {

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/ModuleStartupParams.h"
 #include "shell/DerariModuleApp.h"
-#include "shell/ModuleStartupParams.h"
 
 namespace {
 void Check(bool condition) {

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/DeviceProfile.h"
 #include "platform/ui/Prompt.h"
 #include "platform/win/Profile.h"
-#include "shell/DeviceProfile.h"
 
 namespace {
 

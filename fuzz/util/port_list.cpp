@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/DeviceProfile.h"
 #include "core/Utils.h"
 #include "fuzz/util/FuzzSupport.h"
-#include "shell/DeviceProfile.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     SilencePrompts();

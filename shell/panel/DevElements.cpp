@@ -3,10 +3,10 @@
 #include <iterator>
 #include <mutex>
 
+#include "core/ModuleStartupParams.h"
 #include "platform/ui/Gdi.h"
 #include "platform/win/ProcessStart.h"
 #include "platform/win/RegisteredMessage.h"
-#include "shell/ModuleStartupParams.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <functional>
 #include <sstream>
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 #include "tests/support/snmp/SnmpAgents.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"

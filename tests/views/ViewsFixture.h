@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 #include "views/TableWalk.h"

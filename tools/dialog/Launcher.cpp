@@ -1,11 +1,11 @@
 #include "tools/dialog/Launcher.h"
 
+#include "core/DeviceProfile.h"
 #include "platform/snmp/Snmp.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Prompt.h"
 #include "shell/DerariModuleApp.h"
-#include "shell/DeviceProfile.h"
 #include "tools/dialog/DialogRegistry.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 
 DirectSnmpSettings DirectSnmpSettings::FromStartup() {
     DirectSnmpSettings s;

@@ -1,6 +1,6 @@
 #include "views/direct/DirectSnmpDlg.h"
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 
 namespace {
 void AddObjects(CSnmp& session, const std::vector<DirectObject>& objects) {

@@ -1,7 +1,7 @@
 #include "views/direct/DirectTableDlg.h"
 
+#include "core/ModuleStartupParams.h"
 #include "platform/ui/Gdi.h"
-#include "shell/ModuleStartupParams.h"
 
 namespace {
 constexpr int kRefreshId = 241;

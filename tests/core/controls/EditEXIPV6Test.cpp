@@ -6,9 +6,9 @@
 #include <QWidget>
 
 #include "core/CommonSNMP.h"
+#include "core/ModuleStartupParams.h"
 #include "core/controls/EditEXIPV6.h"
 #include "platform/ui/Template.h"
-#include "shell/ModuleStartupParams.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
 

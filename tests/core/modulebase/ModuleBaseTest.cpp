@@ -8,11 +8,11 @@
 #include <thread>
 #include <vector>
 
+#include "core/DeviceProfile.h"
 #include "core/ModuleBase.h"
+#include "core/ModuleStartupParams.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Template.h"
-#include "shell/DeviceProfile.h"
-#include "shell/ModuleStartupParams.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/DeviceProfile.h"
 #include "platform/ui/Prompt.h"
-#include "shell/DeviceProfile.h"
 
 // Records every message box shown while it lives, answering OK.
 class PromptRecorder {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/DeviceProfile.h"
-#include "shell/ModuleStartupParams.h"
+#include "core/DeviceProfile.h"
+#include "core/ModuleStartupParams.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
 

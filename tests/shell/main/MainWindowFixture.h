@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "core/ModuleStartupParams.h"
 #include "platform/win/DebugOutput.h"
 #include "shell/DerariModuleDlg.h"
-#include "shell/ModuleStartupParams.h"
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 

@@ -12,11 +12,11 @@
 #include <map>
 #include <set>
 
+#include "core/DeviceProfile.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Prompt.h"
 #include "platform/ui/Wnd.h"
 #include "platform/win/RegisteredMessage.h"
-#include "shell/DeviceProfile.h"
 #include "shell/panel/ParseDevXML.h"
 #include "tests/shell/panel/PanelTestSupport.h"
 

@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <thread>
 
+#include "core/ModuleStartupParams.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Wnd.h"
 #include "platform/win/ProcessStart.h"
 #include "platform/win/RegisteredMessage.h"
-#include "shell/ModuleStartupParams.h"
 #include "shell/panel/DevElements.h"
 #include "tests/shell/panel/BmpBuilder.h"
 #include "tests/shell/panel/PanelTestSupport.h"

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "core/ModuleStartupParams.h"
 #include "platform/snmp/Snmp.h"
 #include "platform/win/Clock.h"
 #include "platform/win/DebugOutput.h"
 #include "shell/DerariModuleDlg.h"
-#include "shell/ModuleStartupParams.h"
 #include "shell/panel/DevElements.h"
 #include "tests/shell/polling/BitmapColour.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/DeviceProfile.h"
 #include "platform/ui/Prompt.h"
-#include "shell/DeviceProfile.h"
 #include "tests/shell/settings/TempIni.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "core/ModuleStartupParams.h"
 #include "shell/DerariModuleApp.h"
-#include "shell/ModuleStartupParams.h"
 
 namespace {
 

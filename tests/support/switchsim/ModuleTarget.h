@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 
 namespace switchsim {

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <thread>
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
 #include "tools/dialog/DialogRegistry.h"

@@ -8,7 +8,7 @@
 #include <map>
 #include <sstream>
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 #include "tests/support/snmp/SnmpAgents.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"

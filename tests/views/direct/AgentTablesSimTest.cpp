@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 #include "tests/support/switchsim/ModuleTarget.h"
-#include "tests/views/direct/SimV3.h"
 #include "tests/support/ui/UiHarness.h"
+#include "tests/views/direct/SimV3.h"
 #include "views/direct/AccessInfo.h"
 #include "views/direct/CommunityInfo.h"
 #include "views/direct/GroupInfo.h"

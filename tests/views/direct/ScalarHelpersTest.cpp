@@ -5,10 +5,10 @@
 #include <atomic>
 #include <chrono>
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
-#include "tests/views/direct/SimV3.h"
 #include "tests/support/ui/UiHarness.h"
+#include "tests/views/direct/SimV3.h"
 #include "views/direct/DirectSnmpDlg.h"
 
 using namespace std::chrono_literals;

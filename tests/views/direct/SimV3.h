@@ -2,7 +2,7 @@
 // Start-up settings for an authPriv user of the simulated switch (DES privacy).
 #include <string>
 
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 
 namespace directtest {
 

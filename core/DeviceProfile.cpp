@@ -1,4 +1,4 @@
-#include "shell/DeviceProfile.h"
+#include "core/DeviceProfile.h"
 
 #include <algorithm>
 #include <filesystem>

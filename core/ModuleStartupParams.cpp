@@ -1,4 +1,4 @@
-#include "shell/ModuleStartupParams.h"
+#include "core/ModuleStartupParams.h"
 
 std::string ModuleStartupParams::DeviceIP;
 std::string ModuleStartupParams::ReadCommunity = "norfen";
