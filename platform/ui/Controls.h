@@ -1,13 +1,15 @@
 #pragma once
 // The controls: each a real Qt widget behind a window handle. Every operation may be called
 // from any thread (carried out on the user-interface thread) and does nothing on a window
-// that no longer exists.
+// that no longer exists. Each control's own Create stands beside CWnd's general one
+// (`using CWnd::Create`) instead of hiding it.
 #include <string>
 
 #include "platform/ui/Wnd.h"
 
 class CStatic : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(const std::string& text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF);
 };
 
@@ -15,6 +17,7 @@ class CButton : public CWnd {
 public:
     // style: BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_AUTOCHECKBOX, BS_AUTORADIOBUTTON (WS_GROUP starts
     // a new radio group), BS_GROUPBOX; with WS_CHILD, WS_VISIBLE, WS_TABSTOP.
+    using CWnd::Create;
     BOOL Create(const std::string& caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int GetCheck() const;
     void SetCheck(int check);
@@ -24,6 +27,7 @@ public:
 
 class CEdit : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     void LimitText(int maxChars = 0);
     void SetLimitText(UINT maxChars) { LimitText(static_cast<int>(maxChars)); }
@@ -39,6 +43,7 @@ public:
 class CComboBox : public CWnd {
 public:
     // style: CBS_DROPDOWNLIST (choose only), CBS_DROPDOWN (editable), CBS_SORT.
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int AddString(const std::string& text);
     int InsertString(int index, const std::string& text);
@@ -62,6 +67,7 @@ public:
 
 class CProgressCtrl : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     void SetRange(short lower, short upper) { SetRange32(lower, upper); }
     void SetRange32(int lower, int upper);
@@ -79,6 +85,7 @@ private:
 // The IPv4 address control: four fields of 0 to 255; blank until an address is typed or set.
 class CIPAddressCtrl : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     // The number of fields filled in (4 for a complete address).
     int GetAddress(BYTE& f0, BYTE& f1, BYTE& f2, BYTE& f3) const;

@@ -24,6 +24,7 @@ public:
     // unknown. User-interface thread only.
     virtual INT_PTR DoModal();
     // Creates the dialog modeless; shown when the template has WS_VISIBLE.
+    using CWnd::Create;
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
     BOOL DestroyWindow() override;
 

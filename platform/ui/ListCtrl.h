@@ -29,6 +29,7 @@ public:
     CListCtrl();
     ~CListCtrl() override;
 
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     // Columns
