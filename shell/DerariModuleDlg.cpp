@@ -5,24 +5,17 @@
 
 #include "core/ModuleStartupParams.h"
 #include "core/Utils.h"
+#include "core/controls/CommandTable.h"
 #include "features/management/ResetDevice.h"
-#include "features/ports/JumboFrameconfigdlg.h"
-#include "features/ports/PortDescription.h"
-#include "features/ports/PortSetInfo.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Prompt.h"
 #include "platform/win/Clock.h"
 #include "platform/win/DebugOutput.h"
 #include "platform/win/ProcessStart.h"
+#include "resources/menus/CommandIds.h"
 #include "shell/AboutDlg.h"
 #include "shell/panel/MyBitmapApp.h"
-#include "views/IPAddrTable.h"
-#include "views/IntfList.h"
-#include "views/SnmpDevIden.h"
-#include "views/SwitchDatabase.h"
-#include "views/TcpPortInfo.h"
-#include "views/UdpPortInfo.h"
 
 UINT ModuleActivateMessage = 0;
 BYTE g_nBlinkPhase = 0;
@@ -86,6 +79,15 @@ bool Answered(CSnmp& response) {
     return response.getErrorStatus(status, index) == 0 && status == 0;
 }
 
+// The commands this window runs itself; the feature areas register their dialogs'.
+const CommandRegistrar kMainWindowCommands({
+    MAIN_WINDOW_COMMAND(ID_SAVE_CONFIGURATION),
+    MAIN_WINDOW_COMMAND(ID_REBOOT),
+    MAIN_WINDOW_COMMAND(ID_TELNET),
+    MAIN_WINDOW_COMMAND(ID_WEB),
+    MAIN_WINDOW_COMMAND(ID_APP_ABOUT),
+});
+
 std::function<void(CDerariModuleDlg&)>& FirstPanelHook() {
     static std::function<void(CDerariModuleDlg&)> hook;
     return hook;
@@ -104,20 +106,12 @@ BEGIN_MESSAGE_MAP(CDerariModuleDlg, CBitmapDialog)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
-    ON_COMMAND(32774, OnPortConfiguration)
-    ON_COMMAND(32871, OnPortDescription)
-    ON_COMMAND(32817, OnJumboFrame)
-    ON_COMMAND(32805, OnSystemInformation)
-    ON_COMMAND(32809, OnInterfaceTable)
-    ON_COMMAND(32808, OnIpTable)
-    ON_COMMAND(32810, OnForwardingTable)
-    ON_COMMAND(32811, OnTcpService)
-    ON_COMMAND(32812, OnUdpService)
-    ON_COMMAND(32815, OnSaveConfiguration)
-    ON_COMMAND(32797, OnReboot)
-    ON_COMMAND(32788, OnTelnet)
-    ON_COMMAND(32789, OnWeb)
-    ON_COMMAND(57664, OnAbout)
+    ON_COMMAND(ID_SAVE_CONFIGURATION, OnSaveConfiguration)
+    ON_COMMAND(ID_REBOOT, OnReboot)
+    ON_COMMAND(ID_TELNET, OnTelnet)
+    ON_COMMAND(ID_WEB, OnWeb)
+    ON_COMMAND(ID_APP_ABOUT, OnAbout)
+    ON_COMMAND_RANGE(ID_FIRST_MENU_COMMAND, ID_LAST_MENU_COMMAND, OnTableCommand)
     ON_MESSAGE(WM_DRAW_PORT_LED, OnDrawPortLed)
     ON_WM_TIMER()
     ON_WM_PAINT()
@@ -147,6 +141,7 @@ BOOL CDerariModuleDlg::OnInitDialog() {
     }
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
+    DisableUnbuiltCommands();
     m_nLedMode = 1;
     m_BIsPowMax = 0;
     {
@@ -166,14 +161,14 @@ BOOL CDerariModuleDlg::OnInitDialog() {
     LoadPanel(xmlName);
     // A port click runs the port settings without hiding this window or pausing the polling.
     CPort::SetSettingsDialogRunner([] {
-        CPortSetInfo dlg;
-        dlg.DoModal();
+        if (const DialogCommand* portSettings = CommandTable::FindCommand(ID_PORT_CONFIGURATION))
+            portSettings->make()->DoModal();
     });
     m_pDC = GetDC();
     for (const UINT id : kStoreBitmaps) g_pBitmapApp->AddBitmap(m_pDC, id);
     SetWindowText(g_strDeviceName + ": " + ModuleStartupParams::DeviceIP);
     if (CMenu* menu = GetMenu(); menu != nullptr && menu->GetSubMenu(3) != nullptr)
-        menu->GetSubMenu(3)->ModifyMenu(0, MF_BYPOSITION | MF_STRING, 57664, "About " + g_strDeviceName);
+        menu->GetSubMenu(3)->ModifyMenu(0, MF_BYPOSITION | MF_STRING, ID_APP_ABOUT, "About " + g_strDeviceName);
     ResetPortStateTable();
     m_bPanelReady = true;
     StartPolling();
@@ -185,10 +180,10 @@ void CDerariModuleDlg::PruneMenu() {
     CMenu* menu = GetMenu();
     CMenu* deviceManager = menu ? menu->GetSubMenu(0) : nullptr;
     if (deviceManager == nullptr) return;
-    if (g_strDeviceName.find("VAD") != std::string::npos) deviceManager->DeleteMenu(32817, MF_BYCOMMAND);
+    if (g_strDeviceName.find("VAD") != std::string::npos) deviceManager->DeleteMenu(ID_JUMBO_FRAME, MF_BYCOMMAND);
     if (!IsPoEModel(g_strDeviceName)) {
-        deviceManager->DeleteMenu(32852, MF_BYCOMMAND);
-        deviceManager->DeleteMenu(32860, MF_BYCOMMAND);
+        deviceManager->DeleteMenu(ID_POE_PORT, MF_BYCOMMAND);
+        deviceManager->DeleteMenu(ID_POE_GLOBAL, MF_BYCOMMAND);
         deviceManager->DeleteMenu(8, MF_BYPOSITION);  // the "PoE" popup
     }
     DrawMenuBar();
@@ -214,16 +209,31 @@ void CDerariModuleDlg::OnSysCommand(UINT id, LPARAM lParam) {
     CBitmapDialog::OnSysCommand(id, lParam);
 }
 
-void CDerariModuleDlg::OnPortConfiguration() { RunWrapped<CPortSetInfo>(); }
-void CDerariModuleDlg::OnPortDescription() { RunWrapped<CPortDescription>(); }
-void CDerariModuleDlg::OnJumboFrame() { RunWrapped<CJumboFrameconfigdlg>(); }
-void CDerariModuleDlg::OnSystemInformation() { RunWrapped<CSnmpDevIden>(); }
-void CDerariModuleDlg::OnInterfaceTable() { RunWrapped<CIntfList>(); }
-void CDerariModuleDlg::OnIpTable() { RunWrapped<CIPAddrTable>(); }
-void CDerariModuleDlg::OnForwardingTable() { RunWrapped<CSwitchDatabase>(); }
-void CDerariModuleDlg::OnTcpService() { RunWrapped<CTcpPortInfo>(); }
-void CDerariModuleDlg::OnUdpService() { RunWrapped<CUdpPortInfo>(); }
+void CDerariModuleDlg::RunWrapped(CDialog& dialog) {
+    ShowWindow(SW_HIDE);
+    m_bPause = 1;
+    ShowWindow(SW_MINIMIZE);
+    dialog.DoModal();
+    m_bPause = 0;
+    ShowWindow(SW_SHOWNORMAL);
+}
+
+void CDerariModuleDlg::OnTableCommand(UINT id) {
+    const DialogCommand* command = CommandTable::FindCommand(id);
+    if (command == nullptr || command->run != CommandRun::Wrapped || command->make == nullptr) return;
+    const std::unique_ptr<CDialog> dialog = command->make();
+    RunWrapped(*dialog);
+}
+
 void CDerariModuleDlg::OnAbout() { RunWrapped<CAboutDlg>(); }
+
+void CDerariModuleDlg::DisableUnbuiltCommands() {
+    CMenu* menu = GetMenu();
+    if (menu == nullptr) return;
+    for (UINT id = ID_FIRST_MENU_COMMAND; id <= ID_LAST_MENU_COMMAND; ++id) {
+        if (CommandTable::FindCommand(id) == nullptr) menu->EnableMenuItem(id, MF_BYCOMMAND | MF_GRAYED);
+    }
+}
 
 void CDerariModuleDlg::OnSaveConfiguration() {
     if (AfxMessageBox("Do you want to save the configuration?", kConfirm) != IDOK) return;

@@ -105,15 +105,11 @@ public:
 
     // The command wrapper: hides and minimises the main window and pauses polling while the
     // dialog runs modally.
+    void RunWrapped(CDialog& dialog);
     template <class Dialog>
     void RunWrapped() {
         Dialog dialog;
-        ShowWindow(SW_HIDE);
-        m_bPause = 1;
-        ShowWindow(SW_MINIMIZE);
-        dialog.DoModal();
-        m_bPause = 0;
-        ShowWindow(SW_SHOWNORMAL);
+        RunWrapped(dialog);
     }
 
 protected:
@@ -128,15 +124,9 @@ protected:
     LRESULT OnDrawPortLed(WPARAM wParam, LPARAM lParam);
     void OnTimer(UINT_PTR id) override;
 
-    void OnPortConfiguration();
-    void OnPortDescription();
-    void OnJumboFrame();
-    void OnSystemInformation();
-    void OnInterfaceTable();
-    void OnIpTable();
-    void OnForwardingTable();
-    void OnTcpService();
-    void OnUdpService();
+    // A menu command of the command table (core/controls/CommandTable.h): its dialog, run
+    // through the wrapper.
+    void OnTableCommand(UINT id);
     void OnSaveConfiguration();
     void OnReboot();
     void OnTelnet();
@@ -146,6 +136,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Grays the menu commands that neither the command table nor this window runs.
+    void DisableUnbuiltCommands();
     void PruneMenu();
     void DrawModelLamps();
     void DrawPortLeds();

@@ -5,21 +5,20 @@
 
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Prompt.h"
+#include "resources/templates/PortDialogsIds.h"
+
+using namespace jumbo_frame_ids;
 
 namespace {
-enum : int { IDD_JUMBO_FRAME = 174, IDC_ENABLE_JUMBO = 1062 };
-constexpr UINT kAppIcon = 447;
 const char* const kJumboFrame = "1.3.6.1.4.1.32473.10.76.21.1.1.12.0";
 }  // namespace
 
-CJumboFrameconfigdlg::CJumboFrameconfigdlg(CWnd* parent) : CDialog(IDD_JUMBO_FRAME, parent) {}
+CJumboFrameconfigdlg::CJumboFrameconfigdlg(CWnd* parent) : CFeatureDialog(IDD, {.topmost = true}, parent) {}
 
 void CJumboFrameconfigdlg::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_ENABLE_JUMBO, m_checkJumbo); }
 
 BOOL CJumboFrameconfigdlg::OnInitDialog() {
-    SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    CDialog::OnInitDialog();
-    SetIcon(::LoadIcon(nullptr, kAppIcon), TRUE);
+    CFeatureDialog::OnInitDialog();
     ReadJumbo();
     return TRUE;
 }
@@ -58,5 +57,5 @@ void CJumboFrameconfigdlg::OnOK() {
     } else {
         AfxMessageBox(enable ? "Failed to enable Jumbo Frame" : "Failed to disable Jumbo Frame", MB_OK | MB_ICONERROR);
     }
-    CDialog::OnOK();
+    CFeatureDialog::OnOK();
 }

@@ -2,10 +2,10 @@
 // "Jumbo Frame Configuration": switches the switch's jumbo-frame support on or off.
 // Opened from the menu: CJumboFrameconfigdlg dlg; dlg.DoModal();
 #include "core/CommonSNMP.h"
+#include "core/controls/FeatureDialog.h"
 #include "platform/ui/Controls.h"
-#include "platform/ui/Dialog.h"
 
-class CJumboFrameconfigdlg : public CDialog {
+class CJumboFrameconfigdlg : public CFeatureDialog {
 public:
     explicit CJumboFrameconfigdlg(CWnd* parent = nullptr);
 

@@ -2,26 +2,17 @@
 
 #include <cstdlib>
 
-#include "core/ModuleStartupParams.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Prompt.h"
+#include "resources/templates/PortDialogsIds.h"
+
+using namespace port_description_ids;
 
 namespace {
-enum : int {
-    IDD_PORT_DESCRIPTION = 263,
-    IDC_DESCRIPTION_LIST = 798,
-    IDC_FROM_PORT = 458,
-    IDC_TO_PORT = 6125,
-    IDC_DESCRIPTION = 497,
-    IDC_REFRESH = 958,
-    IDC_APPLY = 515,
-    IDC_CLOSE = 325,
-};
-constexpr UINT kAppIcon = 447;
 constexpr int kMaxDescription = 32;
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CPortDescription, CDialog)
+BEGIN_MESSAGE_MAP(CPortDescription, CFeatureDialog)
     ON_BN_CLICKED(IDC_REFRESH, OnRefresh)
     ON_BN_CLICKED(IDC_APPLY, OnApply)
     ON_BN_CLICKED(IDC_CLOSE, OnCloseButton)
@@ -32,24 +23,21 @@ BEGIN_MESSAGE_MAP(CPortDescription, CDialog)
     ON_MESSAGE(WM_PORT_READ_DONE, OnReadEnd)
 END_MESSAGE_MAP()
 
-CPortDescription::CPortDescription(CWnd* parent) : CDialog(IDD_PORT_DESCRIPTION, parent) {}
-
-CComboBox& CPortDescription::Combo(int id) { return *static_cast<CComboBox*>(GetDlgItem(id)); }
+CPortDescription::CPortDescription(CWnd* parent)
+    : CFeatureDialog(IDD, {.titlePrefix = "Port Description: "}, parent) {}
 
 void CPortDescription::DoDataExchange(CDataExchange* dx) { DDX_Text(dx, IDC_DESCRIPTION, m_strDescription); }
 
 BOOL CPortDescription::OnInitDialog() {
-    CDialog::OnInitDialog();
-    SetIcon(::LoadIcon(nullptr, kAppIcon), TRUE);
-    SetWindowText("Port Description: " + ModuleStartupParams::DeviceIP);
-    static_cast<CEdit*>(GetDlgItem(IDC_DESCRIPTION))->LimitText(kMaxDescription);
+    CFeatureDialog::OnInitDialog();
+    Item(IDC_DESCRIPTION).LimitText(kMaxDescription);
     m_list.SubclassDlgItem(IDC_DESCRIPTION_LIST, this);
     m_list.InsertColumn(0, "Port", LVCFMT_LEFT);
     m_list.InsertColumn(1, "Description", LVCFMT_CENTER);
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_FLATSB);
     for (int p = 1; p <= m_logic.PortCount(); ++p) {
-        Combo(IDC_FROM_PORT).AddString(std::to_string(p));
-        Combo(IDC_TO_PORT).AddString(std::to_string(p));
+        Item(IDC_FROM_PORT).AddString(std::to_string(p));
+        Item(IDC_TO_PORT).AddString(std::to_string(p));
     }
     SelectFirstPorts();
     if (CHeaderCtrl* header = m_list.GetHeaderCtrl()) header->EnableWindow(FALSE);
@@ -58,14 +46,8 @@ BOOL CPortDescription::OnInitDialog() {
     return TRUE;
 }
 
-BOOL CPortDescription::DestroyWindow() {
-    const BOOL result = CDialog::DestroyWindow();
-    m_logic.CloseSessions();
-    return result;
-}
-
 void CPortDescription::OnSize(UINT type, int cx, int cy) {
-    CDialog::OnSize(type, cx, cy);
+    CFeatureDialog::OnSize(type, cx, cy);
     if (m_list.GetSafeHwnd() == nullptr) return;
     CClientDC dc(&m_list);
     const int portWidth = dc.GetTextExtent("26(F_100)").cx + 15;
@@ -76,12 +58,12 @@ void CPortDescription::OnSize(UINT type, int cx, int cy) {
 }
 
 void CPortDescription::EnableButtons(bool enable) {
-    for (int id : {IDC_CLOSE, IDC_APPLY, IDC_REFRESH}) GetDlgItem(id)->EnableWindow(enable ? TRUE : FALSE);
+    for (auto id : {IDC_CLOSE, IDC_APPLY, IDC_REFRESH}) Item(id).EnableWindow(enable ? TRUE : FALSE);
 }
 
 void CPortDescription::SelectFirstPorts() {
-    Combo(IDC_FROM_PORT).SetCurSel(0);
-    Combo(IDC_TO_PORT).SetCurSel(0);
+    Item(IDC_FROM_PORT).SetCurSel(0);
+    Item(IDC_TO_PORT).SetCurSel(0);
 }
 
 void CPortDescription::OnRefresh() {
@@ -105,22 +87,22 @@ LRESULT CPortDescription::OnReadEnd(WPARAM, LPARAM) {
 }
 
 void CPortDescription::OnFromChanged() {
-    Combo(IDC_TO_PORT).SetCurSel(Combo(IDC_FROM_PORT).GetCurSel());
+    Item(IDC_TO_PORT).SetCurSel(Item(IDC_FROM_PORT).GetCurSel());
 }
 
 void CPortDescription::OnToChanged() {
-    const int from = Combo(IDC_FROM_PORT).GetCurSel();
-    if (Combo(IDC_TO_PORT).GetCurSel() >= from) return;
+    const int from = Item(IDC_FROM_PORT).GetCurSel();
+    if (Item(IDC_TO_PORT).GetCurSel() >= from) return;
     AfxMessageBox("'To Port' can not be smaller than 'From Port'");
-    Combo(IDC_TO_PORT).SetCurSel(from);
+    Item(IDC_TO_PORT).SetCurSel(from);
 }
 
 void CPortDescription::OnApply() {
     EnableButtons(false);
     UpdateData(TRUE);
-    auto selectedPort = [this](int id) {
-        const int index = Combo(id).GetCurSel();
-        return index < 0 ? 0 : std::atoi(Combo(id).GetLBText(index).c_str());
+    auto selectedPort = [this](ui::ControlId<CComboBox> id) {
+        const int index = Item(id).GetCurSel();
+        return index < 0 ? 0 : std::atoi(Item(id).GetLBText(index).c_str());
     };
     m_logic.SetPortDescriptions(selectedPort(IDC_FROM_PORT), selectedPort(IDC_TO_PORT), m_strDescription);
     // The read follows whether or not the last request was answered: it shows what the

@@ -3,17 +3,17 @@
 // of ports. Opened from the menu: CPortDescription dlg; dlg.DoModal();
 #include <string>
 
+#include "core/controls/FeatureDialog.h"
 #include "features/ports/PortConfigLogic.h"
-#include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
 
-class CPortDescription : public CDialog {
+class CPortDescription : public CFeatureDialog {
 public:
     explicit CPortDescription(CWnd* parent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
-    BOOL DestroyWindow() override;
+    void CloseSessions() override { m_logic.CloseSessions(); }
     void DoDataExchange(CDataExchange* dx) override;
 
 private:
@@ -26,7 +26,6 @@ private:
     LRESULT OnReadEnd(WPARAM wParam, LPARAM lParam);
     void EnableButtons(bool enable);
     void SelectFirstPorts();
-    CComboBox& Combo(int id);
 
     CListCtrl m_list;
     std::string m_strDescription;

@@ -5,19 +5,11 @@
 
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Prompt.h"
+#include "resources/templates/PortDialogsIds.h"
+
+using namespace port_config_ids;
 
 namespace {
-enum : int {
-    IDD_PORT_CONFIG = 201,
-    IDC_PORT_LIST = 201,
-    IDC_PORT_ID = 216,
-    IDC_SPEED = 209,
-    IDC_MDIX = 1349,
-    IDC_FLOW_CONTROL = 210,
-    IDC_REFRESH = 241,
-    IDC_APPLY = 242,
-};
-constexpr UINT kAppIcon = 447;
 
 // Speed codes 1..7 in the list (blank) and in the speed box (hyphen).
 const std::array<const char*, 7> kSpeedTexts = {"1000M Full", "100M Full", "100M Half", "10M Full",
@@ -34,7 +26,7 @@ std::string CodeText(const std::array<const char*, N>& texts, int code) {
 }
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CPortSetInfo, CDialog)
+BEGIN_MESSAGE_MAP(CPortSetInfo, CFeatureDialog)
     ON_BN_CLICKED(IDC_REFRESH, OnRefresh)
     ON_BN_CLICKED(IDC_APPLY, OnApply)
     ON_NOTIFY(NM_CLICK, IDC_PORT_LIST, OnListClick)
@@ -42,18 +34,15 @@ BEGIN_MESSAGE_MAP(CPortSetInfo, CDialog)
     ON_MESSAGE(WM_PORT_READ_TIMEOUT, OnReadTimeout)
 END_MESSAGE_MAP()
 
-CPortSetInfo::CPortSetInfo(CWnd* parent) : CDialog(IDD_PORT_CONFIG, parent) {}
+CPortSetInfo::CPortSetInfo(CWnd* parent) : CFeatureDialog(IDD, {}, parent) {}
 
 std::string CPortSetInfo::SpeedText(int code) { return CodeText(kSpeedTexts, code); }
 std::string CPortSetInfo::LinkText(int code) { return CodeText(kLinkTexts, code); }
 std::string CPortSetInfo::MdixText(int code) { return CodeText(kMdixTexts, code); }
 std::string CPortSetInfo::FlowControlText(int code) { return code == 1 ? "Enabled" : "Disabled"; }
 
-CComboBox& CPortSetInfo::Combo(int id) { return *static_cast<CComboBox*>(GetDlgItem(id)); }
-
 BOOL CPortSetInfo::OnInitDialog() {
-    CDialog::OnInitDialog();
-    SetIcon(::LoadIcon(nullptr, kAppIcon), TRUE);
+    CFeatureDialog::OnInitDialog();
     m_list.SubclassDlgItem(IDC_PORT_LIST, this);
     m_list.InsertColumn(0, " Port", LVCFMT_CENTER, 100);
     m_list.InsertColumn(1, " Link Status ", LVCFMT_CENTER, 130);
@@ -61,26 +50,19 @@ BOOL CPortSetInfo::OnInitDialog() {
     m_list.InsertColumn(3, " MDI/MDIX", LVCFMT_CENTER, 140);
     m_list.InsertColumn(4, " Flow Control", LVCFMT_CENTER, 140);
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_FLATSB);
-    for (const char* item : kSpeedItems) Combo(IDC_SPEED).AddString(item);
-    for (const char* item : kMdixTexts) Combo(IDC_MDIX).AddString(item);
-    Combo(IDC_FLOW_CONTROL).AddString("Enabled");
-    Combo(IDC_FLOW_CONTROL).AddString("Disabled");
+    for (const char* item : kSpeedItems) Item(IDC_SPEED).AddString(item);
+    for (const char* item : kMdixTexts) Item(IDC_MDIX).AddString(item);
+    Item(IDC_FLOW_CONTROL).AddString("Enabled");
+    Item(IDC_FLOW_CONTROL).AddString("Disabled");
     ResetSettingsRow();
     m_logic.SetHwnd(GetSafeHwnd());
     OnRefresh();
     return TRUE;
 }
 
-BOOL CPortSetInfo::DestroyWindow() {
-    // The window goes first, so a walk ending now finds nobody to restart it.
-    const BOOL result = CDialog::DestroyWindow();
-    m_logic.CloseSessions();
-    return result;
-}
-
 void CPortSetInfo::EnableButtons(bool enable) {
-    GetDlgItem(IDC_REFRESH)->EnableWindow(enable ? TRUE : FALSE);
-    GetDlgItem(IDC_APPLY)->EnableWindow(enable ? TRUE : FALSE);
+    Item(IDC_REFRESH).EnableWindow(enable ? TRUE : FALSE);
+    Item(IDC_APPLY).EnableWindow(enable ? TRUE : FALSE);
 }
 
 void CPortSetInfo::OnRefresh() {
@@ -118,9 +100,9 @@ void CPortSetInfo::FillList() {
 }
 
 void CPortSetInfo::ResetSettingsRow() {
-    Combo(IDC_FLOW_CONTROL).SetCurSel(0);
-    Combo(IDC_MDIX).SetCurSel(0);
-    Combo(IDC_SPEED).SetCurSel(0);
+    Item(IDC_FLOW_CONTROL).SetCurSel(0);
+    Item(IDC_MDIX).SetCurSel(0);
+    Item(IDC_SPEED).SetCurSel(0);
     SetDlgItemText(IDC_PORT_ID, "");
 }
 
@@ -133,11 +115,11 @@ void CPortSetInfo::OnListClick(NMHDR*, LRESULT* result) {
     SetDlgItemText(IDC_PORT_ID, m_list.GetItemText(row, 0));
     const std::string speed = m_list.GetItemText(row, 2);
     for (std::size_t i = 0; i < kSpeedTexts.size(); ++i) {
-        if (speed == kSpeedTexts[i]) Combo(IDC_SPEED).SetCurSel(static_cast<int>(i));
+        if (speed == kSpeedTexts[i]) Item(IDC_SPEED).SetCurSel(static_cast<int>(i));
     }
-    Combo(IDC_FLOW_CONTROL).SetCurSel(m_list.GetItemText(row, 4) == "Enabled" ? 0 : 1);
+    Item(IDC_FLOW_CONTROL).SetCurSel(m_list.GetItemText(row, 4) == "Enabled" ? 0 : 1);
     const std::string mdix = m_list.GetItemText(row, 3);
-    Combo(IDC_MDIX).SetCurSel(mdix == "Auto" ? 0 : mdix == "MDI" ? 1 : 2);
+    Item(IDC_MDIX).SetCurSel(mdix == "Auto" ? 0 : mdix == "MDI" ? 1 : 2);
 }
 
 void CPortSetInfo::OnApply() {
@@ -148,10 +130,10 @@ void CPortSetInfo::OnApply() {
         AfxMessageBox("Please Select one port !");
         return;
     }
-    const int speedIndex = Combo(IDC_SPEED).GetCurSel();
+    const int speedIndex = Item(IDC_SPEED).GetCurSel();
     const int speed = speedIndex < 0 ? 6 : speedIndex + 1;
-    const int flowControl = Combo(IDC_FLOW_CONTROL).GetCurSel() == 1 ? 2 : 1;
-    const int mdix = Combo(IDC_MDIX).GetCurSel() + 1;
+    const int flowControl = Item(IDC_FLOW_CONTROL).GetCurSel() == 1 ? 2 : 1;
+    const int mdix = Item(IDC_MDIX).GetCurSel() + 1;
     const int row = m_nSelectedRow;
 
     if (!m_logic.CheckTrunkSpeed(row, port, speed)) {

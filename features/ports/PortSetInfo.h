@@ -4,11 +4,11 @@
 // from a click on a front-panel port, the same way: CPortSetInfo dlg; dlg.DoModal();
 #include <string>
 
+#include "core/controls/FeatureDialog.h"
 #include "features/ports/PortConfigLogic.h"
-#include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
 
-class CPortSetInfo : public CDialog {
+class CPortSetInfo : public CFeatureDialog {
 public:
     explicit CPortSetInfo(CWnd* parent = nullptr);
 
@@ -20,7 +20,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    BOOL DestroyWindow() override;
+    void CloseSessions() override { m_logic.CloseSessions(); }
 
 private:
     void OnRefresh();
@@ -31,7 +31,6 @@ private:
     void EnableButtons(bool enable);
     void FillList();
     void ResetSettingsRow();
-    CComboBox& Combo(int id);
 
     CListCtrl m_list;
     int m_nSelectedRow = 0;

@@ -1,41 +1,48 @@
 // Port settings (201), port descriptions (263) and jumbo frames (174).
 #include "platform/ui/Template.h"
+#include "resources/templates/PortDialogsIds.h"
 
 namespace {
 constexpr DWORD kDialogStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 }
 
-UI_DIALOG_TEMPLATE(201, "Port Configuration", kDialogStyle,
+namespace port_config_ids {
+UI_DIALOG_TEMPLATE(IDD, "Port Configuration", kDialogStyle,
     Column({
-        Group(83, "Port Information", {List(201, LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER).Size(680, 320)}),
-        Group(60535, "Port Configuration", {
+        Group(IDC_INFO_GROUP, "Port Information", {List(IDC_PORT_LIST, LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER).Size(680, 320)}),
+        Group(IDC_CONFIG_GROUP, "Port Configuration", {
             Row({
-                Label(1023, "Port ID:"), Edit(216, ES_NUMBER | ES_READONLY).Width(50),
-                Label(560, "Speed:"), Combo(209).Width(110),
-                Label(698, "MDI/MDIX:"), Combo(1349),
-                Label(1019, "Flow Control:"), Combo(210),
+                Label(IDC_PORT_ID_LABEL, "Port ID:"), Edit(IDC_PORT_ID, ES_NUMBER | ES_READONLY).Width(50),
+                Label(IDC_SPEED_LABEL, "Speed:"), Combo(IDC_SPEED).Width(110),
+                Label(IDC_MDIX_LABEL, "MDI/MDIX:"), Combo(IDC_MDIX),
+                Label(IDC_FLOW_CONTROL_LABEL, "Flow Control:"), Combo(IDC_FLOW_CONTROL),
             }),
         }),
-        Row({Stretch(), DefButton(241, "&Refresh"), Button(242, "&Apply"), Button(IDCANCEL, "&Close")}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDC_APPLY, "&Apply"), Button(IDCANCEL, "&Close")}),
     }))
+}  // namespace port_config_ids
 
-UI_DIALOG_TEMPLATE(263, "Port Description", kDialogStyle,
+namespace port_description_ids {
+UI_DIALOG_TEMPLATE(IDD, "Port Description", kDialogStyle,
     Column({
-        Group(1254, "Description", {List(798, LVS_REPORT | LVS_SINGLESEL).Size(420, 320)}),
-        Group(1255, "Configuration", {
+        Group(IDC_LIST_GROUP, "Description", {List(IDC_DESCRIPTION_LIST, LVS_REPORT | LVS_SINGLESEL).Size(420, 320)}),
+        Group(IDC_CONFIG_GROUP, "Configuration", {
             Grid(3, {
-                Label(1256, "From Port"), Label(1257, "To Port"), Label(1259, "Description"),
-                Combo(458), Combo(6125), Edit(497).Width(220),
+                Label(IDC_FROM_PORT_LABEL, "From Port"), Label(IDC_TO_PORT_LABEL, "To Port"), Label(IDC_DESCRIPTION_LABEL, "Description"),
+                Combo(IDC_FROM_PORT), Combo(IDC_TO_PORT), Edit(IDC_DESCRIPTION).Width(220),
             }),
         }),
-        Row({Stretch(), DefButton(958, "Refresh"), Button(515, "Apply"), Button(325, "Close")}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "Refresh"), Button(IDC_APPLY, "Apply"), Button(IDC_CLOSE, "Close")}),
     }))
+}  // namespace port_description_ids
 
-UI_DIALOG_TEMPLATE(174, "Jumbo Frame Configuration", kDialogStyle,
+namespace jumbo_frame_ids {
+UI_DIALOG_TEMPLATE(IDD, "Jumbo Frame Configuration", kDialogStyle,
     Column({
-        Group(1063, "", {
-            Check(1062, "Enable Jumbo Frame"),
+        Group(IDC_GROUP, "", {
+            Check(IDC_ENABLE_JUMBO, "Enable Jumbo Frame"),
             Label(IDC_STATIC, "Note: Maximum Length is 9216 bytes"),
         }),
         Row({Stretch(), DefButton(IDOK, "&Apply"), Stretch()}),
     }))
+}  // namespace jumbo_frame_ids

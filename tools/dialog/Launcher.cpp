@@ -1,17 +1,18 @@
 #include "tools/dialog/Launcher.h"
 
 #include "core/DeviceProfile.h"
+#include "core/controls/CommandTable.h"
 #include "platform/snmp/Snmp.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Prompt.h"
 #include "shell/DerariModuleApp.h"
-#include "tools/dialog/DialogRegistry.h"
 
 namespace {
 void ListClasses(std::ostream& err) {
     err << "Dialogs it opens:";
-    for (const LaunchableDialog& d : LaunchableDialogs()) err << ' ' << d.className;
+    for (const DialogCommand& d : CommandTable::All())
+        if (d.make) err << ' ' << d.className;
     err << '\n';
 }
 }  // namespace
@@ -22,8 +23,8 @@ int RunDialogLauncher(const std::vector<std::string>& args, std::ostream& err) {
         ListClasses(err);
         return 2;
     }
-    const LaunchableDialog* dialog = FindLaunchableDialog(args[0]);
-    if (!dialog) {
+    const DialogCommand* dialog = CommandTable::FindClass(args[0]);
+    if (!dialog || !dialog->make) {
         err << "switch-dialog: unknown dialog class \"" << args[0] << "\"\n";
         ListClasses(err);
         return 2;

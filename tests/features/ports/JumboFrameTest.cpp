@@ -1,14 +1,16 @@
 // Jumbo frames against the simulated switch: the box follows the switch, Apply writes the
 // box's state, confirms only what the switch accepted, reads again and closes.
 #include "features/ports/JumboFrameconfigdlg.h"
+#include "resources/templates/PortDialogsIds.h"
 #include "tests/features/ports/PortsFixture.h"
 
 using ui::test::DialogDriver;
 using ui::test::Harness;
 
+using namespace jumbo_frame_ids;
+
 namespace {
 
-constexpr int kEnable = 1062;
 
 class JumboFrameTest : public portstest::PortsTest {
 protected:
@@ -41,8 +43,8 @@ TEST_F(JumboFrameTest, BoxFollowsTheSwitchAndApplyWritesConfirmsRereadsAndCloses
         Harness ui;
         ui.ScriptMessageBoxes({IDOK});
         const INT_PTR result = Run(ui, c.device, [&](DialogDriver& d) {
-            EXPECT_EQ(d.IsChecked(kEnable), c.checkedOnOpen);
-            if (c.toggle) d.Check(kEnable, !c.checkedOnOpen);
+            EXPECT_EQ(d.IsChecked(IDC_ENABLE_JUMBO), c.checkedOnOpen);
+            if (c.toggle) d.Check(IDC_ENABLE_JUMBO, !c.checkedOnOpen);
             d.Click(IDOK);
         });
         EXPECT_EQ(result, IDOK);
@@ -81,7 +83,7 @@ TEST_F(JumboFrameTest, RefusedOrUnansweredSetShowsFailureNotConfirmation) {
         ui.ScriptMessageBoxes({IDOK});
         const INT_PTR result = Run(ui, "2", [&](DialogDriver& d) {
             ASSERT_TRUE(sim->Command(c.fault));
-            d.Check(kEnable, true);
+            d.Check(IDC_ENABLE_JUMBO, true);
             d.Click(IDOK);
         });
         EXPECT_EQ(result, IDOK);
@@ -101,7 +103,7 @@ TEST_F(JumboFrameTest, RefusedOrUnansweredSetShowsFailureNotConfirmation) {
 TEST_F(JumboFrameTest, CloseBoxSendsNothing) {
     Harness ui;
     const INT_PTR result = Run(ui, "1", [](DialogDriver& d) {
-        d.Check(kEnable, false);
+        d.Check(IDC_ENABLE_JUMBO, false);
         d.Close();
     });
     EXPECT_EQ(result, IDCANCEL);

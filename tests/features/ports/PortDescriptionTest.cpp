@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "features/ports/PortDescription.h"
+#include "resources/templates/PortDialogsIds.h"
 #include "tests/features/ports/PortsFixture.h"
 
 using namespace std::chrono_literals;
@@ -10,16 +11,17 @@ using ui::test::DialogDriver;
 using ui::test::Harness;
 using ui::test::WaitUntil;
 
+using namespace port_description_ids;
+
 namespace {
 
-enum : int { kList = 798, kFrom = 458, kTo = 6125, kText = 497, kRefresh = 958, kApply = 515, kClose = 325 };
 
 class PortDescriptionTest : public portstest::PortsTest {
 protected:
     // The list once the read has ended (the buttons come back with the end).
     static portstest::Rows ReadDone(DialogDriver& d, size_t ports) {
-        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(kRefresh) && d.GetRows(kList).size() == ports; }, 10s));
-        return d.GetRows(kList);
+        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH) && d.GetRows(IDC_DESCRIPTION_LIST).size() == ports; }, 10s));
+        return d.GetRows(IDC_DESCRIPTION_LIST);
     }
     static std::string Port(const std::string& column, int port) { return column + "." + std::to_string(port); }
 };
@@ -34,13 +36,13 @@ TEST_F(PortDescriptionTest, ListsEveryPortsDescription) {
         EXPECT_EQ(rows[1], (std::vector<std::string>{"2", "Server room"}));
         EXPECT_EQ(rows[2], (std::vector<std::string>{"3", "Printer, 2nd floor"}));
         EXPECT_EQ(rows[27][0], "28");
-        EXPECT_EQ(d.GetColumns(kList), (std::vector<std::string>{"Port", "Description"}));
+        EXPECT_EQ(d.GetColumns(IDC_DESCRIPTION_LIST), (std::vector<std::string>{"Port", "Description"}));
         EXPECT_EQ(dlg.GetWindowText(), "Port Description: " + sim->Target());
-        EXPECT_EQ(d.GetItems(kFrom).size(), 28u);
-        EXPECT_EQ(d.GetItems(kTo).back(), "28");
-        EXPECT_TRUE(d.IsEnabled(kApply));
-        EXPECT_TRUE(d.IsEnabled(kClose));
-        d.Click(kClose);
+        EXPECT_EQ(d.GetItems(IDC_FROM_PORT).size(), 28u);
+        EXPECT_EQ(d.GetItems(IDC_TO_PORT).back(), "28");
+        EXPECT_TRUE(d.IsEnabled(IDC_APPLY));
+        EXPECT_TRUE(d.IsEnabled(IDC_CLOSE));
+        d.Click(IDC_CLOSE);
     });
     const auto walks = Requests("getnext");
     ASSERT_FALSE(walks.empty());
@@ -57,7 +59,7 @@ TEST_F(PortDescriptionTest, SwitchWithFewerRowsLeavesEmptyRows) {
         const auto rows = ReadDone(d, 28);
         EXPECT_EQ(rows[26][0], "27");
         EXPECT_EQ(rows[27], (std::vector<std::string>{"0", ""}));
-        d.Click(kClose);
+        d.Click(IDC_CLOSE);
     });
 }
 
@@ -83,20 +85,20 @@ TEST_F(PortDescriptionTest, RangeGoesFifteenPortsARequestWithPausesAfterFullOnes
         ui.RunModal(dlg, [&](DialogDriver& d) {
             ReadDone(d, 52);
             sim->ClearRequests();
-            d.ChooseComboItem(kFrom, std::to_string(c.from));
-            EXPECT_EQ(d.GetText(kTo), std::to_string(c.from)) << "To follows From";
-            d.ChooseComboItem(kTo, std::to_string(c.to));
-            d.TypeText(kText, text);
+            d.ChooseComboItem(IDC_FROM_PORT, std::to_string(c.from));
+            EXPECT_EQ(d.GetText(IDC_TO_PORT), std::to_string(c.from)) << "To follows From";
+            d.ChooseComboItem(IDC_TO_PORT, std::to_string(c.to));
+            d.TypeText(IDC_DESCRIPTION, text);
             const auto start = std::chrono::steady_clock::now();
-            d.Click(kApply);
+            d.Click(IDC_APPLY);
             applyTime = std::chrono::steady_clock::now() - start;
             // The read that follows gives the buttons back and shows the new texts.
             const auto rows = ReadDone(d, 52);
             EXPECT_EQ(rows[static_cast<size_t>(c.to - 1)][1], text);
-            EXPECT_EQ(d.GetText(kText), "");
-            EXPECT_EQ(d.GetSelection(kFrom), 0);
-            EXPECT_EQ(d.GetSelection(kTo), 0);
-            d.Click(kClose);
+            EXPECT_EQ(d.GetText(IDC_DESCRIPTION), "");
+            EXPECT_EQ(d.GetSelection(IDC_FROM_PORT), 0);
+            EXPECT_EQ(d.GetSelection(IDC_TO_PORT), 0);
+            d.Click(IDC_CLOSE);
         });
         const auto sets = Requests("set");
         ASSERT_EQ(sets.size(), c.batches.size());
@@ -120,13 +122,13 @@ TEST_F(PortDescriptionTest, EmptyTextClearsTheRange) {
     CPortDescription dlg;
     ui.RunModal(dlg, [&](DialogDriver& d) {
         ReadDone(d, 28);
-        d.ChooseComboItem(kFrom, "1");
-        d.ChooseComboItem(kTo, "2");
-        d.Click(kApply);
+        d.ChooseComboItem(IDC_FROM_PORT, "1");
+        d.ChooseComboItem(IDC_TO_PORT, "2");
+        d.Click(IDC_APPLY);
         const auto rows = ReadDone(d, 28);
         EXPECT_EQ(rows[0][1], "");
         EXPECT_EQ(rows[1][1], "");
-        d.Click(kClose);
+        d.Click(IDC_CLOSE);
     });
     const auto sets = Requests("set");
     ASSERT_EQ(sets.size(), 1u);
@@ -140,13 +142,13 @@ TEST_F(PortDescriptionTest, ToBelowFromIsRefusedAndReset) {
     ui.ScriptMessageBoxes({IDOK});
     ui.RunModal(dlg, [&](DialogDriver& d) {
         ReadDone(d, 28);
-        d.ChooseComboItem(kFrom, "5");
-        EXPECT_EQ(d.GetText(kTo), "5");
-        d.ChooseComboItem(kTo, "2");
-        EXPECT_EQ(d.GetText(kTo), "5");
-        d.ChooseComboItem(kTo, "9");
-        EXPECT_EQ(d.GetText(kTo), "9");
-        d.Click(kClose);
+        d.ChooseComboItem(IDC_FROM_PORT, "5");
+        EXPECT_EQ(d.GetText(IDC_TO_PORT), "5");
+        d.ChooseComboItem(IDC_TO_PORT, "2");
+        EXPECT_EQ(d.GetText(IDC_TO_PORT), "5");
+        d.ChooseComboItem(IDC_TO_PORT, "9");
+        EXPECT_EQ(d.GetText(IDC_TO_PORT), "9");
+        d.Click(IDC_CLOSE);
     });
     const auto shown = ui.ShownMessageBoxes();
     ASSERT_EQ(shown.size(), 1u);
@@ -162,13 +164,13 @@ TEST_F(PortDescriptionTest, UnansweredWriteStillGivesTheButtonsBackAndReadsAgain
         ReadDone(d, 28);
         ASSERT_TRUE(sim->Silence(portstest::kDescription));
         sim->ClearRequests();
-        d.ChooseComboItem(kFrom, "4");
-        d.TypeText(kText, "lost");
-        d.Click(kApply);
+        d.ChooseComboItem(IDC_FROM_PORT, "4");
+        d.TypeText(IDC_DESCRIPTION, "lost");
+        d.Click(IDC_APPLY);
         ReadDone(d, 28);
-        EXPECT_TRUE(d.IsEnabled(kApply));
-        EXPECT_TRUE(d.IsEnabled(kClose));
-        d.Click(kClose);
+        EXPECT_TRUE(d.IsEnabled(IDC_APPLY));
+        EXPECT_TRUE(d.IsEnabled(IDC_CLOSE));
+        d.Click(IDC_CLOSE);
     });
     const auto log = sim->Requests();
     ASSERT_FALSE(log.empty());

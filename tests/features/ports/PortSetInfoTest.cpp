@@ -8,6 +8,7 @@
 #include "features/ports/PortSetInfo.h"
 #include "shell/panel/DevElements.h"
 #include "shell/panel/VirtualDev.h"
+#include "resources/templates/PortDialogsIds.h"
 #include "tests/features/ports/PortsFixture.h"
 
 using namespace std::chrono_literals;
@@ -17,9 +18,10 @@ using ui::test::DialogDriver;
 using ui::test::Harness;
 using ui::test::WaitUntil;
 
+using namespace port_config_ids;
+
 namespace {
 
-enum : int { kList = 201, kPortId = 216, kSpeed = 209, kMdix = 1349, kFlow = 210, kRefresh = 241, kApply = 242 };
 
 const std::string kQuestionForced = "The speed is set to force mode. \n* The speed mode must be the same as the counterpart. ";
 const std::string kQuestionFlow =
@@ -30,10 +32,10 @@ class PortSetInfoTest : public portstest::PortsTest {
 protected:
     // The list once a read has ended; also waits for the trunk walk that runs beside it.
     portstest::Rows ReadDone(DialogDriver& d) const {
-        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(kRefresh) && d.GetRows(kList).size() == 28; }, 15s));
+        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH) && d.GetRows(IDC_PORT_LIST).size() == 28; }, 15s));
         EXPECT_TRUE(WaitUntil([&] { return GetNextsFrom(kTrunkMembers + ".8") > 0; }, 15s));
         ui::test::Pump(200ms);
-        return d.GetRows(kList);
+        return d.GetRows(IDC_PORT_LIST);
     }
     static std::string Cell(const std::string& column, int port) { return kPortTable + column + "." + std::to_string(port); }
 };
@@ -61,13 +63,13 @@ TEST_F(PortSetInfoTest, ListShowsEveryPortWithTextsOfItsCodes) {
         EXPECT_EQ(rows[4], (std::vector<std::string>{"5", "Down", "Disable", "Auto", "Disabled"}));
         EXPECT_EQ(rows[6], (std::vector<std::string>{"7", "10M Full", "10M Full", "Auto", "Disabled"}));
         EXPECT_EQ(rows[24][1], "1000M Full");
-        EXPECT_EQ(d.GetColumns(kList),
+        EXPECT_EQ(d.GetColumns(IDC_PORT_LIST),
                   (std::vector<std::string>{" Port", " Link Status ", " Speed ", " MDI/MDIX", " Flow Control"}));
-        EXPECT_EQ(d.GetItems(kSpeed), (std::vector<std::string>{"1000M-Full", "100M-Full", "100M-Half", "10M-Full",
+        EXPECT_EQ(d.GetItems(IDC_SPEED), (std::vector<std::string>{"1000M-Full", "100M-Full", "100M-Half", "10M-Full",
                                                                  "10M-Half", "Auto", "Disable"}));
-        EXPECT_EQ(d.GetItems(kMdix), (std::vector<std::string>{"Auto", "MDI", "MDIX"}));
-        EXPECT_EQ(d.GetItems(kFlow), (std::vector<std::string>{"Enabled", "Disabled"}));
-        EXPECT_EQ(d.GetText(kPortId), "");
+        EXPECT_EQ(d.GetItems(IDC_MDIX), (std::vector<std::string>{"Auto", "MDI", "MDIX"}));
+        EXPECT_EQ(d.GetItems(IDC_FLOW_CONTROL), (std::vector<std::string>{"Enabled", "Disabled"}));
+        EXPECT_EQ(d.GetText(IDC_PORT_ID), "");
         d.Click(IDCANCEL);
     });
     const auto walks = Requests("getnext");
@@ -86,16 +88,16 @@ TEST_F(PortSetInfoTest, ClickingARowLoadsItsSettings) {
     CPortSetInfo dlg;
     ui.RunModal(dlg, [&](DialogDriver& d) {
         ReadDone(d);
-        d.ClickListRow(kList, 6);  // port 7: 10M Full, Auto, Disabled
-        EXPECT_EQ(d.GetText(kPortId), "7");
-        EXPECT_EQ(d.GetSelection(kSpeed), 3);
-        EXPECT_EQ(d.GetSelection(kMdix), 0);
-        EXPECT_EQ(d.GetSelection(kFlow), 1);
-        d.ClickListRow(kList, 5);  // port 6: Auto, MDIX, Enabled
-        EXPECT_EQ(d.GetText(kPortId), "6");
-        EXPECT_EQ(d.GetSelection(kSpeed), 5);
-        EXPECT_EQ(d.GetSelection(kMdix), 2);
-        EXPECT_EQ(d.GetSelection(kFlow), 0);
+        d.ClickListRow(IDC_PORT_LIST, 6);  // port 7: 10M Full, Auto, Disabled
+        EXPECT_EQ(d.GetText(IDC_PORT_ID), "7");
+        EXPECT_EQ(d.GetSelection(IDC_SPEED), 3);
+        EXPECT_EQ(d.GetSelection(IDC_MDIX), 0);
+        EXPECT_EQ(d.GetSelection(IDC_FLOW_CONTROL), 1);
+        d.ClickListRow(IDC_PORT_LIST, 5);  // port 6: Auto, MDIX, Enabled
+        EXPECT_EQ(d.GetText(IDC_PORT_ID), "6");
+        EXPECT_EQ(d.GetSelection(IDC_SPEED), 5);
+        EXPECT_EQ(d.GetSelection(IDC_MDIX), 2);
+        EXPECT_EQ(d.GetSelection(IDC_FLOW_CONTROL), 0);
         d.Click(IDCANCEL);
     });
 }
@@ -182,11 +184,11 @@ TEST_P(PortSetInfoApplyTest, ChecksInOrderThenOneSet) {
     ui.RunModal(dlg, [&](DialogDriver& d) {
         ReadDone(d);
         sim->ClearRequests();
-        if (c.row >= 0) d.ClickListRow(kList, c.row);
-        if (!c.speed.empty()) d.ChooseComboItem(kSpeed, c.speed);
-        if (!c.mdix.empty()) d.ChooseComboItem(kMdix, c.mdix);
-        if (!c.flow.empty()) d.ChooseComboItem(kFlow, c.flow);
-        d.Click(kApply);
+        if (c.row >= 0) d.ClickListRow(IDC_PORT_LIST, c.row);
+        if (!c.speed.empty()) d.ChooseComboItem(IDC_SPEED, c.speed);
+        if (!c.mdix.empty()) d.ChooseComboItem(IDC_MDIX, c.mdix);
+        if (!c.flow.empty()) d.ChooseComboItem(IDC_FLOW_CONTROL, c.flow);
+        d.Click(IDC_APPLY);
         if (c.sent) ReadDone(d);  // the read that follows
         d.Click(IDCANCEL);
     });
@@ -233,7 +235,7 @@ TEST_F(PortSetInfoTest, SwitchWithFewerRowsLeavesUnfilledRowsThatApplyRefuses) {
         EXPECT_EQ(before[0], "28");
         // The switch loses its last row: a later read keeps what the row held.
         for (const char* column : {"1", "2", "3", "4", "5", "7"}) ASSERT_TRUE(sim->Command("del " + Cell(column, 28)));
-        d.Click(kRefresh);
+        d.Click(IDC_REFRESH);
         rows = ReadDone(d);
         EXPECT_EQ(rows[27], before);
         d.Click(IDCANCEL);
@@ -245,9 +247,9 @@ TEST_F(PortSetInfoTest, SwitchWithFewerRowsLeavesUnfilledRowsThatApplyRefuses) {
         const auto rows = ReadDone(d);
         EXPECT_EQ(rows[27], (std::vector<std::string>{"0", "Down", "1000M Full", "Auto", "Disabled"}));
         sim->ClearRequests();
-        d.ClickListRow(kList, 27);
-        EXPECT_EQ(d.GetText(kPortId), "0");
-        d.Click(kApply);
+        d.ClickListRow(IDC_PORT_LIST, 27);
+        EXPECT_EQ(d.GetText(IDC_PORT_ID), "0");
+        d.Click(IDC_APPLY);
         d.Click(IDCANCEL);
     });
     const auto shown = ui.ShownMessageBoxes();
@@ -263,7 +265,7 @@ TEST_F(PortSetInfoTest, UnansweringSwitchIsReadAgainAfterEachTimeOut) {
     ui.RunModal(dlg, [&](DialogDriver& d) {
         // The walk's time-out is 8 s of real time: the second read starts after it.
         EXPECT_TRUE(WaitUntil([&] { return GetNextsFrom(kPortTable + "1") >= 2; }, 30s));
-        EXPECT_FALSE(d.IsEnabled(kApply)) << "a read is running again";
+        EXPECT_FALSE(d.IsEnabled(IDC_APPLY)) << "a read is running again";
         ASSERT_TRUE(sim->Command("silence off"));
         const auto rows = ReadDone(d);
         EXPECT_EQ(rows[0][0], "1");
@@ -278,7 +280,7 @@ TEST_F(PortSetInfoTest, ClosingWhileReadingEndsTheWalksAndAReopenedDialogReads) 
         CPortSetInfo dlg;
         ui.RunModal(dlg, [&](DialogDriver& d) {
             EXPECT_TRUE(WaitUntil([&] { return GetNextsFrom(kPortTable + "1." + std::to_string(3)) > 0; }, 10s));
-            EXPECT_FALSE(d.IsEnabled(kRefresh));
+            EXPECT_FALSE(d.IsEnabled(IDC_REFRESH));
             d.Click(IDCANCEL);
         });
     }
@@ -305,8 +307,8 @@ TEST_F(PortSetInfoTest, LibraryErrorEndsTheReadAndGivesTheButtonsBack) {
     Harness ui;
     CPortSetInfo dlg;
     ui.RunModal(dlg, [&](DialogDriver& d) {
-        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(kRefresh) && d.IsEnabled(kApply); }, 15s));
-        EXPECT_EQ(d.GetRows(kList).size(), 28u);
+        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH) && d.IsEnabled(IDC_APPLY); }, 15s));
+        EXPECT_EQ(d.GetRows(IDC_PORT_LIST).size(), 28u);
         EXPECT_EQ(GetNextsFrom(kPortTable + "1"), 0u) << "no request reached the agent";
         d.Click(IDCANCEL);
     });
@@ -317,8 +319,8 @@ TEST_F(PortSetInfoTest, PortClickOpensTheSameDialogWithNoPortChosen) {
     ui.ScriptMessageBoxes({IDOK});
     ui.OnModal<CPortSetInfo>([&](DialogDriver& d) {
         ReadDone(d);
-        EXPECT_EQ(d.GetText(kPortId), "");
-        d.Click(kApply);
+        EXPECT_EQ(d.GetText(IDC_PORT_ID), "");
+        d.Click(IDC_APPLY);
         d.Click(IDCANCEL);
     });
     CPort::SetSettingsDialogRunner([] {

@@ -1,12 +1,15 @@
 // The main window: profile, title and menu by model, the command wrapper, the Tools commands,
 // the port click, the About boxes, activation by a second start and the shut-down.
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <thread>
 
+#include "core/controls/CommandTable.h"
 #include "features/ports/PortSetInfo.h"
 #include "platform/win/ProcessStart.h"
 #include "platform/win/RegisteredMessage.h"
+#include "resources/menus/CommandIds.h"
 #include "shell/AboutDlg.h"
 #include "shell/DerariModuleApp.h"
 #include "shell/panel/DIBitmap.h"
@@ -190,6 +193,53 @@ TEST_F(MainWindowTest, OverlongPanelPathIsNotRead) {
             d.Close();
         });
     }
+}
+
+// Each menu command the command table has runs: a feature dialog through the wrapper, the
+// window's own commands by their handlers; every other command shows disabled.
+TEST_F(MainWindowTest, MenuCommandsFollowTheCommandTable) {
+    struct Command {
+        std::vector<std::string> path;
+        ui::MenuItemInfo item;
+    };
+    std::vector<Command> commands;
+    std::function<void(const std::vector<ui::MenuItemInfo>&, std::vector<std::string>)> collect =
+        [&](const std::vector<ui::MenuItemInfo>& items, std::vector<std::string> path) {
+            for (const auto& item : items) {
+                std::vector<std::string> itemPath = path;
+                itemPath.push_back(item.text);
+                if (item.popup)
+                    collect(item.items, itemPath);
+                else if (!item.separator)
+                    commands.push_back({itemPath, item});
+            }
+        };
+    UseModel("DUZ-3300-28P");
+    CDerariModuleDlg main(nullptr, m_ini);
+    int dialogsRun = 0;
+    ui.RunModal(main, [&](DialogDriver& d) {
+        collect(d.Menu(), {});
+        ASSERT_GT(commands.size(), 50u);
+        for (const Command& c : commands) {
+            SCOPED_TRACE(c.path.back());
+            const DialogCommand* entry = CommandTable::FindCommand(c.item.id);
+            EXPECT_EQ(c.item.enabled, entry != nullptr);
+            if (entry == nullptr || entry->run != CommandRun::Wrapped) continue;
+            const std::unique_ptr<CDialog> probe = entry->make();
+            const std::type_info& type = typeid(*probe);
+            ui.OnModalOf(type, [](DialogDriver& dialog, CDialog&) { dialog.Close(); });
+            d.ChooseMenu(c.path);
+            EXPECT_TRUE(WaitUntil([&] { return ui.ModalRunsOf(type) == 1 && main.IsWindowVisible(); }));
+            ++dialogsRun;
+        }
+        d.Close();
+    });
+    EXPECT_GE(dialogsRun, 9);  // the port dialogs and the Public MIB views at least
+    for (UINT id : {ID_SAVE_CONFIGURATION, ID_REBOOT, ID_TELNET, ID_WEB, ID_APP_ABOUT}) {
+        ASSERT_NE(CommandTable::FindCommand(id), nullptr);
+        EXPECT_EQ(CommandTable::FindCommand(id)->run, CommandRun::MainWindow);
+    }
+    EXPECT_TRUE(CommandTable::Duplicates().empty());
 }
 
 TEST_F(MainWindowTest, WrapperHidesAndPausesWhileTheDialogRuns) {

@@ -139,7 +139,14 @@ public:
     }
     template <class D>
     int ModalRuns() const {
-        auto it = m_runs.find(std::type_index(typeid(D)));
+        return ModalRunsOf(typeid(D));
+    }
+    // The same for a class known only at run time (a dialog made from the command table).
+    void OnModalOf(const std::type_info& type, std::function<void(DialogDriver&, CDialog&)> script) {
+        m_scripts[std::type_index(type)] = std::move(script);
+    }
+    int ModalRunsOf(const std::type_info& type) const {
+        auto it = m_runs.find(std::type_index(type));
         return it == m_runs.end() ? 0 : it->second;
     }
 

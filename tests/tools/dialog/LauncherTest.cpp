@@ -6,14 +6,16 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <sstream>
 #include <thread>
 
 #include "core/ModuleStartupParams.h"
+#include "core/controls/CommandTable.h"
+#include "core/controls/FeatureDialog.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
-#include "tools/dialog/DialogRegistry.h"
 #include "tools/dialog/Launcher.h"
 #include "views/direct/GroupInfo.h"
 
@@ -70,7 +72,10 @@ TEST_F(Launcher, RefusesWhatItCannotOpen) {
     std::ostringstream unknown, none;
     EXPECT_EQ(RunDialogLauncher({"CNoSuchDialog", CommandLine()}, unknown), 2);
     EXPECT_NE(unknown.str().find("unknown dialog class \"CNoSuchDialog\""), std::string::npos) << unknown.str();
-    for (const auto& d : LaunchableDialogs()) EXPECT_NE(unknown.str().find(d.className), std::string::npos);
+    for (const auto& d : CommandTable::All())
+        if (d.make) {
+            EXPECT_NE(unknown.str().find(d.className), std::string::npos) << d.className;
+        }
     EXPECT_EQ(RunDialogLauncher({}, none), 2);
     EXPECT_NE(none.str().find("usage: switch-dialog CLASSNAME"), std::string::npos);
 
@@ -81,6 +86,31 @@ TEST_F(Launcher, RefusesWhatItCannotOpen) {
     ASSERT_EQ(ui.ShownMessageBoxes().size(), 1u);
     EXPECT_EQ(ui.ShownMessageBoxes()[0].text, "No parameter input !");
     EXPECT_TRUE(m_sim.Requests().empty());
+}
+
+// Every dialog of the command table, the menu's and those no menu item opens, opens by its
+// class name, with every control it reaches by id present and of the kind it expects.
+TEST_F(Launcher, OpensEveryRegisteredDialog) {
+    std::vector<std::string> classes;
+    for (const DialogCommand& d : CommandTable::All())
+        if (d.make) classes.push_back(d.className);
+    // The launcher dialogs, the Public MIB views and the port dialogs at least.
+    for (const char* expected : {"CEngineInfo", "CIntfList", "CPortSetInfo"})
+        EXPECT_NE(std::find(classes.begin(), classes.end(), expected), classes.end()) << expected;
+    EXPECT_TRUE(CommandTable::Duplicates().empty());
+
+    for (const std::string& name : classes) {
+        SCOPED_TRACE(name);
+        CFeatureDialog::ClearControlFaults();
+        ui::test::Harness ui;
+        const std::unique_ptr<CDialog> probe = CommandTable::FindClass(name)->make();
+        const std::type_info& type = typeid(*probe);
+        ui.OnModalOf(type, [](ui::test::DialogDriver& d, CDialog&) { d.Close(); });
+        std::ostringstream err;
+        EXPECT_EQ(RunDialogLauncher({name, CommandLine()}, err), 0) << err.str();
+        EXPECT_EQ(ui.ModalRunsOf(type), 1);
+        EXPECT_EQ(CFeatureDialog::ControlFaults(), std::vector<std::string>{});
+    }
 }
 
 // The program itself, headless: an unknown class ends it at once with a non-zero status;

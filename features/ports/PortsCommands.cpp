@@ -1,0 +1,14 @@
+// The menu commands of the port dialogs (core/controls/CommandTable.h).
+#include "core/controls/CommandTable.h"
+#include "features/ports/JumboFrameconfigdlg.h"
+#include "features/ports/PortDescription.h"
+#include "features/ports/PortSetInfo.h"
+#include "resources/menus/CommandIds.h"
+
+namespace {
+const CommandRegistrar kPortsCommands({
+    WRAPPED_COMMAND(ID_PORT_CONFIGURATION, CPortSetInfo),
+    WRAPPED_COMMAND(ID_PORT_DESCRIPTION, CPortDescription),
+    WRAPPED_COMMAND(ID_JUMBO_FRAME, CJumboFrameconfigdlg),
+});
+}  // namespace

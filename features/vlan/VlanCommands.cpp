@@ -1,0 +1,9 @@
+// The menu commands of this area's dialogs (core/controls/CommandTable.h). A new dialog adds
+// its line here, e.g. WRAPPED_COMMAND(ID_..., CSomeDialog) with the id from
+// resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
+#include "core/controls/CommandTable.h"
+#include "resources/menus/CommandIds.h"
+
+namespace {
+const CommandRegistrar kVlanCommands({});
+}  // namespace
