@@ -1,15 +1,14 @@
 #include "views/PublicMibTable.h"
 
-#include "core/ModuleStartupParams.h"
 #include "platform/ui/Gdi.h"
 #include "platform/win/DebugOutput.h"
 
-BEGIN_MESSAGE_MAP(CPublicMibTable, CDialog)
+BEGIN_MESSAGE_MAP(CPublicMibTable, CFeatureDialog)
     ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
 CPublicMibTable::CPublicMibTable(View view)
-    : CDialog(view.templateId),
+    : CFeatureDialog(view.templateId, {.topmost = true, .titlePrefix = view.titleWithAddress ? view.title : nullptr}),
       m_walk([this](const WalkRow& row) { AddRow(row); }, [this] { OnWalkEnd(); }),
       m_view(std::move(view)) {}
 
@@ -18,15 +17,12 @@ std::string CPublicMibTable::FormatCell(int, const std::string& value) const { r
 void CPublicMibTable::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, m_view.listId, m_list); }
 
 BOOL CPublicMibTable::OnInitDialog() {
-    SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    CDialog::OnInitDialog();
-    SetIcon(::LoadIcon(nullptr, 447), TRUE);
+    CFeatureDialog::OnInitDialog();
     for (std::size_t i = 0; i < m_view.columns.size(); ++i) {
         m_list.InsertHeaderColumn(static_cast<int>(i), m_view.columns[i].header);
     }
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
-    if (m_view.titleWithAddress) SetWindowText(std::string(m_view.title) + ModuleStartupParams::DeviceIP);
-    else if (m_view.title) SetWindowText(m_view.title);
+    if (!m_view.titleWithAddress && m_view.title) SetWindowText(m_view.title);
     if (m_view.walkOnShow) {
         m_list.DeleteAllItems();
         if (m_view.counterId) SetDlgItemText(m_view.counterId, "0");
@@ -37,7 +33,7 @@ BOOL CPublicMibTable::OnInitDialog() {
 }
 
 void CPublicMibTable::OnShowWindow(BOOL show, UINT status) {
-    CDialog::OnShowWindow(show, status);
+    CFeatureDialog::OnShowWindow(show, status);
     if (!m_view.walkOnShow) return;
     PostMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(m_view.refreshId), BN_CLICKED),
                 reinterpret_cast<LPARAM>(::GetDlgItem(m_hWnd, m_view.refreshId)));
@@ -48,13 +44,13 @@ BOOL CPublicMibTable::OnCommand(WPARAM wParam, LPARAM lParam) {
         Refresh();
         return TRUE;
     }
-    return CDialog::OnCommand(wParam, lParam);
+    return CFeatureDialog::OnCommand(wParam, lParam);
 }
 
 void CPublicMibTable::Refresh() {
     m_list.DeleteAllItems();
     if (m_view.counterId) SetDlgItemText(m_view.counterId, "0");
-    GetDlgItem(m_view.refreshId)->EnableWindow(FALSE);
+    Item(m_view.refreshId).EnableWindow(FALSE);
     WalkSpec spec;
     spec.pduType = SNMP_PDU_GETNEXT;
     for (const Column& c : m_view.columns) spec.oids.emplace_back(c.oid);
@@ -71,11 +67,11 @@ void CPublicMibTable::AddRow(const WalkRow& row) {
     if (m_view.counterId) SetDlgItemText(m_view.counterId, std::to_string(item + 1));
 }
 
-void CPublicMibTable::OnWalkEnd() { GetDlgItem(m_view.refreshId)->EnableWindow(TRUE); }
+void CPublicMibTable::OnWalkEnd() { Item(m_view.refreshId).EnableWindow(TRUE); }
 
-BOOL CPublicMibTable::DestroyWindow() {
+// The window has gone: a row still on its way finds the walk closed.
+void CPublicMibTable::CloseSessions() {
     OutputDebugStringA("==================DestroyWindow===============");
     m_walk.Close();
     OutputDebugStringA("==================m_cCommonSNMP.Close===============");
-    return CDialog::DestroyWindow();
 }

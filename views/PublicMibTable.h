@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "core/controls/FeatureDialog.h"
 #include "core/controls/ListCtrlEx.h"
-#include "platform/ui/Dialog.h"
 #include "views/TableWalk.h"
 
-class CPublicMibTable : public CDialog {
+class CPublicMibTable : public CFeatureDialog {
 public:
     struct Column {
         const char* header;  // its blanks set the column's width
@@ -17,9 +17,9 @@ public:
     };
     struct View {
         UINT templateId;
-        int listId;
-        int refreshId;
-        int counterId;             // 0: no entry counter
+        ui::ControlId<CListCtrl> listId;
+        ui::ControlId<CButton> refreshId;
+        ui::ControlId<CStatic> counterId;  // 0: no entry counter
         bool titleWithAddress;     // "IP Table : " and the device address
         const char* title;         // null: the template's caption
         bool walkOnShow;           // first walk once shown, else at the end of OnInitDialog
@@ -37,7 +37,7 @@ protected:
     virtual std::string FormatCell(int col, const std::string& value) const;
 
     BOOL OnInitDialog() override;
-    BOOL DestroyWindow() override;
+    void CloseSessions() override;
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnShowWindow(BOOL show, UINT status) override;

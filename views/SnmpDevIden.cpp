@@ -7,19 +7,18 @@
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Prompt.h"
 #include "platform/win/DebugOutput.h"
+#include "resources/templates/PublicMibViewsIds.h"
+
+using namespace system_info_ids;
 
 namespace {
-enum : int {
-    IDC_DESCR = 1302, IDC_OBJECT_ID = 1303, IDC_RUNTIME = 1304, IDC_NAME = 1310, IDC_CONTACT = 1312,
-    IDC_LOCATION = 1313, IDC_REFRESH = 103, IDC_APPLY = 1145, IDC_CLOSE = 1146,
-};
 constexpr int kNameLimit = 20, kLocationLimit = 20, kContactLimit = 32;
 constexpr int kReadTimeoutMs = 4000;
 const char kSysName[] = "1.3.6.1.2.1.1.5.0";
 const char kSysLocation[] = "1.3.6.1.2.1.1.6.0";
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CSnmpDevIden, CDialog)
+BEGIN_MESSAGE_MAP(CSnmpDevIden, CFeatureDialog)
     ON_BN_CLICKED(IDC_REFRESH, OnRefresh)
     ON_BN_CLICKED(IDC_APPLY, OnOK)
     ON_BN_CLICKED(IDC_CLOSE, OnCancel)
@@ -29,7 +28,7 @@ BEGIN_MESSAGE_MAP(CSnmpDevIden, CDialog)
 END_MESSAGE_MAP()
 
 CSnmpDevIden::CSnmpDevIden()
-    : CDialog(80), m_walk([this](const WalkRow& row) { ShowSystemGroup(row); }, [this] { EnableButtons(TRUE); }) {}
+    : CFeatureDialog(IDD, {.topmost = true}), m_walk([this](const WalkRow& row) { ShowSystemGroup(row); }, [this] { EnableButtons(TRUE); }) {}
 
 void CSnmpDevIden::DoDataExchange(CDataExchange* dx) {
     // The contact is shown but never written, so it is not taken (a device's over-long
@@ -42,13 +41,11 @@ void CSnmpDevIden::DoDataExchange(CDataExchange* dx) {
 }
 
 BOOL CSnmpDevIden::OnInitDialog() {
-    SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    CDialog::OnInitDialog();
-    SetIcon(::LoadIcon(nullptr, 447), TRUE);
+    CFeatureDialog::OnInitDialog();
     SetWindowText("System Information");
-    static_cast<CEdit*>(GetDlgItem(IDC_NAME))->LimitText(kNameLimit);
-    static_cast<CEdit*>(GetDlgItem(IDC_LOCATION))->LimitText(kLocationLimit);
-    static_cast<CEdit*>(GetDlgItem(IDC_CONTACT))->LimitText(kContactLimit);
+    Item(IDC_NAME).LimitText(kNameLimit);
+    Item(IDC_LOCATION).LimitText(kLocationLimit);
+    Item(IDC_CONTACT).LimitText(kContactLimit);
     ReadSystemGroup();
     return TRUE;
 }
@@ -78,10 +75,10 @@ std::string CSnmpDevIden::FormatUptime(const std::string& ticks) {
 
 // The field shows the whole value; the typing limit applies only when the value is within
 // it, since an edit field's limit would cut a longer text off.
-void CSnmpDevIden::ShowEditable(int id, const std::string& text, int limit) {
-    auto* edit = static_cast<CEdit*>(GetDlgItem(id));
-    edit->LimitText(static_cast<int>(text.size()) > limit ? 0 : limit);
-    edit->SetWindowText(text);
+void CSnmpDevIden::ShowEditable(ui::ControlId<CEdit> id, const std::string& text, int limit) {
+    CEdit& edit = Item(id);
+    edit.LimitText(static_cast<int>(text.size()) > limit ? 0 : limit);
+    edit.SetWindowText(text);
 }
 
 void CSnmpDevIden::ShowSystemGroup(const WalkRow& row) {
@@ -97,8 +94,8 @@ void CSnmpDevIden::ShowSystemGroup(const WalkRow& row) {
 }
 
 void CSnmpDevIden::EnableButtons(BOOL enable) {
-    GetDlgItem(IDC_REFRESH)->EnableWindow(enable);
-    GetDlgItem(IDC_APPLY)->EnableWindow(enable);
+    Item(IDC_REFRESH).EnableWindow(enable);
+    Item(IDC_APPLY).EnableWindow(enable);
 }
 
 void CSnmpDevIden::OnOK() {
@@ -125,11 +122,10 @@ void CSnmpDevIden::Apply() {
     delete response;
 }
 
-BOOL CSnmpDevIden::DestroyWindow() {
+void CSnmpDevIden::CloseSessions() {
     OutputDebugStringA("==================DestroyWindow===============");
     m_walk.Close();
     OutputDebugStringA("==================m_cCommonSNMP.Close===============");
     m_cCommonSNMPSet.Close();
     OutputDebugStringA("==================m_cCommonSNMPSet.Close===============");
-    return CDialog::DestroyWindow();
 }

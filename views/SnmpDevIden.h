@@ -5,10 +5,11 @@
 
 #include "core/CodeConvert.h"
 #include "core/CommonSNMP.h"
-#include "platform/ui/Dialog.h"
+#include "core/controls/FeatureDialog.h"
+#include "platform/ui/Controls.h"
 #include "views/TableWalk.h"
 
-class CSnmpDevIden : public CDialog {
+class CSnmpDevIden : public CFeatureDialog {
 public:
     CSnmpDevIden();
 
@@ -20,7 +21,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    BOOL DestroyWindow() override;
+    void CloseSessions() override;
     void DoDataExchange(CDataExchange* dx) override;
     void OnOK() override;
 
@@ -29,7 +30,7 @@ private:
     void OnFieldChange() {}
     void ShowSystemGroup(const WalkRow& row);
     void EnableButtons(BOOL enable);
-    void ShowEditable(int id, const std::string& text, int limit);
+    void ShowEditable(ui::ControlId<CEdit> id, const std::string& text, int limit);
 
     CTableWalk m_walk;
     CCommonSNMP m_cCommonSNMPSet;

@@ -8,15 +8,17 @@
 
 #include "platform/ui/Gdi.h"
 #include "platform/win/DebugOutput.h"
+#include "resources/templates/PublicMibViewsIds.h"
+
+using namespace forwarding_table_ids;
 
 namespace {
-enum : int { IDC_LIST = 1205, IDC_AGE_TIME = 1216, IDC_BACK = 1154, IDC_NEXT = 1149, IDC_CLOSE = 1217, IDC_REFRESH = 20 };
 const char kFdbStatus[] = "1.3.6.1.2.1.17.7.1.2.2.1.3";
 const char kFdbPort[] = "1.3.6.1.2.1.17.7.1.2.2.1.2";
 const char kAgingTime[] = "1.3.6.1.2.1.17.4.2.0";
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CSwitchDatabase, CDialog)
+BEGIN_MESSAGE_MAP(CSwitchDatabase, CFeatureDialog)
     ON_BN_CLICKED(IDC_REFRESH, OnRefresh)
     ON_BN_CLICKED(IDC_NEXT, OnNext)
     ON_BN_CLICKED(IDC_BACK, OnBack)
@@ -24,14 +26,12 @@ BEGIN_MESSAGE_MAP(CSwitchDatabase, CDialog)
 END_MESSAGE_MAP()
 
 CSwitchDatabase::CSwitchDatabase()
-    : CDialog(278), m_walk([this](const WalkRow& row) { AddRow(row); }, [this] { Enable(IDC_REFRESH, true); }) {}
+    : CFeatureDialog(IDD, {.topmost = true}), m_walk([this](const WalkRow& row) { AddRow(row); }, [this] { Enable(IDC_REFRESH, true); }) {}
 
 void CSwitchDatabase::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_LIST, m_list); }
 
 BOOL CSwitchDatabase::OnInitDialog() {
-    SetIcon(::LoadIcon(nullptr, 447), TRUE);
-    SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    CDialog::OnInitDialog();
+    CFeatureDialog::OnInitDialog();
     SetWindowText("Forwarding Table");
     m_list.InsertColumn(0, "ID ", LVCFMT_CENTER, 80);
     m_list.InsertColumn(1, "Port", LVCFMT_CENTER, 100);
@@ -49,7 +49,7 @@ void CSwitchDatabase::OnRefresh() {
     ReadAgingTime();
 }
 
-void CSwitchDatabase::Enable(int id, bool enable) { GetDlgItem(id)->EnableWindow(enable ? TRUE : FALSE); }
+void CSwitchDatabase::Enable(ui::ControlId<CButton> id, bool enable) { Item(id).EnableWindow(enable ? TRUE : FALSE); }
 
 void CSwitchDatabase::StartWalk() {
     m_list.DeleteAllItems();
@@ -150,11 +150,10 @@ void CSwitchDatabase::ReadAgingTime() {
     SetDlgItemText(IDC_AGE_TIME, value ? value : "");
 }
 
-BOOL CSwitchDatabase::DestroyWindow() {
+void CSwitchDatabase::CloseSessions() {
     OutputDebugStringA("==================DestroyWindow===============");
     m_walk.Close();
     OutputDebugStringA("==================m_cCommonSNMP.Close===============");
     m_cCommonSNMPGetTime.Close();
     OutputDebugStringA("==================m_cCommonSNMPGetTime.Close===============");
-    return CDialog::DestroyWindow();
 }

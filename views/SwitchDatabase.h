@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "core/CommonSNMP.h"
+#include "core/controls/FeatureDialog.h"
 #include "core/controls/ListCtrlEx.h"
-#include "platform/ui/Dialog.h"
+#include "platform/ui/Controls.h"
 #include "views/TableWalk.h"
 
 struct FWD_TABLE {
@@ -17,7 +18,7 @@ struct FWD_TABLE {
     std::string strPort;
 };
 
-class CSwitchDatabase : public CDialog {
+class CSwitchDatabase : public CFeatureDialog {
 public:
     enum Direction { Back, Next };
     static constexpr int kPageRows = 100;
@@ -37,7 +38,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    BOOL DestroyWindow() override;
+    void CloseSessions() override;
     void DoDataExchange(CDataExchange* dx) override;
 
 private:
@@ -48,7 +49,7 @@ private:
     void AddRow(const WalkRow& row);
     void AppendToList(const FWD_TABLE& entry);
     int FirstShownId() const;
-    void Enable(int id, bool enable);
+    void Enable(ui::ControlId<CButton> id, bool enable);
 
     CListCtrlEx m_list;
     std::vector<FWD_TABLE> m_store;  // touched on the user-interface thread only

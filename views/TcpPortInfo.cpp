@@ -1,7 +1,11 @@
 #include "views/TcpPortInfo.h"
 
+#include "resources/templates/PublicMibViewsIds.h"
+
+using namespace tcp_service_ids;
+
 CTcpPortInfo::CTcpPortInfo()
-    : CPublicMibTable({481, 234, 241, 0, false, nullptr, false, 0,
+    : CPublicMibTable({IDD, IDC_LIST, IDC_REFRESH, {0}, false, nullptr, false, 0,
                        {{"Local Port ", "1.3.6.1.2.1.6.13.1.3"},
                         {" Local IP        ", "1.3.6.1.2.1.6.13.1.2"},
                         {" Remote IP       ", "1.3.6.1.2.1.6.13.1.4"},

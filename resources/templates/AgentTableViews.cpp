@@ -1,6 +1,7 @@
 // The SNMP agent table views: engine (471), communities (472), groups (473), access (474),
 // view trees (475) and users (476).
 #include "platform/ui/Template.h"
+#include "resources/templates/AgentTableViewsIds.h"
 
 namespace {
 constexpr DWORD kViewStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
@@ -8,43 +9,47 @@ constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LV
 constexpr DWORD kBoxStyle = ES_READONLY | ES_AUTOHSCROLL;
 }
 
-UI_DIALOG_TEMPLATE(471, "SNMPv3 Engine Information", kViewStyle,
+namespace agent_table_ids {
+
+UI_DIALOG_TEMPLATE(IDD_ENGINE, "SNMPv3 Engine Information", kViewStyle,
     Column({
         Grid(2, {
-            Label(IDC_STATIC, "Engine ID:"), Edit(249, kBoxStyle).With(WS_DISABLED).Width(260),
-            Label(IDC_STATIC, "Boot Numbers:"), Edit(250, kBoxStyle).With(WS_DISABLED),
-            Label(IDC_STATIC, "Engine Time:"), Edit(251, kBoxStyle).With(WS_DISABLED),
-            Label(IDC_STATIC, "Max Message Size:"), Edit(252, kBoxStyle).With(WS_DISABLED),
+            Label(IDC_STATIC, "Engine ID:"), Edit(IDC_ENGINE_ID, kBoxStyle).With(WS_DISABLED).Width(260),
+            Label(IDC_STATIC, "Boot Numbers:"), Edit(IDC_ENGINE_BOOTS, kBoxStyle).With(WS_DISABLED),
+            Label(IDC_STATIC, "Engine Time:"), Edit(IDC_ENGINE_TIME, kBoxStyle).With(WS_DISABLED),
+            Label(IDC_STATIC, "Max Message Size:"), Edit(IDC_ENGINE_MAX_MESSAGE, kBoxStyle).With(WS_DISABLED),
         }),
-        Row({Stretch(), DefButton(241, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
 
-UI_DIALOG_TEMPLATE(472, "SNMPv3 Community Information", kViewStyle,
+UI_DIALOG_TEMPLATE(IDD_COMMUNITY, "SNMPv3 Community Information", kViewStyle,
     Column({
-        Group(IDC_STATIC, "Community List", {List(253, kListStyle).Size(520, 220)}),
-        Row({Stretch(), DefButton(241, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        Group(IDC_STATIC, "Community List", {List(IDC_COMMUNITY_LIST, kListStyle).Size(520, 220)}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
 
-UI_DIALOG_TEMPLATE(473, "SNMPv3 Group Information", kViewStyle,
+UI_DIALOG_TEMPLATE(IDD_GROUP, "SNMPv3 Group Information", kViewStyle,
     Column({
-        Group(IDC_STATIC, "Group List", {List(254, kListStyle).Size(520, 220)}),
-        Row({Stretch(), DefButton(241, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        Group(IDC_STATIC, "Group List", {List(IDC_GROUP_LIST, kListStyle).Size(520, 220)}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
 
-UI_DIALOG_TEMPLATE(474, "SNMPv3 Access Information", kViewStyle,
+UI_DIALOG_TEMPLATE(IDD_ACCESS, "SNMPv3 Access Information", kViewStyle,
     Column({
-        Group(IDC_STATIC, "Access List", {List(255, kListStyle).Size(640, 220)}),
-        Row({Stretch(), DefButton(241, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        Group(IDC_STATIC, "Access List", {List(IDC_ACCESS_LIST, kListStyle).Size(640, 220)}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
 
-UI_DIALOG_TEMPLATE(475, "SNMP MIB Access Control Information", kViewStyle,
+UI_DIALOG_TEMPLATE(IDD_MIB_TREE, "SNMP MIB Access Control Information", kViewStyle,
     Column({
-        Group(IDC_STATIC, "SNMP MIB Access Control List", {List(256, kListStyle).Size(520, 220)}),
-        Row({Stretch(), DefButton(241, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        Group(IDC_STATIC, "SNMP MIB Access Control List", {List(IDC_MIB_TREE_LIST, kListStyle).Size(520, 220)}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
 
-UI_DIALOG_TEMPLATE(476, "SNMPv3 User Information", kViewStyle,
+UI_DIALOG_TEMPLATE(IDD_USER, "SNMPv3 User Information", kViewStyle,
     Column({
-        Group(IDC_STATIC, "User List", {List(257, kListStyle).Size(520, 220)}),
-        Row({Stretch(), DefButton(241, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        Group(IDC_STATIC, "User List", {List(IDC_USER_LIST, kListStyle).Size(520, 220)}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
+
+}  // namespace agent_table_ids

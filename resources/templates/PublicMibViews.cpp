@@ -1,51 +1,64 @@
 // The Public MIB views: system information (80), interfaces (49), IP addresses (208),
 // forwarding table (278), TCP connections (481) and UDP listeners (482).
 #include "platform/ui/Template.h"
+#include "resources/templates/PublicMibViewsIds.h"
 
 namespace {
 constexpr DWORD kViewStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 }
 
-UI_DIALOG_TEMPLATE(49, "Interface table", kViewStyle,
+namespace interface_table_ids {
+UI_DIALOG_TEMPLATE(IDD, "Interface table", kViewStyle,
     Column({
-        Group(IDC_STATIC, "Interface Table", {List(1088, LVS_REPORT | LVS_SINGLESEL).Size(420, 300)}),
-        Row({Label(IDC_STATIC, "Entries:"), Label(1095, "0"), Stretch(), DefButton(3, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        Group(IDC_STATIC, "Interface Table", {List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(420, 300)}),
+        Row({Label(IDC_STATIC, "Entries:"), Label(IDC_COUNTER, "0"), Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
+}  // namespace interface_table_ids
 
-UI_DIALOG_TEMPLATE(208, "IP Table", kViewStyle,
+namespace ip_table_ids {
+UI_DIALOG_TEMPLATE(IDD, "IP Table", kViewStyle,
     Column({
-        Group(IDC_STATIC, "IP Table", {List(208, LVS_REPORT | LVS_SINGLESEL).Size(360, 220)}),
-        Row({Label(IDC_STATIC, "Entries:"), Label(209, "0"), Stretch(), DefButton(103, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        Group(IDC_STATIC, "IP Table", {List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(360, 220)}),
+        Row({Label(IDC_STATIC, "Entries:"), Label(IDC_COUNTER, "0"), Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
+}  // namespace ip_table_ids
 
-UI_DIALOG_TEMPLATE(481, "TCP Service", kViewStyle,
+namespace tcp_service_ids {
+UI_DIALOG_TEMPLATE(IDD, "TCP Service", kViewStyle,
     Column({
-        Group(IDC_STATIC, "TCP Service Table", {List(234, LVS_REPORT | LVS_SINGLESEL).Size(520, 260)}),
-        Row({Stretch(), DefButton(241, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        Group(IDC_STATIC, "TCP Service Table", {List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(520, 260)}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
+}  // namespace tcp_service_ids
 
-UI_DIALOG_TEMPLATE(482, "UDP Service", kViewStyle,
+namespace udp_service_ids {
+UI_DIALOG_TEMPLATE(IDD, "UDP Service", kViewStyle,
     Column({
-        Group(IDC_STATIC, "UDP Service Table", {List(209, LVS_REPORT | LVS_SINGLESEL).Size(300, 260)}),
-        Row({Stretch(), DefButton(241, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        Group(IDC_STATIC, "UDP Service Table", {List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(300, 260)}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
+}  // namespace udp_service_ids
 
-UI_DIALOG_TEMPLATE(80, "", kViewStyle,
+namespace system_info_ids {
+UI_DIALOG_TEMPLATE(IDD, "", kViewStyle,
     Column({
         Grid(2, {
-            Label(IDC_STATIC, "Name:"), Edit(1310),
-            Label(IDC_STATIC, "Location:"), Edit(1313),
-            Label(IDC_STATIC, "Runtime:"), Label(1304, ""),
-            Label(IDC_STATIC, "Object OID:"), Label(1303, ""),
-            Label(1311, "Contact:").Hidden(), Edit(1312).Hidden(),
+            Label(IDC_STATIC, "Name:"), Edit(IDC_NAME),
+            Label(IDC_STATIC, "Location:"), Edit(IDC_LOCATION),
+            Label(IDC_STATIC, "Runtime:"), Label(IDC_RUNTIME, ""),
+            Label(IDC_STATIC, "Object OID:"), Label(IDC_OBJECT_ID, ""),
+            Label(IDC_CONTACT_LABEL, "Contact:").Hidden(), Edit(IDC_CONTACT).Hidden(),
         }),
-        Group(IDC_STATIC, "Description", {Label(1302, "").Size(360, 80)}),
-        Row({Stretch(), DefButton(103, "&Refresh"), Button(1145, "&Apply"), Button(1146, "&Close")}),
+        Group(IDC_STATIC, "Description", {Label(IDC_DESCR, "").Size(360, 80)}),
+        Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDC_APPLY, "&Apply"), Button(IDC_CLOSE, "&Close")}),
     }))
+}  // namespace system_info_ids
 
-UI_DIALOG_TEMPLATE(278, "Forwarding Table", kViewStyle,
+namespace forwarding_table_ids {
+UI_DIALOG_TEMPLATE(IDD, "Forwarding Table", kViewStyle,
     Column({
-        Group(IDC_STATIC, "Forwarding Table", {List(1205, LVS_REPORT | LVS_SINGLESEL).Size(530, 320)}),
-        Row({Label(IDC_STATIC, "Age Time"), Label(1216, ""), Label(IDC_STATIC, "Seconds"), Stretch()}),
-        Row({Stretch(), Button(1154, "&Back"), Button(1149, "&Next"), Button(1217, "Close"), DefButton(20, "&Refresh")}),
+        Group(IDC_STATIC, "Forwarding Table", {List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(530, 320)}),
+        Row({Label(IDC_STATIC, "Age Time"), Label(IDC_AGE_TIME, ""), Label(IDC_STATIC, "Seconds"), Stretch()}),
+        Row({Stretch(), Button(IDC_BACK, "&Back"), Button(IDC_NEXT, "&Next"), Button(IDC_CLOSE, "Close"), DefButton(IDC_REFRESH, "&Refresh")}),
     }))
+}  // namespace forwarding_table_ids

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "resources/templates/PublicMibViewsIds.h"
 #include "tests/views/ViewsFixture.h"
 #include "views/SwitchDatabase.h"
 
@@ -12,9 +13,10 @@ using ui::test::Harness;
 using ui::test::WaitUntil;
 using viewstest::Rows;
 
+using namespace forwarding_table_ids;
+
 namespace {
 
-enum : int { kList = 1205, kAgeTime = 1216, kBack = 1154, kNext = 1149, kClose = 1217, kRefresh = 20 };
 const char kStatus[] = "1.3.6.1.2.1.17.7.1.2.2.1.3";
 const char kPort[] = "1.3.6.1.2.1.17.7.1.2.2.1.2";
 
@@ -33,7 +35,7 @@ std::string FdbModel(int entries) {
 // The IDs of the rows shown, as numbers.
 std::vector<int> ShownIds(DialogDriver& d) {
     std::vector<int> ids;
-    for (const auto& row : d.GetRows(kList)) ids.push_back(std::stoi(row[0]));
+    for (const auto& row : d.GetRows(IDC_LIST)) ids.push_back(std::stoi(row[0]));
     return ids;
 }
 std::vector<int> Range(int from, int to) {
@@ -62,15 +64,15 @@ TEST_F(ForwardingTableTest, ListsTheModelTable) {
     Harness ui;
     CSwitchDatabase view;
     ui.RunModal(view, [&](DialogDriver& d) {
-        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(kRefresh); }));
+        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }));
         EXPECT_EQ(view.GetWindowText(), "Forwarding Table");
-        EXPECT_EQ(d.GetColumns(kList), (std::vector<std::string>{"ID ", "Port", " MAC Address ", " Status "}));
-        EXPECT_EQ(d.GetText(kAgeTime), "300");
+        EXPECT_EQ(d.GetColumns(IDC_LIST), (std::vector<std::string>{"ID ", "Port", " MAC Address ", " Status "}));
+        EXPECT_EQ(d.GetText(IDC_AGE_TIME), "300");
         const auto getnexts = GetNexts(*s_sim);  // before snmpwalk adds its own
         const auto status = WalkColumn(*s_sim, kStatus);
         const auto port = WalkColumn(*s_sim, kPort);
         ASSERT_EQ(view.StoredRows(), status.size());
-        const Rows rows = d.GetRows(kList);
+        const Rows rows = d.GetRows(IDC_LIST);
         ASSERT_EQ(rows.size(), std::min<std::size_t>(status.size(), 100));
         for (std::size_t i = 0; i < rows.size(); ++i) {
             EXPECT_EQ(rows[i][0], std::to_string(i + 1));
@@ -80,7 +82,7 @@ TEST_F(ForwardingTableTest, ListsTheModelTable) {
         EXPECT_EQ(rows[0][2], "02-01-96-75-A2-4F");  // .1.2.1.150.117.162.79
         EXPECT_EQ(getnexts.size(), status.size() + 1);
         EXPECT_EQ(getnexts.front(), (std::vector<std::string>{kStatus, kPort}));
-        d.Click(kClose);
+        d.Click(IDC_CLOSE);
     });
 }
 
@@ -96,13 +98,13 @@ TEST_F(ForwardingTableTest, PagesOfAHundredRows) {
     };
     const Case cases[] = {
         {100, {{0, 1, 100, false, false}}},
-        {101, {{0, 1, 100, false, true}, {kNext, 101, 101, true, false}, {kBack, 1, 100, false, true}}},
+        {101, {{0, 1, 100, false, true}, {IDC_NEXT, 101, 101, true, false}, {IDC_BACK, 1, 100, false, true}}},
         {250,
          {{0, 1, 100, false, true},
-          {kNext, 101, 200, true, true},
-          {kNext, 201, 250, true, false},
-          {kBack, 101, 200, true, true},
-          {kBack, 1, 100, false, true}}},
+          {IDC_NEXT, 101, 200, true, true},
+          {IDC_NEXT, 201, 250, true, false},
+          {IDC_BACK, 101, 200, true, true},
+          {IDC_BACK, 1, 100, false, true}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entries);
@@ -111,18 +113,18 @@ TEST_F(ForwardingTableTest, PagesOfAHundredRows) {
         Harness ui;
         CSwitchDatabase view;
         ui.RunModal(view, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return view.StoredRows() == static_cast<std::size_t>(c.entries) && d.IsEnabled(kRefresh); }));
-            EXPECT_EQ(d.GetText(kAgeTime), "77");
+            ASSERT_TRUE(WaitUntil([&] { return view.StoredRows() == static_cast<std::size_t>(c.entries) && d.IsEnabled(IDC_REFRESH); }));
+            EXPECT_EQ(d.GetText(IDC_AGE_TIME), "77");
             for (const Step& s : c.steps) {
                 if (s.button) d.Click(s.button);
                 EXPECT_EQ(ShownIds(d), Range(s.from, s.to)) << "after " << s.button;
-                EXPECT_EQ(d.IsEnabled(kBack), s.back);
-                EXPECT_EQ(d.IsEnabled(kNext), s.next);
+                EXPECT_EQ(d.IsEnabled(IDC_BACK), s.back);
+                EXPECT_EQ(d.IsEnabled(IDC_NEXT), s.next);
             }
-            const Rows rows = d.GetRows(kList);
+            const Rows rows = d.GetRows(IDC_LIST);
             EXPECT_EQ(rows[0][2], "00-00-00-00-00-01");
             EXPECT_EQ(rows[0][3], "Learn");
-            d.Click(kClose);
+            d.Click(IDC_CLOSE);
         });
     }
 }
@@ -135,9 +137,9 @@ TEST_F(ForwardingTableTest, NextWhileTheWalkRuns) {
     Harness ui;
     CSwitchDatabase view;
     ui.RunModal(view, [&](DialogDriver& d) {
-        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(kNext); }));
-        EXPECT_TRUE(d.IsEnabled(kRefresh));  // a second page exists, the walk goes on
-        d.Click(kNext);
+        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_NEXT); }));
+        EXPECT_TRUE(d.IsEnabled(IDC_REFRESH));  // a second page exists, the walk goes on
+        d.Click(IDC_NEXT);
         const std::vector<int> shown = ShownIds(d);
         ASSERT_FALSE(shown.empty());
         EXPECT_EQ(shown.front(), 101);
@@ -145,7 +147,7 @@ TEST_F(ForwardingTableTest, NextWhileTheWalkRuns) {
         ASSERT_TRUE(WaitUntil([&] { return view.StoredRows() == 160 && ShownIds(d).size() == 60; }));
         EXPECT_EQ(ShownIds(d), Range(101, 160));
 
-        d.Click(kClose);
+        d.Click(IDC_CLOSE);
     });
 }
 
@@ -157,14 +159,14 @@ TEST_F(ForwardingTableTest, RefreshWhileTheWalkRuns) {
     CSwitchDatabase view;
     ui.RunModal(view, [&](DialogDriver& d) {
         for (int i = 0; i < 3; ++i) {
-            ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(kRefresh); }));
+            ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }));
             EXPECT_LT(view.StoredRows(), 1000u);
-            d.Click(kRefresh);
+            d.Click(IDC_REFRESH);
         }
         ASSERT_TRUE(WaitUntil([&] { return view.StoredRows() >= 1000; }));
         ui::test::Pump(100ms);
         EXPECT_EQ(view.StoredRows(), 1000u);
-        const Rows rows = d.GetRows(kList);
+        const Rows rows = d.GetRows(IDC_LIST);
         ASSERT_EQ(rows.size(), 100u);
         for (int i = 0; i < 100; ++i) {
             char mac[24];
@@ -172,14 +174,14 @@ TEST_F(ForwardingTableTest, RefreshWhileTheWalkRuns) {
             EXPECT_EQ(rows[static_cast<std::size_t>(i)][0], std::to_string(i + 1));
             EXPECT_EQ(rows[static_cast<std::size_t>(i)][2], mac);
         }
-        d.Click(kClose);
+        d.Click(IDC_CLOSE);
     });
 }
 
 // Closing while a request is out: prompt, and the late answer adds no row to the store.
 TEST_F(ForwardingTableTest, NoRowAfterClose) {
     CSwitchDatabase view;
-    const auto lines = CloseWithRequestOut(view, kClose, [&] { return view.StoredRows(); });
+    const auto lines = CloseWithRequestOut(view, IDC_CLOSE, [&] { return view.StoredRows(); });
     EXPECT_EQ(lines, (std::vector<std::string>{"==================DestroyWindow===============",
                                                "==================m_cCommonSNMP.Close===============",
                                                "==================m_cCommonSNMPGetTime.Close==============="}));

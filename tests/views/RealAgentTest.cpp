@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "core/ModuleStartupParams.h"
+#include "resources/templates/PublicMibViewsIds.h"
 #include "tests/support/snmp/SnmpAgents.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
@@ -102,13 +103,13 @@ std::string AsReceived(int, const std::string& value) { return value; }
 TEST_F(RealAgentTest, InterfaceAndAddressViewsListWhatSnmpwalkPrints) {
     const Rows interfaces = Walk({"1.3.6.1.2.1.2.2.1.1", "1.3.6.1.2.1.2.2.1.8", "1.3.6.1.2.1.2.2.1.5"}, &CIntfList::FormatValue);
     ASSERT_FALSE(interfaces.empty());
-    EXPECT_EQ(Show<CIntfList>(1088, 3), interfaces);
+    EXPECT_EQ(Show<CIntfList>(interface_table_ids::IDC_LIST, interface_table_ids::IDC_REFRESH), interfaces);
     const Rows addresses = Walk({"1.3.6.1.2.1.4.20.1.1", "1.3.6.1.2.1.4.20.1.3"}, &AsReceived);
     ASSERT_FALSE(addresses.empty());
-    EXPECT_EQ(Show<CIPAddrTable>(208, 103), addresses);
+    EXPECT_EQ(Show<CIPAddrTable>(ip_table_ids::IDC_LIST, ip_table_ids::IDC_REFRESH), addresses);
 
     UseV3AuthPriv();
-    EXPECT_EQ(Show<CIntfList>(1088, 3), interfaces);
+    EXPECT_EQ(Show<CIntfList>(interface_table_ids::IDC_LIST, interface_table_ids::IDC_REFRESH), interfaces);
 }
 
 // The host's connections may change between two walks: equal once in a few tries. A listener
@@ -129,7 +130,7 @@ TEST_F(RealAgentTest, TcpViewListsWhatSnmpwalkPrints) {
         const Rows expected = Walk({"1.3.6.1.2.1.6.13.1.3", "1.3.6.1.2.1.6.13.1.2", "1.3.6.1.2.1.6.13.1.4",
                                     "1.3.6.1.2.1.6.13.1.5", "1.3.6.1.2.1.6.13.1.1"},
                                    format);
-        const Rows shown = Show<CTcpPortInfo>(234, 241);
+        const Rows shown = Show<CTcpPortInfo>(tcp_service_ids::IDC_LIST, tcp_service_ids::IDC_REFRESH);
         equal = shown == expected;
         EXPECT_NE(std::find(shown.begin(), shown.end(), ours), shown.end());
     }

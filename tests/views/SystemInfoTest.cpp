@@ -1,5 +1,6 @@
 // System Information against the simulated switch: the system group as shown, name and
 // location written with one SET, and the checks that refuse input before anything is sent.
+#include "resources/templates/PublicMibViewsIds.h"
 #include "tests/views/ViewsFixture.h"
 #include "views/SnmpDevIden.h"
 
@@ -7,10 +8,10 @@ using ui::test::DialogDriver;
 using ui::test::Harness;
 using ui::test::WaitUntil;
 
+using namespace system_info_ids;
+
 namespace {
 
-enum : int { kDescr = 1302, kObjectId = 1303, kRuntime = 1304, kName = 1310, kContact = 1312, kLocation = 1313,
-             kRefresh = 103, kApply = 1145, kClose = 1146 };
 const char kSysContact[] = "1.3.6.1.2.1.1.4.0";
 const char kSysName[] = "1.3.6.1.2.1.1.5.0";
 const char kSysLocation[] = "1.3.6.1.2.1.1.6.0";
@@ -29,9 +30,9 @@ protected:
         Harness ui;
         CSnmpDevIden view;
         ui.RunModal(view, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(kApply); }));
+            ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_APPLY); }));
             script(d, ui);
-            d.Click(kClose);
+            d.Click(IDC_CLOSE);
         });
     }
     static std::vector<switchsim::LoggedRequest> Sets() {
@@ -56,14 +57,14 @@ TEST(SystemInfoFormatTest, UptimeInHoursAndMinutes) {
 TEST_F(SystemInfoTest, ShowsTheSystemGroup) {
     WithView([&](DialogDriver& d, Harness&) {
         EXPECT_EQ(d.Window().GetWindowText(), "System Information");
-        EXPECT_EQ(d.GetText(kDescr), "DUZ-3300-28ZA1 28-Port Fast Ethernet Managed Switch");
-        EXPECT_EQ(d.GetText(kObjectId), "1.3.6.1.4.1.32473.10.76.21.281");
-        EXPECT_EQ(d.GetText(kRuntime), "0 Hour 0 Min");
-        EXPECT_EQ(d.GetText(kName), "DUZ-3300-28ZA1");
-        EXPECT_EQ(d.GetText(kLocation), "Rack 2 Floor 1");
-        EXPECT_EQ(d.GetText(kContact), "network admin");
-        EXPECT_FALSE(d.IsVisible(kContact));
-        EXPECT_TRUE(d.IsEnabled(kRefresh));
+        EXPECT_EQ(d.GetText(IDC_DESCR), "DUZ-3300-28ZA1 28-Port Fast Ethernet Managed Switch");
+        EXPECT_EQ(d.GetText(IDC_OBJECT_ID), "1.3.6.1.4.1.32473.10.76.21.281");
+        EXPECT_EQ(d.GetText(IDC_RUNTIME), "0 Hour 0 Min");
+        EXPECT_EQ(d.GetText(IDC_NAME), "DUZ-3300-28ZA1");
+        EXPECT_EQ(d.GetText(IDC_LOCATION), "Rack 2 Floor 1");
+        EXPECT_EQ(d.GetText(IDC_CONTACT), "network admin");
+        EXPECT_FALSE(d.IsVisible(IDC_CONTACT));
+        EXPECT_TRUE(d.IsEnabled(IDC_REFRESH));
         const auto requests = s_sim->Requests();
         ASSERT_EQ(requests.size(), 1u);
         EXPECT_EQ(requests[0].pdu, "get");
@@ -75,13 +76,13 @@ TEST_F(SystemInfoTest, ShowsTheSystemGroup) {
 // Name and location go out in one SET with the write community, the name first, as UTF-8.
 TEST_F(SystemInfoTest, ApplyWritesNameAndLocation) {
     WithView([&](DialogDriver& d, Harness& ui) {
-        d.TypeText(kName, "Core-Sw_1 (A)+=");
-        d.TypeText(kLocation, "");
-        d.Click(kApply);
+        d.TypeText(IDC_NAME, "Core-Sw_1 (A)+=");
+        d.TypeText(IDC_LOCATION, "");
+        d.Click(IDC_APPLY);
         // The test keyboard types ASCII only: the field gets the text directly.
-        d.Window().SetDlgItemText(kName, "K\xC3\xBC" "che-1");
-        d.TypeText(kLocation, "Lab 2");
-        d.Click(kApply);
+        d.Window().SetDlgItemText(IDC_NAME, "K\xC3\xBC" "che-1");
+        d.TypeText(IDC_LOCATION, "Lab 2");
+        d.Click(IDC_APPLY);
         EXPECT_TRUE(ui.ShownMessageBoxes().empty());
     });
     const auto sets = Sets();
@@ -99,7 +100,7 @@ TEST_F(SystemInfoTest, ApplyWritesNameAndLocation) {
     EXPECT_EQ(s_sim->GetObject(kSysLocation), "s 4C 61 62 20 32");
 
     // Read back through the view: the non-ASCII name survives.
-    WithView([&](DialogDriver& d, Harness&) { EXPECT_EQ(d.GetText(kName), "K\xC3\xBC" "che-1"); });
+    WithView([&](DialogDriver& d, Harness&) { EXPECT_EQ(d.GetText(IDC_NAME), "K\xC3\xBC" "che-1"); });
 }
 
 TEST_F(SystemInfoTest, RefusedInputSendsNothing) {
@@ -117,10 +118,10 @@ TEST_F(SystemInfoTest, RefusedInputSendsNothing) {
     };
     WithView([&](DialogDriver& d, Harness& ui) {
         for (const Case& c : cases) {
-            d.TypeText(kName, c.name);
-            d.TypeText(kLocation, c.location);
+            d.TypeText(IDC_NAME, c.name);
+            d.TypeText(IDC_LOCATION, c.location);
             ui.ScriptMessageBoxes({IDOK});
-            d.Click(kApply);
+            d.Click(IDC_APPLY);
             ASSERT_FALSE(ui.ShownMessageBoxes().empty());
             EXPECT_EQ(ui.ShownMessageBoxes().back().text, c.message) << c.name << " / " << c.location;
         }
@@ -136,19 +137,19 @@ TEST_F(SystemInfoTest, OverLongValuesAreShownAndRefusedButContactIsNotChecked) {
     ASSERT_TRUE(s_sim->SetObject(kSysName, "s", longName));
     ASSERT_TRUE(s_sim->SetObject(kSysContact, "s", std::string(40, 'c')));
     WithView([&](DialogDriver& d, Harness& ui) {
-        EXPECT_EQ(d.GetText(kName), longName);
+        EXPECT_EQ(d.GetText(IDC_NAME), longName);
         ui.ScriptMessageBoxes({IDOK});
-        d.Click(kApply);
+        d.Click(IDC_APPLY);
         ASSERT_EQ(ui.ShownMessageBoxes().size(), 1u);
         EXPECT_EQ(ui.ShownMessageBoxes()[0].text, "Please enter no more than 20 characters.");
         EXPECT_TRUE(Sets().empty());
 
-        d.TypeText(kName, "short-name");
-        d.Click(kApply);
+        d.TypeText(IDC_NAME, "short-name");
+        d.Click(IDC_APPLY);
         EXPECT_EQ(ui.ShownMessageBoxes().size(), 1u);
         // Typing stops at the limit once the field holds a value within it.
-        d.TypeText(kLocation, std::string(30, 'l'));
-        EXPECT_EQ(d.GetText(kLocation), std::string(20, 'l'));
+        d.TypeText(IDC_LOCATION, std::string(30, 'l'));
+        EXPECT_EQ(d.GetText(IDC_LOCATION), std::string(20, 'l'));
     });
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 1u);
@@ -161,10 +162,10 @@ TEST_F(SystemInfoTest, FailedReadKeepsTheFields) {
     WithView([&](DialogDriver& d, Harness& ui) {
         ASSERT_TRUE(s_sim->InjectError(kSysName, "genErr"));
         ASSERT_TRUE(s_sim->SetObject(kSysLocation, "s", "elsewhere"));
-        d.Click(kRefresh);
-        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(kApply) && s_sim->Requests().size() == 2; }));
-        EXPECT_EQ(d.GetText(kName), "DUZ-3300-28ZA1");
-        EXPECT_EQ(d.GetText(kLocation), "Rack 2 Floor 1");
+        d.Click(IDC_REFRESH);
+        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_APPLY) && s_sim->Requests().size() == 2; }));
+        EXPECT_EQ(d.GetText(IDC_NAME), "DUZ-3300-28ZA1");
+        EXPECT_EQ(d.GetText(IDC_LOCATION), "Rack 2 Floor 1");
         EXPECT_TRUE(ui.ShownMessageBoxes().empty());
     });
 }

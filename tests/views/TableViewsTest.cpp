@@ -2,6 +2,7 @@
 // their walks send, walks that end on faults, and closing a view while it walks.
 #include <chrono>
 
+#include "resources/templates/PublicMibViewsIds.h"
 #include "tests/views/ViewsFixture.h"
 #include "views/IPAddrTable.h"
 #include "views/IntfList.h"
@@ -16,7 +17,6 @@ using viewstest::Rows;
 
 namespace {
 
-constexpr int kIfList = 1088, kIfRefresh = 3, kIfCounter = 1095;
 const char kIfIndex[] = "1.3.6.1.2.1.2.2.1.1";
 const char kIfOperStatus[] = "1.3.6.1.2.1.2.2.1.8";
 const char kIfSpeed[] = "1.3.6.1.2.1.2.2.1.5";
@@ -73,9 +73,9 @@ TEST_F(TableViewsTest, InterfaceViewListsTheWalkedColumns) {
     CIntfList view;
     ui.RunModal(view, [&](DialogDriver& d) {
         EXPECT_EQ(view.GetWindowText(), "Interface Table");
-        EXPECT_EQ(d.GetColumns(kIfList), (std::vector<std::string>{"  Index          ", "  Link Status             ",
+        EXPECT_EQ(d.GetColumns(interface_table_ids::IDC_LIST), (std::vector<std::string>{"  Index          ", "  Link Status             ",
                                                                     "  Speed(b/s)                      "}));
-        ASSERT_TRUE(WaitUntil([&] { return !GetNexts(*s_sim).empty() && d.IsEnabled(kIfRefresh); }));
+        ASSERT_TRUE(WaitUntil([&] { return !GetNexts(*s_sim).empty() && d.IsEnabled(interface_table_ids::IDC_REFRESH); }));
         const auto logged = s_sim->Requests();  // before snmpwalk adds its own
         const auto index = WalkColumn(*s_sim, kIfIndex);
         const auto status = WalkColumn(*s_sim, kIfOperStatus);
@@ -85,8 +85,8 @@ TEST_F(TableViewsTest, InterfaceViewListsTheWalkedColumns) {
         for (std::size_t i = 0; i < index.size(); ++i) {
             expected.push_back({index[i], CIntfList::FormatValue(1, status[i]), CIntfList::FormatValue(2, speed[i])});
         }
-        EXPECT_EQ(d.GetRows(kIfList), expected);
-        EXPECT_EQ(d.GetText(kIfCounter), std::to_string(index.size()));
+        EXPECT_EQ(d.GetRows(interface_table_ids::IDC_LIST), expected);
+        EXPECT_EQ(d.GetText(interface_table_ids::IDC_COUNTER), std::to_string(index.size()));
 
         int getnexts = 0;
         std::vector<std::vector<std::string>> requests;
@@ -106,9 +106,9 @@ TEST_F(TableViewsTest, InterfaceViewListsTheWalkedColumns) {
 
         // Refresh walks again from an empty list.
         s_sim->SetObject(std::string(kIfOperStatus) + ".2", "i", "3");
-        d.Click(kIfRefresh);
-        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(kIfRefresh); }));
-        const Rows rows = d.GetRows(kIfList);
+        d.Click(interface_table_ids::IDC_REFRESH);
+        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(interface_table_ids::IDC_REFRESH); }));
+        const Rows rows = d.GetRows(interface_table_ids::IDC_LIST);
         ASSERT_EQ(rows.size(), index.size());
         EXPECT_EQ(rows[1][1], "Test");
         d.Click(IDCANCEL);
@@ -118,19 +118,19 @@ TEST_F(TableViewsTest, InterfaceViewListsTheWalkedColumns) {
 TEST_F(TableViewsTest, AddressTcpAndUdpViewsShowTheModelTables) {
     std::string title;
     std::vector<std::string> headers;
-    EXPECT_EQ(ReadView<CIPAddrTable>(208, 103, &title, &headers),
+    EXPECT_EQ(ReadView<CIPAddrTable>(ip_table_ids::IDC_LIST, ip_table_ids::IDC_REFRESH, &title, &headers),
               (Rows{{"127.0.0.1", "255.0.0.0"}, {"192.168.10.2", "255.255.255.0"}}));
     EXPECT_EQ(title, "IP Table : " + s_sim->Target());
     EXPECT_EQ(headers, (std::vector<std::string>{" IP                ", " Netmask               "}));
 
-    EXPECT_EQ(ReadView<CTcpPortInfo>(234, 241, &title, &headers),
+    EXPECT_EQ(ReadView<CTcpPortInfo>(tcp_service_ids::IDC_LIST, tcp_service_ids::IDC_REFRESH, &title, &headers),
               (Rows{{"23", "0.0.0.0", "0.0.0.0", "0", "listen"},
                     {"80", "0.0.0.0", "0.0.0.0", "0", "listen"},
                     {"23", "192.168.10.2", "192.168.10.50", "51515", "established"}}));
     EXPECT_EQ(title, "TCP Service");
     EXPECT_EQ(headers.back(), " Status ");
 
-    EXPECT_EQ(ReadView<CUdpPortInfo>(209, 241, &title), (Rows{{"68", "0.0.0.0"}, {"161", "0.0.0.0"}, {"514", "0.0.0.0"}}));
+    EXPECT_EQ(ReadView<CUdpPortInfo>(udp_service_ids::IDC_LIST, udp_service_ids::IDC_REFRESH, &title), (Rows{{"68", "0.0.0.0"}, {"161", "0.0.0.0"}, {"514", "0.0.0.0"}}));
     EXPECT_EQ(title, "UDP Service");
 }
 
@@ -155,11 +155,11 @@ TEST_F(TableViewsTest, WalkFaultsEndTheWalkKeepingTheRows) {
         Harness ui;
         CIntfList view;
         ui.RunModal(view, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return !GetNexts(*s_sim).empty() && d.IsEnabled(kIfRefresh); }));
-            const Rows rows = d.GetRows(kIfList);
+            ASSERT_TRUE(WaitUntil([&] { return !GetNexts(*s_sim).empty() && d.IsEnabled(interface_table_ids::IDC_REFRESH); }));
+            const Rows rows = d.GetRows(interface_table_ids::IDC_LIST);
             ASSERT_EQ(rows.size(), c.rows);
             EXPECT_EQ(rows.back()[0], std::to_string(c.rows));
-            EXPECT_EQ(d.GetText(kIfCounter), std::to_string(c.rows));
+            EXPECT_EQ(d.GetText(interface_table_ids::IDC_COUNTER), std::to_string(c.rows));
             EXPECT_TRUE(ui.ShownMessageBoxes().empty());
             d.Click(IDCANCEL);
         });
@@ -173,9 +173,9 @@ TEST_F(TableViewsTest, EmptyTableLeavesTheListEmpty) {
     Harness ui;
     CIntfList view;
     ui.RunModal(view, [&](DialogDriver& d) {
-        ASSERT_TRUE(WaitUntil([&] { return !GetNexts(*sim).empty() && d.IsEnabled(kIfRefresh); }));
-        EXPECT_TRUE(d.GetRows(kIfList).empty());
-        EXPECT_EQ(d.GetText(kIfCounter), "0");
+        ASSERT_TRUE(WaitUntil([&] { return !GetNexts(*sim).empty() && d.IsEnabled(interface_table_ids::IDC_REFRESH); }));
+        EXPECT_TRUE(d.GetRows(interface_table_ids::IDC_LIST).empty());
+        EXPECT_EQ(d.GetText(interface_table_ids::IDC_COUNTER), "0");
         d.Click(IDCANCEL);
     });
 }

@@ -1,7 +1,11 @@
 #include "views/direct/AccessInfo.h"
 
+#include "resources/templates/AgentTableViewsIds.h"
+
+using namespace agent_table_ids;
+
 CAccessInfo::CAccessInfo()
-    : CDirectTableDlg({474, 255,
+    : CDirectTableDlg({IDD_ACCESS, IDC_ACCESS_LIST,
                        {" Group Name ", " Security Mode ", " Security Level    ", " Read Community    ",
                         " Write Community    ", " General Access Name  ", "   Storage Mode  "},
                        {"1.3.6.1.6.3.16.1.4.1.5", "1.3.6.1.6.3.16.1.4.1.6", "1.3.6.1.6.3.16.1.4.1.7",

@@ -1,7 +1,11 @@
 #include "views/direct/CommunityInfo.h"
 
+#include "resources/templates/AgentTableViewsIds.h"
+
+using namespace agent_table_ids;
+
 CCommunityInfo::CCommunityInfo()
-    : CDirectTableDlg({472, 253,
+    : CDirectTableDlg({IDD_COMMUNITY, IDC_COMMUNITY_LIST,
                        {"   Community Name    ", "   Security Name    ", "        Engine ID          ",
                         "   Storage Mode     "},
                        {"1.3.6.1.6.3.18.1.1.1.2", "1.3.6.1.6.3.18.1.1.1.3", "1.3.6.1.6.3.18.1.1.1.4",

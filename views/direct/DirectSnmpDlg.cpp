@@ -75,7 +75,7 @@ std::vector<DirectValue> ReadScalarsSync(const DirectSnmpSettings& settings, con
 }
 
 CDirectSnmpDlg::CDirectSnmpDlg(UINT templateId, std::vector<ScalarField> scalars, std::size_t minScalars)
-    : CDialog(templateId), m_scalars(std::move(scalars)), m_minScalars(minScalars) {}
+    : CFeatureDialog(templateId, {.topmost = true}), m_scalars(std::move(scalars)), m_minScalars(minScalars) {}
 
 CDirectSnmpDlg::~CDirectSnmpDlg() { CDirectSnmpDlg::DestroyWindow(); }
 
@@ -90,7 +90,7 @@ BOOL CDirectSnmpDlg::DestroyWindow() {
     // Drops the answers still out and waits for a callback already running (which finds
     // the dialog closed and arms nothing); the wait keeps serving its calls to the controls.
     async.reset();
-    return GetSafeHwnd() ? CDialog::DestroyWindow() : TRUE;
+    return GetSafeHwnd() ? CFeatureDialog::DestroyWindow() : TRUE;
 }
 
 int CDirectSnmpDlg::RequestId() const {

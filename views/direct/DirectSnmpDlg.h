@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/Dialog.h"
+#include "core/controls/FeatureDialog.h"
 #include "views/direct/DirectSnmp.h"
 
 // One object of a write, in the request's order.
@@ -34,7 +34,7 @@ int WriteScalarsV3(const DirectSnmpSettings& settings, const std::vector<DirectO
 // the first variable without one; empty when no answer came.
 std::vector<DirectValue> ReadScalarsSync(const DirectSnmpSettings& settings, const std::vector<std::string>& oids);
 
-class CDirectSnmpDlg : public CDialog {
+class CDirectSnmpDlg : public CFeatureDialog {
 public:
     ~CDirectSnmpDlg() override;
 

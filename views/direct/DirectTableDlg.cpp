@@ -1,14 +1,14 @@
 #include "views/direct/DirectTableDlg.h"
 
+#include "resources/templates/AgentTableViewsIds.h"
+
+using namespace agent_table_ids;
+
 #include "core/ModuleStartupParams.h"
 #include "platform/ui/Gdi.h"
 
-namespace {
-constexpr int kRefreshId = 241;
-}
-
-BEGIN_MESSAGE_MAP(CDirectTableDlg, CDialog)
-    ON_BN_CLICKED(kRefreshId, OnRefresh)
+BEGIN_MESSAGE_MAP(CDirectTableDlg, CDirectSnmpDlg)
+    ON_BN_CLICKED(IDC_REFRESH, OnRefresh)
 END_MESSAGE_MAP()
 
 CDirectTableDlg::CDirectTableDlg(View view) : CDirectSnmpDlg(view.templateId), m_view(std::move(view)) {}
@@ -16,9 +16,7 @@ CDirectTableDlg::CDirectTableDlg(View view) : CDirectSnmpDlg(view.templateId), m
 void CDirectTableDlg::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, m_view.listId, m_list); }
 
 BOOL CDirectTableDlg::OnInitDialog() {
-    SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    CDialog::OnInitDialog();
-    SetIcon(::LoadIcon(nullptr, 447), TRUE);
+    CDirectSnmpDlg::OnInitDialog();
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
     for (std::size_t i = 0; i < m_view.headers.size(); ++i) m_list.InsertHeaderColumn(static_cast<int>(i), m_view.headers[i]);
     TakeSettings();

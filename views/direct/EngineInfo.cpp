@@ -1,21 +1,22 @@
 #include "views/direct/EngineInfo.h"
 
-#include "platform/ui/Gdi.h"
+#include "resources/templates/AgentTableViewsIds.h"
 
-BEGIN_MESSAGE_MAP(CEngineInfo, CDialog)
-    ON_BN_CLICKED(241, OnRefresh)
+using namespace agent_table_ids;
+
+
+BEGIN_MESSAGE_MAP(CEngineInfo, CDirectSnmpDlg)
+    ON_BN_CLICKED(IDC_REFRESH, OnRefresh)
 END_MESSAGE_MAP()
 
 CEngineInfo::CEngineInfo()
-    : CDirectSnmpDlg(471, {{"1.3.6.1.6.3.10.2.1.1.0", 249, ScalarField::Hex},
-                           {"1.3.6.1.6.3.10.2.1.2.0", 250},
-                           {"1.3.6.1.6.3.10.2.1.3.0", 251},
-                           {"1.3.6.1.6.3.10.2.1.4.0", 252}}) {}
+    : CDirectSnmpDlg(IDD_ENGINE, {{"1.3.6.1.6.3.10.2.1.1.0", IDC_ENGINE_ID, ScalarField::Hex},
+                                  {"1.3.6.1.6.3.10.2.1.2.0", IDC_ENGINE_BOOTS},
+                                  {"1.3.6.1.6.3.10.2.1.3.0", IDC_ENGINE_TIME},
+                                  {"1.3.6.1.6.3.10.2.1.4.0", IDC_ENGINE_MAX_MESSAGE}}) {}
 
 BOOL CEngineInfo::OnInitDialog() {
-    SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    CDialog::OnInitDialog();
-    SetIcon(::LoadIcon(nullptr, 447), TRUE);
+    CDirectSnmpDlg::OnInitDialog();
     TakeSettings();
     Read();
     return TRUE;

@@ -1,7 +1,11 @@
 #include "views/direct/GroupInfo.h"
 
+#include "resources/templates/AgentTableViewsIds.h"
+
+using namespace agent_table_ids;
+
 CGroupInfo::CGroupInfo()
-    : CDirectTableDlg({473, 254,
+    : CDirectTableDlg({IDD_GROUP, IDC_GROUP_LIST,
                        {" Security Mode ", " Security Name        ", " Group Name    ", "   Storage Mode     ",
                         "   Group Status  "},
                        {"1.3.6.1.6.3.16.1.2.1.3", "1.3.6.1.6.3.16.1.2.1.4", "1.3.6.1.6.3.16.1.2.1.5"}}) {}

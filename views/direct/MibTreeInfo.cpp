@@ -1,7 +1,11 @@
 #include "views/direct/MibTreeInfo.h"
 
+#include "resources/templates/AgentTableViewsIds.h"
+
+using namespace agent_table_ids;
+
 CMibTreeInfo::CMibTreeInfo()
-    : CDirectTableDlg({475, 256,
+    : CDirectTableDlg({IDD_MIB_TREE, IDC_MIB_TREE_LIST,
                        {"   View Name    ", "   MIB Tree       ", "   Access Type ", "   Storage Mode     ",
                         "   Group Status  "},
                        {"1.3.6.1.6.3.16.1.5.2.1.4", "1.3.6.1.6.3.16.1.5.2.1.5", "1.3.6.1.6.3.16.1.5.2.1.6"}}) {}

@@ -1,11 +1,15 @@
 #include "views/direct/UserInfo.h"
 
+#include "resources/templates/AgentTableViewsIds.h"
+
+using namespace agent_table_ids;
+
 namespace {
 constexpr const char* kGroupNameOfUsm = "1.3.6.1.6.3.16.1.2.1.3.3.";  // vacmGroupName, security model 3
 }
 
 CUserInfo::CUserInfo()
-    : CDirectTableDlg({476, 257,
+    : CDirectTableDlg({IDD_USER, IDC_USER_LIST,
                        {" Security Name   ", " Group Name   ", " Authentication Protocol       ",
                         " Cript Protocol       "},
                        {"1.3.6.1.6.3.15.1.2.2.1.3", "1.3.6.1.6.3.15.1.2.2.1.5", "1.3.6.1.6.3.15.1.2.2.1.8"}}) {}

@@ -14,6 +14,7 @@
 #include "core/ModuleStartupParams.h"
 #include "core/controls/CommandTable.h"
 #include "core/controls/FeatureDialog.h"
+#include "resources/templates/AgentTableViewsIds.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
 #include "tools/dialog/Launcher.h"
@@ -58,7 +59,7 @@ TEST_F(Launcher, OpensTheNamedDialogWithTheCommandLineSettings) {
     ui.OnModal<CGroupInfo>([&](ui::test::DialogDriver& d, CGroupInfo& dlg) {
         shown = true;
         EXPECT_TRUE(ui::test::WaitUntil([&] { return !GroupWalkCommunities().empty() && dlg.RequestId() == 0; }));
-        EXPECT_EQ(d.GetColumns(254).size(), 5u);
+        EXPECT_EQ(d.GetColumns(agent_table_ids::IDC_GROUP_LIST).size(), 5u);
         d.Click(IDCANCEL);
     });
     std::ostringstream err;

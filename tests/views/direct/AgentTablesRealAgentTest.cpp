@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/ModuleStartupParams.h"
+#include "resources/templates/AgentTableViewsIds.h"
 #include "tests/support/snmp/SnmpAgents.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
@@ -23,6 +24,8 @@ using ui::test::DialogDriver;
 using ui::test::Harness;
 using ui::test::WaitUntil;
 using Rows = std::vector<std::vector<std::string>>;
+
+using namespace agent_table_ids;
 
 namespace {
 
@@ -122,7 +125,7 @@ TEST_P(RealAgentTables, GroupTableAsTheToolShowsIt) {
         expected.push_back({"v" + std::to_string(names[i].index[0]), Chars(names[i].index, pos), names[i].value,
                             kStorage.at(storage[i].value), kStatus.at(status[i].value)});
     }
-    EXPECT_EQ(Show<CGroupInfo>(254, expected.size()), expected);
+    EXPECT_EQ(Show<CGroupInfo>(IDC_GROUP_LIST, expected.size()), expected);
 }
 
 TEST_P(RealAgentTables, AccessTableAsTheToolShowsIt) {
@@ -141,7 +144,7 @@ TEST_P(RealAgentTables, AccessTableAsTheToolShowsIt) {
                             level == 1 ? "noAuthNoPriv" : level == 2 ? "authNoPriv" : "authPriv", read[i].value,
                             write[i].value, notify[i].value, kStorage.at(storage[i].value)});
     }
-    EXPECT_EQ(Show<CAccessInfo>(255, expected.size()), expected);
+    EXPECT_EQ(Show<CAccessInfo>(IDC_ACCESS_LIST, expected.size()), expected);
 }
 
 TEST_P(RealAgentTables, ViewTreeTableAsTheToolShowsIt) {
@@ -159,7 +162,7 @@ TEST_P(RealAgentTables, ViewTreeTableAsTheToolShowsIt) {
         expected.push_back({view, subtree, type[i].value == "1" ? "included" : "excluded",
                             kStorage.at(storage[i].value), kStatus.at(status[i].value)});
     }
-    EXPECT_EQ(Show<CMibTreeInfo>(256, expected.size()), expected);
+    EXPECT_EQ(Show<CMibTreeInfo>(IDC_MIB_TREE_LIST, expected.size()), expected);
 }
 
 TEST_P(RealAgentTables, UserTableWithEachUsersOwnGroup) {
@@ -182,12 +185,12 @@ TEST_P(RealAgentTables, UserTableWithEachUsersOwnGroup) {
         expected.push_back({n.value, groupOfUser.at(n.value), u.level >= 2 && u.authProtocol == 0 ? "MD5" : "Other",
                             u.level == 3 ? "DES" : "Other"});
     }
-    EXPECT_EQ(Show<CUserInfo>(257, expected.size()), expected);
+    EXPECT_EQ(Show<CUserInfo>(IDC_USER_LIST, expected.size()), expected);
 }
 
 TEST_P(RealAgentTables, CommunityTableOfThisAgentIsEmpty) {
     EXPECT_TRUE(WalkColumn("1.3.6.1.6.3.18.1.1.1.2").empty());
-    EXPECT_TRUE(Show<CCommunityInfo>(253, 0).empty());
+    EXPECT_TRUE(Show<CCommunityInfo>(IDC_COMMUNITY_LIST, 0).empty());
 }
 
 TEST_P(RealAgentTables, EngineValuesAsTheToolShowsThem) {
@@ -204,12 +207,12 @@ TEST_P(RealAgentTables, EngineValuesAsTheToolShowsThem) {
     Harness ui;
     CEngineInfo view;
     ui.RunModal(view, [&](DialogDriver& d) {
-        EXPECT_TRUE(WaitUntil([&] { return !d.GetText(252).empty(); }));
-        EXPECT_EQ(d.GetText(249), engineId);
-        EXPECT_EQ(d.GetText(250), values[0]);
-        EXPECT_NEAR(std::atol(d.GetText(251).c_str()), std::atol(values[1].c_str()), 5);  // seconds
-        EXPECT_EQ(d.GetText(252), values[2]);
-        EXPECT_FALSE(d.IsEnabled(249));
+        EXPECT_TRUE(WaitUntil([&] { return !d.GetText(IDC_ENGINE_MAX_MESSAGE).empty(); }));
+        EXPECT_EQ(d.GetText(IDC_ENGINE_ID), engineId);
+        EXPECT_EQ(d.GetText(IDC_ENGINE_BOOTS), values[0]);
+        EXPECT_NEAR(std::atol(d.GetText(IDC_ENGINE_TIME).c_str()), std::atol(values[1].c_str()), 5);  // seconds
+        EXPECT_EQ(d.GetText(IDC_ENGINE_MAX_MESSAGE), values[2]);
+        EXPECT_FALSE(d.IsEnabled(IDC_ENGINE_ID));
         d.Click(IDCANCEL);
     });
 }
@@ -250,7 +253,7 @@ TEST_P(V3Settings, AgentAcceptsExactlyTheConfiguredSecurity) {
     CEngineInfo view;
     ui.RunModal(view, [&](DialogDriver& d) {
         // The version-3 read is synchronous: it has ended when the dialog shows.
-        EXPECT_EQ(!d.GetText(252).empty(), c.answered) << d.GetText(252);
+        EXPECT_EQ(!d.GetText(IDC_ENGINE_MAX_MESSAGE).empty(), c.answered) << d.GetText(IDC_ENGINE_MAX_MESSAGE);
         d.Click(IDCANCEL);
     });
     ModuleStartupParams::ResetToDefaults();

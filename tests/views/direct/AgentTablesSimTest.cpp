@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "core/ModuleStartupParams.h"
+#include "resources/templates/AgentTableViewsIds.h"
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 #include "tests/views/direct/SimV3.h"
@@ -23,6 +24,8 @@ using ui::test::DialogDriver;
 using ui::test::Harness;
 using ui::test::WaitUntil;
 using Rows = std::vector<std::vector<std::string>>;
+
+using namespace agent_table_ids;
 
 namespace {
 
@@ -135,14 +138,14 @@ TEST_F(AgentTablesSim, ValueTextsFromIndexesAndValues) {
     for (const char* version : {"1", "3"}) {
         SCOPED_TRACE(version);
         if (std::string(version) == "3") UseV3();
-        EXPECT_EQ(Show<CGroupInfo>(254), (Rows{{"v2", "public", "readers", "readOnly", "notInService"},
+        EXPECT_EQ(Show<CGroupInfo>(IDC_GROUP_LIST), (Rows{{"v2", "public", "readers", "readOnly", "notInService"},
                                                {"v3", "alice", "admins", "nonVolatile", "active"},
                                                {"v3", "administrator", "operators12", "Other", "destroy"}}));
-        EXPECT_EQ(Show<CAccessInfo>(255),
+        EXPECT_EQ(Show<CAccessInfo>(IDC_ACCESS_LIST),
                   (Rows{{"admins", "v3", "authNoPriv", "viewall", "viewwrite", "viewnotify", "nonVolatile"}}));
-        EXPECT_EQ(Show<CMibTreeInfo>(256), (Rows{{"none", "1.3", "excluded", "volatile", "active"},
+        EXPECT_EQ(Show<CMibTreeInfo>(IDC_MIB_TREE_LIST), (Rows{{"none", "1.3", "excluded", "volatile", "active"},
                                                  {"everything", "1.3.6.1", "included", "permanent", "notReady"}}));
-        EXPECT_EQ(Show<CCommunityInfo>(253), (Rows{{"norfen", "secname", "800007E5800A0B0C", "volatile"}}));
+        EXPECT_EQ(Show<CCommunityInfo>(IDC_COMMUNITY_LIST), (Rows{{"norfen", "secname", "800007E5800A0B0C", "volatile"}}));
     }
 }
 
@@ -152,9 +155,9 @@ TEST_F(AgentTablesSim, UsersPairedWithTheirOwnGroups) {
     const Rows expected{{"bob", "", "Other", "DES"},
                         {"alice", "admins", "Other", "Other"},
                         {"administrator", "operators12", "MD5", "DES"}};
-    EXPECT_EQ(Show<CUserInfo>(257), expected);
+    EXPECT_EQ(Show<CUserInfo>(IDC_USER_LIST), expected);
     UseV3();
-    EXPECT_EQ(Show<CUserInfo>(257), expected);
+    EXPECT_EQ(Show<CUserInfo>(IDC_USER_LIST), expected);
 }
 
 // The storage column lacks alice's row (index order: bob, alice, carol): the walk ends there
@@ -177,9 +180,9 @@ TEST_F(AgentTablesSim, ColumnWithFewerRowsEndsTheTable) {
     ASSERT_TRUE(sim.Start(&error)) << error;
     ModuleStartupParams::DeviceIP = sim.Target();
     const Rows expected{{"v3", "bob", "staff", "nonVolatile", "active"}};
-    EXPECT_EQ(Show<CGroupInfo>(254), expected);
+    EXPECT_EQ(Show<CGroupInfo>(IDC_GROUP_LIST), expected);
     UseV3();
-    EXPECT_EQ(Show<CGroupInfo>(254), expected);
+    EXPECT_EQ(Show<CGroupInfo>(IDC_GROUP_LIST), expected);
 }
 
 TEST_F(AgentTablesSim, EmptyTableLeavesTheListEmptyAndIdle) {
@@ -192,7 +195,7 @@ TEST_F(AgentTablesSim, EmptyTableLeavesTheListEmptyAndIdle) {
     ModuleStartupParams::DeviceIP = empty.Target();
     ui.RunModal(view, [&](DialogDriver& d) {
         EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && !empty.Requests().empty(); }));
-        EXPECT_TRUE(d.GetRows(253).empty());
+        EXPECT_TRUE(d.GetRows(IDC_COMMUNITY_LIST).empty());
         d.Click(IDCANCEL);
     });
     EXPECT_EQ(empty.Requests().size(), 1u);
@@ -203,12 +206,12 @@ TEST_F(AgentTablesSim, RefreshDuringAWalkDoesNothing) {
     Harness ui;
     CGroupInfo view;
     ui.RunModal(view, [&](DialogDriver& d) {
-        ASSERT_TRUE(WaitUntil([&] { return d.GetRows(254).size() == 1; }));
-        d.Click(241);
-        d.Click(241);
-        EXPECT_FALSE(d.GetRows(254).empty());  // not cleared
+        ASSERT_TRUE(WaitUntil([&] { return d.GetRows(IDC_GROUP_LIST).size() == 1; }));
+        d.Click(IDC_REFRESH);
+        d.Click(IDC_REFRESH);
+        EXPECT_FALSE(d.GetRows(IDC_GROUP_LIST).empty());  // not cleared
         EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0; }));
-        EXPECT_EQ(d.GetRows(254).size(), 3u);
+        EXPECT_EQ(d.GetRows(IDC_GROUP_LIST).size(), 3u);
         d.Click(IDCANCEL);
     });
     // Three rows and the answer past the table: one request each, no second walk.
@@ -234,7 +237,7 @@ TEST_F(AgentTablesSim, ClosingWhileARowGoesInWaitsForIt) {
     Harness ui;
     CUserInfo view;
     ui.RunModal(view, [&](DialogDriver& d) {
-        ASSERT_TRUE(WaitUntil([&] { return !d.GetRows(257).empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return !d.GetRows(IDC_USER_LIST).empty(); }));
         d.Click(IDCANCEL);
     });
     const std::size_t requests = s_sim->Requests().size();
@@ -253,12 +256,12 @@ TEST_F(AgentTablesSim, StaleAnswerIsDropped) {
         CDirectTableDlg::OnWalkRowV1(nullptr, view.RequestId() + 1, &view, 0);
         EXPECT_EQ(view.RequestId(), 0);
         ui::test::Pump(1300ms);
-        EXPECT_TRUE(d.GetRows(254).empty());
+        EXPECT_TRUE(d.GetRows(IDC_GROUP_LIST).empty());
         EXPECT_EQ(GetNexts(), 1u);
         // Refresh starts a new walk now that none runs.
         ASSERT_TRUE(s_sim->Delay(0));
-        d.Click(241);
-        EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && d.GetRows(254).size() == 3; }));
+        d.Click(IDC_REFRESH);
+        EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && d.GetRows(IDC_GROUP_LIST).size() == 3; }));
         d.Click(IDCANCEL);
     });
 }
@@ -267,7 +270,7 @@ TEST_F(AgentTablesSim, StaleAnswerIsDropped) {
 class PerReadGroups : public CDirectTableDlg {
 public:
     PerReadGroups()
-        : CDirectTableDlg({473, 254, {"Group", "Storage", "Status"},
+        : CDirectTableDlg({IDD_GROUP, IDC_GROUP_LIST, {"Group", "Storage", "Status"},
                            {std::string(kGroup) + "3", std::string(kGroup) + "4", std::string(kGroup) + "5"}, true}) {}
 
 protected:
@@ -284,12 +287,12 @@ TEST_F(AgentTablesSim, SessionPerReadTakesTheSettingsOfEachRead) {
     Harness ui;
     PerReadGroups view;
     ui.RunModal(view, [&](DialogDriver& d) {
-        ASSERT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && d.GetRows(254).size() == 3; }));
-        EXPECT_EQ(d.GetRows(254)[1], (std::vector<std::string>{"admins", "3", "1"}));
+        ASSERT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && d.GetRows(IDC_GROUP_LIST).size() == 3; }));
+        EXPECT_EQ(d.GetRows(IDC_GROUP_LIST)[1], (std::vector<std::string>{"admins", "3", "1"}));
         ModuleStartupParams::DeviceIP = other.Target();
-        d.Click(241);
+        d.Click(IDC_REFRESH);
         EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && !other.Requests().empty(); }));
-        EXPECT_TRUE(d.GetRows(254).empty());
+        EXPECT_TRUE(d.GetRows(IDC_GROUP_LIST).empty());
         d.Click(IDCANCEL);
     });
     EXPECT_EQ(GetNexts(), 4u);
@@ -306,9 +309,9 @@ TEST_F(AgentTablesSim, SessionPerReadUsesTheTimeoutAndServesVersion1Only) {
         ASSERT_TRUE(s_sim->ClearFaults());
         s_sim->ClearRequests();
         ModuleStartupParams::SnmpVersion = "3";
-        d.Click(241);
+        d.Click(IDC_REFRESH);
         ui::test::Pump(200ms);
-        EXPECT_TRUE(d.GetRows(254).empty());
+        EXPECT_TRUE(d.GetRows(IDC_GROUP_LIST).empty());
         d.Click(IDCANCEL);
     });
     EXPECT_TRUE(s_sim->Requests().empty());
@@ -316,7 +319,7 @@ TEST_F(AgentTablesSim, SessionPerReadUsesTheTimeoutAndServesVersion1Only) {
 
 TEST_F(AgentTablesSim, VersionWithoutARoadSendsNothing) {
     ModuleStartupParams::SnmpVersion = "2";
-    EXPECT_TRUE(Show<CGroupInfo>(254).empty());
+    EXPECT_TRUE(Show<CGroupInfo>(IDC_GROUP_LIST).empty());
     EXPECT_TRUE(s_sim->Requests().empty());
 }
 

@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "core/ModuleStartupParams.h"
+#include "resources/templates/AgentTableViewsIds.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
 #include "tests/views/direct/SimV3.h"
@@ -15,6 +16,8 @@ using namespace std::chrono_literals;
 using ui::test::DialogDriver;
 using ui::test::Harness;
 using ui::test::WaitUntil;
+
+using namespace agent_table_ids;
 
 namespace {
 
@@ -26,7 +29,9 @@ constexpr const char* kLocation = "1.3.6.1.2.1.1.6.0";
 // three values.
 class ScalarProbe : public CDirectSnmpDlg {
 public:
-    ScalarProbe() : CDirectSnmpDlg(471, {{kContact, 249}, {kName, 250}, {kLocation, 251}}, 3) {}
+    // The engine view's template lends its boxes to three scalars of the probe.
+    ScalarProbe()
+        : CDirectSnmpDlg(IDD_ENGINE, {{kContact, IDC_ENGINE_ID}, {kName, IDC_ENGINE_BOOTS}, {kLocation, IDC_ENGINE_TIME}}, 3) {}
     using CDirectSnmpDlg::ReadScalarsV1;
     using CDirectSnmpDlg::ReadScalarsV3;
     using CDirectSnmpDlg::WriteAsyncV1;
@@ -72,10 +77,10 @@ TEST_F(ScalarHelpers, ReadsShowValuesByPosition) {
     ScalarProbe probe;
     ui.RunModal(probe, [&](DialogDriver& d) {
         probe.ReadScalarsV1();
-        ASSERT_TRUE(WaitUntil([&] { return !d.GetText(251).empty(); }));
-        EXPECT_EQ(d.GetText(249), "network admin");
-        EXPECT_EQ(d.GetText(250), "DUZ-3300-28ZA1");
-        EXPECT_EQ(d.GetText(251), "Rack 2 Floor 1");
+        ASSERT_TRUE(WaitUntil([&] { return !d.GetText(IDC_ENGINE_TIME).empty(); }));
+        EXPECT_EQ(d.GetText(IDC_ENGINE_ID), "network admin");
+        EXPECT_EQ(d.GetText(IDC_ENGINE_BOOTS), "DUZ-3300-28ZA1");
+        EXPECT_EQ(d.GetText(IDC_ENGINE_TIME), "Rack 2 Floor 1");
         ASSERT_EQ(m_sim.Requests().size(), 1u);
         EXPECT_EQ(m_sim.Requests()[0].community, "norfen");
         EXPECT_EQ(m_sim.Requests()[0].pdu, "get");
@@ -92,7 +97,7 @@ TEST_F(ScalarHelpers, FewerValuesThanNeededShowNothing) {
         probe.ReadScalarsV1();
         ASSERT_TRUE(WaitUntil([&] { return m_sim.Requests().size() == 1; }));
         ui::test::Pump(200ms);
-        EXPECT_EQ(d.GetText(249), "");
+        EXPECT_EQ(d.GetText(IDC_ENGINE_ID), "");
         d.Click(IDCANCEL);
     });
 }
@@ -105,7 +110,7 @@ TEST_F(ScalarHelpers, VersionThreeReadsSynchronouslyAndV1ReadDoesNothing) {
         probe.ReadScalarsV1();  // a version-1 road only
         EXPECT_TRUE(m_sim.Requests().empty());
         probe.ReadScalarsV3();
-        EXPECT_EQ(d.GetText(250), "DUZ-3300-28ZA1");
+        EXPECT_EQ(d.GetText(IDC_ENGINE_BOOTS), "DUZ-3300-28ZA1");
         ASSERT_EQ(m_sim.Requests().size(), 1u);
         EXPECT_EQ(m_sim.Requests()[0].user, "simmd5des");
         EXPECT_EQ(m_sim.Requests()[0].level, "authPriv");
