@@ -5,6 +5,6 @@
 BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(g_strDeviceName + " Module");
-    SetDlgItemText(1049, g_strDeviceName + " Management Module");
+    SetDlgItemText(about_ids::IDC_MODEL_NAME, g_strDeviceName + " Management Module");
     return TRUE;
 }

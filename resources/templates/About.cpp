@@ -1,11 +1,14 @@
 // The About box (dialog 100): icon, model line, versions, OK.
 #include "platform/ui/Template.h"
+#include "resources/templates/AboutIds.h"
 
-UI_DIALOG_TEMPLATE(100, "About", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+namespace about_ids {
+
+UI_DIALOG_TEMPLATE(IDD, "About", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
     Row({
         Column({Picture(IDC_STATIC, 447), Stretch()}),
         Column({
-            Label(1049, ""),
+            Label(IDC_MODEL_NAME, ""),
             Grid(2, {
                 Label(IDC_STATIC, "Firmware Version         "), Label(IDC_STATIC, ": 4.0X.XXX"),
                 Label(IDC_STATIC, "Zarido Module Version   "), Label(IDC_STATIC, ": 4.0.0.3"),
@@ -14,3 +17,4 @@ UI_DIALOG_TEMPLATE(100, "About", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSM
         }),
         Column({DefButton(IDOK, "OK"), Stretch()}),
     }))
+}  // namespace about_ids

@@ -519,7 +519,7 @@ TEST_F(MainWindowTest, AboutBoxesNameTheModel) {
     int shown = 0;
     ui.OnModal<CAboutDlg>([&](DialogDriver& about) {
         EXPECT_EQ(about.Window().GetWindowText(), "DUZ-3300-28P Module");
-        EXPECT_EQ(about.GetText(1049), "DUZ-3300-28P Management Module");
+        EXPECT_EQ(about.GetText(about_ids::IDC_MODEL_NAME), "DUZ-3300-28P Management Module");
         EXPECT_EQ(main.m_bPause.load(), shown == 0 ? 0 : 1) << "the system menu's box runs without the wrapper";
         ++shown;
         about.Click(IDOK);
