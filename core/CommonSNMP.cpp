@@ -50,9 +50,11 @@ CCommonSNMP::CCommonSNMP()
 }
 
 CCommonSNMP::~CCommonSNMP() {
-    m_shared->m_bRunning = false;
-    m_shared->m_hLockEvent.Wait(static_cast<DWORD>(std::max(m_nTimeout, 0)) + kCloseGraceMs);
-    m_shared->m_hLockEvent.Reset();  // the session stays locked
+    Shared& s = *m_shared;
+    ++s.m_nStopping;  // the session stays stopping: nothing arms it again
+    s.m_bRunning = false;
+    s.m_hLockEvent.Wait(static_cast<DWORD>(std::max(m_nTimeout, 0)) + kCloseGraceMs);
+    s.m_hLockEvent.Reset();  // the session stays locked
     StopWorker();
 }
 
@@ -66,23 +68,39 @@ bool CCommonSNMP::Ready() const {
 void CCommonSNMP::StopWorker() {
     Shared& s = *m_shared;
     std::shared_ptr<Worker> worker;
+    int requestTimeoutMs = 0;
     {
         std::lock_guard lock(s.m_mutex);
+        s.m_bRunning = false;
         worker = s.m_hWorker;
+        requestTimeoutMs = std::max(s.m_nAsyncTimeout, 0);
     }
     if (!worker) return;
-    const bool ended = worker->ended.Wait(kWorkerEndWaitMs) == WAIT_OBJECT_0;
+    // A request in flight ends by its time-out; the worker then drops its answer and ends.
+    const DWORD waitMs = static_cast<DWORD>(requestTimeoutMs) + kWorkerEndWaitMs;
+    const bool ended = worker->ended.Wait(waitMs) == WAIT_OBJECT_0;
     std::lock_guard lock(s.m_mutex);
     if (!ended) worker->detached = true;
     if (s.m_hWorker == worker) s.m_hWorker.reset();
 }
 
+bool CCommonSNMP::LockForArming() {
+    Shared& s = *m_shared;
+    for (;;) {
+        if (s.m_nStopping > 0) return false;
+        if (s.m_hLockEvent.Wait(kLockPollMs) == WAIT_OBJECT_0) return true;
+    }
+}
+
 bool CCommonSNMP::Open(int pduType) {
     Shared& s = *m_shared;
     if (!s.m_pSnmp || !s.m_pTable) return false;
-    s.m_bRunning = false;
-    Lock();
+    // The worker is stopped before the lock is taken: a callback re-arming meanwhile is
+    // refused at once instead of waiting for the lock this call would hold.
+    ++s.m_nStopping;
     StopWorker();
+    Lock();
+    --s.m_nStopping;
     s.m_pSnmp->setType(pduType);
     s.m_pSnmp->clearVarBindList();
     if (m_nVersion == 1 && (pduType == 0 || pduType == 1)) {
@@ -180,8 +198,25 @@ int CCommonSNMP::StartAsync(AsyncCallback callback, void* userData, HWND, int ti
 }
 
 int CCommonSNMP::StartAsync(AsyncCallback callback, void* userData, int timeoutMs) {
+    return Arm(callback, userData, timeoutMs, false, nullptr);
+}
+
+int CCommonSNMP::StartAsyncAnswer(AsyncCallback callback, void* userData, int timeoutMs,
+                                  const std::vector<std::string>* nextOids) {
+    return Arm(callback, userData, timeoutMs, true, nextOids);
+}
+
+int CCommonSNMP::Arm(AsyncCallback callback, void* userData, int timeoutMs, bool rawAnswer,
+                     const std::vector<std::string>* nextOids) {
     Shared& s = *m_shared;
-    Lock();
+    if (!LockForArming()) {
+        s.m_hDoneEvent.Set();
+        return -1;
+    }
+    if (nextOids != nullptr && s.m_pSnmp) {
+        s.m_pSnmp->clearVarBindList();
+        for (const std::string& oid : *nextOids) s.m_pSnmp->addValue(oid.c_str(), SNMP_TYPE_NULL, nullptr);
+    }
     if (m_bClosed || !Ready() || callback == nullptr) {
         s.m_hDoneEvent.Set();
         Unlock();
@@ -194,10 +229,17 @@ int CCommonSNMP::StartAsync(AsyncCallback callback, void* userData, int timeoutM
     }
     {
         std::lock_guard lock(s.m_mutex);
+        // A stop that began after the lock was taken withdraws this arming at once.
+        if (s.m_nStopping > 0) {
+            s.m_hDoneEvent.Set();
+            Unlock();
+            return -1;
+        }
         s.m_pfnCallback = callback;
         s.m_pUserData = userData;
         s.m_nAsyncTimeout = timeoutMs > 0 ? timeoutMs : m_nTimeout;
         s.m_nRequestId = id;
+        s.m_bRawAnswer = rawAnswer;
         s.m_bRunning = true;
         s.m_hDoneEvent.Reset();
         if (!s.m_hWorker) {  // a worker still in its loop picks the request up itself
@@ -228,9 +270,11 @@ void CCommonSNMP::WorkerLoop(std::shared_ptr<Shared> shared, std::shared_ptr<Wor
         if (!locked) continue;
         int timeoutMs = 0;
         bool ready = false;
+        bool rawAnswer = false;
         {
             std::lock_guard lock(s.m_mutex);
             timeoutMs = s.m_nAsyncTimeout;
+            rawAnswer = s.m_bRawAnswer;
             ready = !worker->detached && s.m_bRunning;
         }
         if (ready && s.m_pSnmp->getVarBindCount() == 0) {
@@ -242,8 +286,9 @@ void CCommonSNMP::WorkerLoop(std::shared_ptr<Shared> shared, std::shared_ptr<Wor
             continue;
         }
         CSnmp* response = nullptr;
-        const int status =
-            s.m_pTable->getNext(s.m_szAgent.c_str(), response, static_cast<unsigned long>(timeoutMs));
+        const auto timeout = static_cast<unsigned long>(timeoutMs);
+        const int status = rawAnswer ? s.m_pSnmp->send(s.m_szAgent.c_str(), response, timeout)
+                                     : s.m_pTable->getNext(s.m_szAgent.c_str(), response, timeout);
         s.m_hLockEvent.Set();
 
         AsyncCallback callback = nullptr;

@@ -43,6 +43,12 @@ public:
     int GetIndex(int index, CSnmp* response, std::string& suffix);
     int StartAsync(AsyncCallback callback, void* userData, int timeoutMs);
     int StartAsync(AsyncCallback callback, void* userData, HWND window, int timeoutMs);
+    // For the shared read path (core/SnmpRead.h) only: arms the prepared request to go out
+    // as it is. The callback gets status 0 with every answer, whatever its error status, and
+    // a GETNEXT does not advance: the caller classifies the answer and arms the next row
+    // itself, giving its variables in `nextOids` (NULL values replacing the prepared ones).
+    int StartAsyncAnswer(AsyncCallback callback, void* userData, int timeoutMs,
+                         const std::vector<std::string>* nextOids = nullptr);
     int FindRequestID(int requestId);
     void SetDone();
     void Close();
@@ -64,6 +70,10 @@ private:
         void* m_pUserData = nullptr;
         int m_nAsyncTimeout = 0;
         int m_nRequestId = 0;
+        bool m_bRawAnswer = false;  // the armed request goes out as it is (StartAsyncAnswer)
+        // Set while Open or destruction stops the worker: an arming meanwhile is refused
+        // without waiting for the session lock, so a callback re-arming cannot hold them.
+        std::atomic<int> m_nStopping{0};
     };
 
     static void WorkerLoop(std::shared_ptr<Shared> shared, std::shared_ptr<Worker> worker);
@@ -72,7 +82,14 @@ private:
     void Unlock();
     void SetV3Security();
     int Transact(CSnmp*& response, int timeoutMs, bool throughTable);
-    void StopWorker();  // waits for the worker, detaching it after 3000 ms
+    // Withdraws the armed request and waits for the worker: for the request in flight (its
+    // time-out) and then up to 3000 ms, detaching it if it has not ended by then.
+    void StopWorker();
+    // Takes the session lock for an arming; false (lock not taken) while the worker is being
+    // stopped.
+    bool LockForArming();
+    int Arm(AsyncCallback callback, void* userData, int timeoutMs, bool rawAnswer,
+            const std::vector<std::string>* nextOids);
 
     int m_nVersion;
     std::shared_ptr<Shared> m_shared;

@@ -23,39 +23,11 @@ constexpr int kVlanWalkTimeoutMs = 6000;
 // the object's construction cannot write past them.
 int ScratchPorts() { return std::max(kMaxDevicePorts, g_nDevicePortNum); }
 
-// A response variable's value: the bytes of an OCTET STRING, the text of anything else.
-std::string ValueOf(const CSnmp& response, int index) {
-    int type = 0;
-    const unsigned char* data = nullptr;
-    int length = 0;
-    if (response.getBinaryValue(index, type, data, length) != CSnmp::EC_NO_ERROR || data == nullptr) return {};
-    return std::string(reinterpret_cast<const char*>(data), static_cast<size_t>(std::max(length, 0)));
-}
-
-// An answer whose request is no longer outstanding (the walk was stopped or restarted) is
-// released; true when it was one.
-bool DropStale(CCommonSNMP& session, CSnmp* response, int requestId, int status) {
-    if (session.FindRequestID(requestId) != 0) return false;
-    if (status == 0) session.SetDone();
-    delete response;
-    return true;
-}
-
-// The row index below the column: the instance suffix without its leading ".".
-std::string RowIndex(CCommonSNMP& session, CSnmp* response) {
-    std::string suffix;
-    if (session.GetIndex(0, response, suffix) != 0 || suffix.empty()) return {};
-    return suffix.substr(1);
-}
 }  // namespace
 
 CModuleBase::CModuleBase() : m_TrunkPorts(static_cast<size_t>(std::max(g_nDevicePortNum, 0)), 0) {}
 
-CModuleBase::~CModuleBase() {
-    // A closed session refuses the callback's re-arming, so the walk ends with the answer in
-    // flight; the sessions' destructors then wait for the worker before the data goes.
-    m_cCommonSNMPTable.Close();
-}
+CModuleBase::~CModuleBase() { m_tableRead.Close(); }
 
 int CModuleBase::Execute(const std::string&, int, int, int, int) { return 0; }
 
@@ -66,31 +38,19 @@ int CModuleBase::SetHwnd(HWND hwnd) {
 }
 
 int CModuleBase::GetValue(const std::string& oid, std::string& value) {
-    m_cCommonSNMP.Open(SNMP_PDU_GET);
-    m_cCommonSNMP.AddVarBind(oid, SNMP_TYPE_NULL, nullptr);
-    CSnmp* raw = nullptr;
-    if (m_cCommonSNMP.Send(raw, 0) != 0) return 0;
-    const std::unique_ptr<CSnmp> response(raw);
-    int errorStatus = 0;
-    int errorIndex = 0;
-    response->getErrorStatus(errorStatus, errorIndex);
-    if (errorStatus != 0) return 0;
-    value = ValueOf(*response, 0);
+    const SnmpAnswer answer = SnmpGet(m_cCommonSNMP, {oid});
+    if (!answer.Ok()) return 0;
+    value = answer.Bytes(0);
     return 1;
 }
 
 int CModuleBase::SetValues(const VARBIND_INFO* list, int count) {
-    m_cCommonSNMP.Open(SNMP_PDU_SET);
+    std::vector<SnmpSetVar> vars;
     for (int i = 0; list != nullptr && i < count; ++i) {
-        m_cCommonSNMP.AddVarBind(list[i].oid, list[i].type, list[i].value, list[i].length);
+        const VARBIND_INFO& v = list[i];
+        vars.push_back({v.oid, v.type, v.value ? std::string(v.value, static_cast<size_t>(std::max(v.length, 0))) : ""});
     }
-    CSnmp* raw = nullptr;
-    if (m_cCommonSNMP.Send(raw, static_cast<int>(std::atol(ModuleStartupParams::TimeoutMs.c_str()))) != 0) return 0;
-    const std::unique_ptr<CSnmp> response(raw);
-    int errorStatus = 0;
-    int errorIndex = 0;
-    response->getErrorStatus(errorStatus, errorIndex);
-    return errorStatus == 0 ? 1 : 0;
+    return SnmpSet(m_cCommonSNMP, vars, static_cast<int>(std::atol(ModuleStartupParams::TimeoutMs.c_str()))).Ok() ? 1 : 0;
 }
 
 int CModuleBase::SetRowStatus(const std::string& oid, const std::string& value) {
@@ -98,52 +58,27 @@ int CModuleBase::SetRowStatus(const std::string& oid, const std::string& value) 
         AfxMessageBox("error status value!");
         return 0;
     }
-    m_cCommonSNMPSet.Open(SNMP_PDU_SET);
-    m_cCommonSNMPSet.AddVarBind(oid, SNMP_TYPE_INTEGER, value.c_str());
-    CSnmp* raw = nullptr;
-    if (m_cCommonSNMPSet.Send(raw, 0) != 0) return 0;
-    delete raw;
-    return 1;
-}
-
-void CModuleBase::Publish(const std::function<void()>& fn) {
-    if (!ui::RunOnUiThread(fn)) fn();
+    // The answer's error status is not examined: the re-read that follows shows a refusal.
+    return SnmpSet(m_cCommonSNMPSet, {{oid, SNMP_TYPE_INTEGER, value}}).Answered() ? 1 : 0;
 }
 
 void CModuleBase::ReadTrunkPorts() {
-    // Open stops an earlier walk first, so its callbacks are over before the rows restart.
-    m_cCommonSNMPTable.Open(SNMP_PDU_GETNEXT);
     m_bTrunkRead = 0;
     m_walkTrunkPorts.assign(std::max(static_cast<size_t>(ScratchPorts()), m_TrunkPorts.size()), 0);
     m_walkTrunkRows = 0;
-    m_cCommonSNMPTable.AddVarBind(kTrunkMemberColumn, SNMP_TYPE_NULL, nullptr);
-    m_cCommonSNMPTable.StartAsync(OnTrunkPortsRow, this, 0);
+    m_tableRead.Start(SnmpReadSpec::Walk({kTrunkMemberColumn}), [this](const SnmpRow& row) { OnTrunkPortsRow(row); },
+                      [this](const SnmpReadResult&) {
+                          // The rows read so far replace the old trunk numbers, also after a failure.
+                          std::copy_n(m_walkTrunkPorts.begin(), m_TrunkPorts.size(), m_TrunkPorts.begin());
+                          m_bTrunkRead = m_walkTrunkRows > 0 ? 1 : 0;
+                      });
 }
 
-int CModuleBase::OnTrunkPortsRow(CSnmp* response, int requestId, void* userData, int status) {
-    auto* self = static_cast<CModuleBase*>(userData);
-    CCommonSNMP& session = self->m_cCommonSNMPTable;
-    if (DropStale(session, response, requestId, status)) return 0;
-    if (status != 0) {
-        // The rows read so far replace the old trunk numbers, also after a failure.
-        Publish([self] {
-            std::copy_n(self->m_walkTrunkPorts.begin(), self->m_TrunkPorts.size(), self->m_TrunkPorts.begin());
-            self->m_bTrunkRead = self->m_walkTrunkRows > 0 ? 1 : 0;
-        });
-        session.SetDone();
-        return 0;
-    }
+void CModuleBase::OnTrunkPortsRow(const SnmpRow& row) {
     int count = 0;
-    const std::string list = CUtils::PortBitmapToList(ValueOf(*response, 0), &count);
-    if (count > 0) {
-        const int trunk = std::atoi(RowIndex(session, response).c_str());
-        CUtils::PortListToArray(list, self->m_walkTrunkPorts.data(), trunk);
-    }
-    ++self->m_walkTrunkRows;
-    delete response;
-    // Last: once re-armed (or refused by a closing owner) the object may go.
-    session.StartAsync(OnTrunkPortsRow, self, 0);
-    return 0;
+    const std::string list = CUtils::PortBitmapToList(row.Bytes(0), &count);
+    if (count > 0) CUtils::PortListToArray(list, m_walkTrunkPorts.data(), std::atoi(row.IndexDigits().c_str()));
+    ++m_walkTrunkRows;
 }
 
 int CModuleBase::CheckTrunkMembers(const int* values) {
@@ -165,38 +100,28 @@ int CModuleBase::CheckTrunkMembers(const int* values) {
 }
 
 void CModuleBase::ReadVlanTable() {
-    m_cCommonSNMPTable.Open(SNMP_PDU_GETNEXT);
     m_arrVlanId.clear();
     m_arrVlanName.clear();
     m_arrVlanStatus.clear();
     m_walkVlanId.clear();
     m_walkVlanName.clear();
     m_walkVlanStatus.clear();
-    m_cCommonSNMPTable.AddVarBind(kVlanNameColumn, SNMP_TYPE_NULL, nullptr);
-    m_cCommonSNMPTable.AddVarBind(kVlanStatusColumn, SNMP_TYPE_NULL, nullptr);
-    m_cCommonSNMPTable.StartAsync(OnVlanTableRow, this, kVlanWalkTimeoutMs);
+    m_tableRead.Start(SnmpReadSpec::Walk({kVlanNameColumn, kVlanStatusColumn}, kVlanWalkTimeoutMs),
+                      [this](const SnmpRow& row) { OnVlanTableRow(row); },
+                      [this](const SnmpReadResult& end) {
+                          m_arrVlanId = m_walkVlanId;
+                          m_arrVlanName = m_walkVlanName;
+                          m_arrVlanStatus = m_walkVlanStatus;
+                          if (end.SessionStatus() == EC_END_OF_TABLE) {
+                              SendMessage(m_hWnd.load(), WM_VLAN_TABLE_READ, kVlanTableEnd, 0);
+                          }
+                      });
 }
 
-int CModuleBase::OnVlanTableRow(CSnmp* response, int requestId, void* userData, int status) {
-    auto* self = static_cast<CModuleBase*>(userData);
-    CCommonSNMP& session = self->m_cCommonSNMPTable;
-    if (DropStale(session, response, requestId, status)) return 0;
-    if (status != 0) {
-        Publish([self] {
-            self->m_arrVlanId = self->m_walkVlanId;
-            self->m_arrVlanName = self->m_walkVlanName;
-            self->m_arrVlanStatus = self->m_walkVlanStatus;
-        });
-        if (status == CSnmp::EC_END_OF_TABLE) SendMessage(self->m_hWnd.load(), WM_VLAN_TABLE_READ, kVlanTableEnd, 0);
-        session.SetDone();
-        return 0;
-    }
-    self->m_walkVlanName.push_back(ValueOf(*response, 0));
-    self->m_walkVlanId.push_back(RowIndex(session, response));
-    self->m_walkVlanStatus.push_back(ValueOf(*response, 1));
-    delete response;
-    session.StartAsync(OnVlanTableRow, self, kVlanWalkTimeoutMs);
-    return 0;
+void CModuleBase::OnVlanTableRow(const SnmpRow& row) {
+    m_walkVlanName.push_back(row.Bytes(0));
+    m_walkVlanId.push_back(row.IndexDigits());
+    m_walkVlanStatus.push_back(row.Bytes(1));
 }
 
 void CModuleBase::GetSystemMac(std::string& mac) {
@@ -223,10 +148,6 @@ void CModuleBase::SetPortBitmap(const std::string& portList, const std::string& 
     std::vector<unsigned char> bytes((hex.size() + 1) / 2);
     CUtils::HexStringToBytes(hex, bytes.data(), static_cast<int>(bytes.size()));
     if (oid.empty()) return;
-    CCommonSNMP session;
-    session.Open(SNMP_PDU_SET);
-    session.AddVarBind(oid, SNMP_TYPE_OCTETS, bytes.data(), static_cast<int>(bytes.size()));
-    CSnmp* response = nullptr;
-    session.Send(response, 0);
-    delete response;
+    CCommonSNMP session;  // one for this call alone
+    SnmpSet(session, {SnmpSetVar::Octets(oid, std::string(bytes.begin(), bytes.end()))});
 }

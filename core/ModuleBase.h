@@ -3,16 +3,17 @@
 // receives the logic's notifications, the per-port trunk numbers and a copy of the VLAN
 // table, and the operations many features share.
 //
-// The two walks (trunk members, VLAN table) run on the worker thread of m_cCommonSNMPTable.
-// They collect their rows privately and publish them on the user-interface thread when the
-// walk ends, so a reader there never sees an array while it grows, whether it waits for the
-// end notification or only pauses.
+// The two walks (trunk members, VLAN table) share one read (m_tableRead, core/SnmpRead.h):
+// starting one withdraws the other. They collect their rows privately and publish them when
+// the walk ends, so a reader never sees an array while it grows, whether it waits for the end
+// notification or only pauses.
 #include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/CommonSNMP.h"
+#include "core/SnmpRead.h"
 #include "platform/win/WinTypes.h"
 
 // One variable of a multi-variable SET. The value belongs to the caller and is read during
@@ -72,14 +73,12 @@ public:
 
     CCommonSNMP m_cCommonSNMP;       // GetValue, SetValues
     CCommonSNMP m_cCommonSNMPSet;    // SetRowStatus
-    CCommonSNMP m_cCommonSNMPTable;  // the walks
+    CCommonSNMP m_cCommonSNMPTable;  // synchronous table requests of the features
 
 private:
-    static int OnTrunkPortsRow(CSnmp* response, int requestId, void* userData, int status);
-    static int OnVlanTableRow(CSnmp* response, int requestId, void* userData, int status);
-    // Runs fn where readers of the published data live: the user-interface thread when one
-    // runs, else here.
-    static void Publish(const std::function<void()>& fn);
+    // The per-row steps of the two walks.
+    void OnTrunkPortsRow(const SnmpRow& row);
+    void OnVlanTableRow(const SnmpRow& row);
 
     // Rows of the walk in progress, touched only by its callbacks until it is published.
     std::vector<int> m_walkTrunkPorts;
@@ -87,4 +86,9 @@ private:
     std::vector<std::string> m_walkVlanId;
     std::vector<std::string> m_walkVlanName;
     std::vector<std::string> m_walkVlanStatus;
+
+protected:
+    // The walks of the base, and of a feature that walks one table at a time with them.
+    // Last, so it closes before anything its handlers write goes.
+    CSnmpRead m_tableRead;
 };

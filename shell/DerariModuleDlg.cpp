@@ -64,21 +64,6 @@ constexpr std::pair<int, int> kModeLampPlaces[] = {{20, 59}, {20, 45}, {43, 46},
 // The leading decimal number of a text; 0 when there is none.
 int ToInt(const std::string& text) { return static_cast<int>(std::strtol(text.c_str(), nullptr, 10)); }
 
-// The value of a response variable as text; "" without a value.
-std::string ValueText(CSnmp& response, int index) {
-    int type = 0;
-    const char* value = nullptr;
-    if (response.getValue(index, type, value) != 0 || value == nullptr) return {};
-    return value;
-}
-
-// An answer without an error status.
-bool Answered(CSnmp& response) {
-    int status = -1;
-    int index = 0;
-    return response.getErrorStatus(status, index) == 0 && status == 0;
-}
-
 // The commands this window runs itself; the feature areas register their dialogs'.
 const CommandRegistrar kMainWindowCommands({
     MAIN_WINDOW_COMMAND(ID_SAVE_CONFIGURATION),
@@ -237,17 +222,8 @@ void CDerariModuleDlg::DisableUnbuiltCommands() {
 
 void CDerariModuleDlg::OnSaveConfiguration() {
     if (AfxMessageBox("Do you want to save the configuration?", kConfirm) != IDOK) return;
-    m_cCommonSNMPset.Open(3);
-    m_cCommonSNMPset.AddVarBind(kSaveConfigOid, 1, "1");
-    CSnmp* response = nullptr;
-    bool saved = false;
-    if (m_cCommonSNMPset.Send(response, kSaveTimeoutMs) == 0 && response != nullptr) {
-        // An answer that carries an error status is a refusal, not a save.
-        int status = -1;
-        int index = 0;
-        saved = response->getErrorStatus(status, index) == 0 && status == 0;
-        delete response;
-    }
+    // An answer that carries an error status is a refusal, not a save.
+    const bool saved = SnmpSet(m_cCommonSNMPset, {SnmpSetVar::Integer(kSaveConfigOid, 1)}, kSaveTimeoutMs).Ok();
     AfxMessageBox(saved ? "           Success!           " : "           Failed!            ");
 }
 
@@ -303,13 +279,16 @@ void CDerariModuleDlg::OnClose() {
 BOOL CDerariModuleDlg::DestroyWindow() {
     StopPolling();  // before the sessions it uses are closed
     OutputDebugStringA("==================DestroyWindow===============");
-    const std::pair<CCommonSNMP*, const char*> sessions[] = {
-        {&m_cCommonSNMP, "m_cCommonSNMP"},           {&m_cCommonSNMPset, "m_cCommonSNMPset"},
-        {&m_cCommonSNMPFan, "m_cCommonSNMPFan"},     {&m_cCommonSNMPPoe, "m_cCommonSNMPPoe"},
-        {&m_cCommonSNMPDevStat, "m_cCommonSNMPDevStat"}, {&m_cCommonSNMPPoeStat, "m_cCommonSNMPPoeStat"},
+    const std::pair<std::function<void()>, const char*> sessions[] = {
+        {[this] { m_cCommonSNMP.Close(); }, "m_cCommonSNMP"},
+        {[this] { m_cCommonSNMPset.Close(); }, "m_cCommonSNMPset"},
+        {[this] { m_cCommonSNMPFan.Close(); }, "m_cCommonSNMPFan"},
+        {[this] { m_cCommonSNMPPoe.Close(); }, "m_cCommonSNMPPoe"},
+        {[this] { m_cCommonSNMPDevStat.Close(); }, "m_cCommonSNMPDevStat"},
+        {[this] { m_cCommonSNMPPoeStat.Close(); }, "m_cCommonSNMPPoeStat"},
     };
-    for (const auto& [session, name] : sessions) {
-        session->Close();
+    for (const auto& [close, name] : sessions) {
+        close();
         OutputDebugStringA(("==================" + std::string(name) + ".Close===============").c_str());
     }
     return CBitmapDialog::DestroyWindow();
@@ -504,15 +483,10 @@ void CDerariModuleDlg::ResetAllPorts() {
 }
 
 void CDerariModuleDlg::CheckDeviceAlive() {
-    m_cCommonSNMP.Open(0);
-    m_cCommonSNMP.AddVarBind(kAliveOid, 4, "");
-    CSnmp* response = nullptr;
-    if (m_cCommonSNMP.Send(response, kAliveTimeoutMs) == 0 && response != nullptr) {
+    if (SnmpGet(m_cCommonSNMP, {kAliveOid}, kAliveTimeoutMs).Answered()) {
         m_bDeviceAlive = 1;  // any answer counts
-        delete response;
         return;
     }
-    delete response;
     m_bDeviceAlive = 0;
     for (const auto& [x, y] : kModeLampPlaces) DrawBitmap(kModeLampOff, x, y);
     ResetAllPorts();
@@ -520,15 +494,12 @@ void CDerariModuleDlg::CheckDeviceAlive() {
 
 void CDerariModuleDlg::GetGetFanStatus() {
     OutputDebugStringA("======GetGetFanStatus======");
-    m_cCommonSNMPFan.Open(0);
-    m_cCommonSNMPFan.AddVarBind(kFanOid, 4, "");
-    CSnmp* response = nullptr;
-    if (m_cCommonSNMPFan.GetNext(response, kFanTimeoutMs) == 0 && response != nullptr) {
-        const std::string fan = ValueText(*response, 0) == "1" ? "1" : "2";
+    const SnmpAnswer answer = SnmpGet(m_cCommonSNMPFan, {kFanOid}, kFanTimeoutMs);
+    if (answer.Answered()) {
+        const std::string fan = answer.Text(0) == "1" ? "1" : "2";
         std::lock_guard lock(m_stateMutex);
         m_strFanStatus = fan;
     }
-    delete response;
 }
 
 int CDerariModuleDlg::Get10PPOEOrLinkStatus() {
@@ -539,141 +510,114 @@ int CDerariModuleDlg::Get10PPOEOrLinkStatus() {
     }
     g_nSkipCount = 0;
     m_bWalkBusy = 1;
-    m_cCommonSNMPPoe.Open(0);
-    m_cCommonSNMPPoe.AddVarBind(kLedModeOid, 4, "");
-    m_cCommonSNMPPoe.AddVarBind(kPowerOid, 4, "");
-    CSnmp* response = nullptr;
     // An answer with an error status carries no values: mode and lamp keep theirs.
-    if (m_cCommonSNMPPoe.Send(response, kLedModeTimeoutMs) == 0 && response != nullptr && Answered(*response)) {
-        const bool linkMode = ValueText(*response, 0) == "1";
+    const SnmpAnswer answer = SnmpGet(m_cCommonSNMPPoe, {kLedModeOid, kPowerOid}, kLedModeTimeoutMs);
+    if (answer.Ok()) {
+        const bool linkMode = answer.Text(0) == "1";
         if (!linkMode) ResetAllPorts();
         m_nLedMode = linkMode ? 1 : 0;
-        const bool powMax = std::strtod(ValueText(*response, 1).c_str(), nullptr) <= kPowerMaxWatts;
+        const bool powMax = std::strtod(answer.Text(1).c_str(), nullptr) <= kPowerMaxWatts;
         m_BIsPowMax = powMax ? 1 : 0;
         OutputDebugStringA(powMax ? "pThis->m_BIsPowMax = TRUE" : "pThis->m_BIsPowMax = FALSE");
     }
-    delete response;
     if (PollWait(kWalkStartDelayMs)) return 0;
     if (m_nLedMode != 0) GetPortLinkStatus();
     else GetPOEPortStatus();
     return 0;
 }
 
+unsigned CDerariModuleDlg::BeginStatusWalk(std::initializer_list<std::string*> lists) {
+    std::lock_guard lock(m_walkMutex);
+    for (std::string* list : lists) list->clear();
+    return ++m_nStatusWalk;
+}
+
 void CDerariModuleDlg::GetPortLinkStatus() {
-    m_cCommonSNMPDevStat.Open(1);  // stops a walk still out: its lists are free from here on
-    {
-        std::lock_guard lock(m_walkMutex);
-        for (std::string* list : {&m_strLinkAdmin, &m_strLinkOper, &m_strLinkIndex, &m_strLinkSpeed, &m_strLinkMedia})
-            list->clear();
-    }
-    for (const char* column : kLinkColumns) m_cCommonSNMPDevStat.AddVarBind(column, 4, "");
-    m_cCommonSNMPDevStat.StartAsync(&CDerariModuleDlg::OnLinkStatusRow, this, kWalkTimeoutMs);
+    const unsigned walk =
+        BeginStatusWalk({&m_strLinkAdmin, &m_strLinkOper, &m_strLinkIndex, &m_strLinkSpeed, &m_strLinkMedia});
+    m_cCommonSNMPDevStat.Start(SnmpReadSpec::Walk({std::begin(kLinkColumns), std::end(kLinkColumns)}, kWalkTimeoutMs),
+                               [this, walk](const SnmpRow& row) { return OnLinkStatusRow(walk, row); },
+                               [this, walk](const SnmpReadResult& end) { OnLinkStatusEnd(walk, end); });
 }
 
 void CDerariModuleDlg::GetPOEPortStatus() {
     OutputDebugStringA("--1----GetPOEPortStatus---------");
-    m_cCommonSNMPPoeStat.Open(1);
-    {
-        std::lock_guard lock(m_walkMutex);
-        m_strPoEIndex.clear();
-        m_strPoEStatus.clear();
-    }
-    m_cCommonSNMPPoeStat.AddVarBind(kPoEStatusColumn, 4, "");
-    m_cCommonSNMPPoeStat.StartAsync(&CDerariModuleDlg::OnPoEStatusRow, this, kWalkTimeoutMs);
+    const unsigned walk = BeginStatusWalk({&m_strPoEIndex, &m_strPoEStatus});
+    m_cCommonSNMPPoeStat.Start(SnmpReadSpec::Walk({kPoEStatusColumn}, kWalkTimeoutMs),
+                               [this, walk](const SnmpRow& row) { return OnPoEStatusRow(walk, row); },
+                               [this, walk](const SnmpReadResult& end) { OnPoEStatusEnd(walk, end); });
 }
 
-// The walk callbacks run on their session's worker thread. Closing the session (shut-down)
-// returns once the callback re-arms or reports the walk done, so those are the last things a
-// callback does with this window.
-int CDerariModuleDlg::OnLinkStatusRow(CSnmp* response, int requestId, void* userData, int status) {
-    auto* self = static_cast<CDerariModuleDlg*>(userData);
-    std::unique_ptr<CSnmp> owned(status == 0 ? response : nullptr);
-    if (self->m_cCommonSNMPDevStat.FindRequestID(requestId) == 0) return 0;  // stale
-    std::array<std::string, 5> row;  // index, speed, admin, oper, medium
-    if (status == 0 && response != nullptr) {
-        const int count = std::min(response->getVarBindCount(), static_cast<int>(row.size()));
-        for (int i = 0; i < count; ++i) {
-            const char* oid = nullptr;
-            if (response->getOid(i, oid) != 0 || oid == nullptr || std::string(oid).find(kIgnoredArc) != std::string::npos)
-                continue;
-            std::string suffix;
-            std::string head;
-            std::string index;
-            self->m_cCommonSNMPDevStat.GetIndex(i, response, suffix);
-            SplitFirst(suffix, ".", head, index);
-            row[static_cast<std::size_t>(i)] = i == 0 ? index : ValueText(*response, i);
-        }
-        if (ToInt(row[0]) < self->m_nDevicePortNum + 1) {
-            {
-                std::lock_guard lock(self->m_walkMutex);
-                self->m_strLinkAdmin += row[2] + ",";
-                self->m_strLinkOper += row[3] + ",";
-                self->m_strLinkIndex += row[0] + ",";
-                self->m_strLinkSpeed += row[1] + ",";
-                self->m_strLinkMedia += row[4] + ",";
-            }
-            self->m_cCommonSNMPDevStat.StartAsync(&CDerariModuleDlg::OnLinkStatusRow, self, kWalkTimeoutMs);
-            return 0;
-        }
-    } else {
-        self->ResetPortStateTable();
-        if (status == -1) {
+// The walks are started by the polling thread; their rows and ends come on the user-interface
+// thread. A walk's rows go into the lists only while they are its own.
+bool CDerariModuleDlg::OnLinkStatusRow(unsigned walk, const SnmpRow& row) {
+    std::array<std::string, 5> cells;  // index, speed, admin, oper, medium
+    for (std::size_t i = 0; i < std::min(row.Size(), cells.size()); ++i) {
+        if (row.vars[i].oid.find(kIgnoredArc) != std::string::npos) continue;
+        cells[i] = i == 0 ? row.IndexDigits() : row.Text(i);
+    }
+    if (ToInt(cells[0]) >= m_nDevicePortNum + 1) return false;  // past the ports
+    std::lock_guard lock(m_walkMutex);
+    if (walk == m_nStatusWalk) {
+        m_strLinkAdmin += cells[2] + ",";
+        m_strLinkOper += cells[3] + ",";
+        m_strLinkIndex += cells[0] + ",";
+        m_strLinkSpeed += cells[1] + ",";
+        m_strLinkMedia += cells[4] + ",";
+    }
+    return true;
+}
+
+void CDerariModuleDlg::OnLinkStatusEnd(unsigned walk, const SnmpReadResult& end) {
+    const int status = end.SessionStatus();
+    if (status != 0) {
+        ResetPortStateTable();
+        if (end.TimedOut()) {
             OutputDebugStringA("-----------------TIMEOUT-------------------TIMEOUT");
-            self->ResetPanelElements();
-            self->Invalidate();
+            ResetPanelElements();
+            Invalidate();
         }
     }
-    if (status == 0 || status == -2) {  // past the ports, or the end of the table
-        std::unique_lock lock(self->m_walkMutex);
-        std::string admin = self->m_strLinkAdmin, oper = self->m_strLinkOper, index = self->m_strLinkIndex,
-                    speed = self->m_strLinkSpeed, media = self->m_strLinkMedia;
+    if (status == 0 || status == EC_END_OF_TABLE) {  // past the ports, or the end of the table
+        std::unique_lock lock(m_walkMutex);
+        if (walk != m_nStatusWalk) return;
+        std::string admin = m_strLinkAdmin, oper = m_strLinkOper, index = m_strLinkIndex, speed = m_strLinkSpeed,
+                    media = m_strLinkMedia;
         lock.unlock();
-        self->RefreshPortLinkStatus(admin, oper, index, speed, media);
-        self->Invalidate();
+        RefreshPortLinkStatus(admin, oper, index, speed, media);
+        Invalidate();
     }
-    self->m_bWalkBusy = 0;
-    self->m_cCommonSNMPDevStat.SetDone();
-    return 0;
+    m_bWalkBusy = 0;
 }
 
-int CDerariModuleDlg::OnPoEStatusRow(CSnmp* response, int requestId, void* userData, int status) {
-    auto* self = static_cast<CDerariModuleDlg*>(userData);
-    std::unique_ptr<CSnmp> owned(status == 0 ? response : nullptr);
-    if (self->m_cCommonSNMPPoeStat.FindRequestID(requestId) == 0) return 0;  // stale
-    if (status == 0 && response != nullptr) {
-        std::string index;
-        std::string value;
-        for (int i = 0; i < response->getVarBindCount(); ++i) {
-            std::string suffix;
-            self->m_cCommonSNMPPoeStat.GetIndex(i, response, suffix);
-            // The suffix is "." + a one-digit group + "." + the port number.
-            index = suffix.size() > 3 ? suffix.substr(3) : std::string();
-            value = ValueText(*response, i);
-            OutputDebugStringA("----------POE--------");
-            OutputDebugStringA(value.c_str());
-        }
-        if (ToInt(index) < self->m_nDevicePortNum + 1) {
-            {
-                std::lock_guard lock(self->m_walkMutex);
-                self->m_strPoEIndex += index + ",";
-                self->m_strPoEStatus += value + ",";
-            }
-            self->m_cCommonSNMPPoeStat.StartAsync(&CDerariModuleDlg::OnPoEStatusRow, self, kWalkTimeoutMs);
-            return 0;
-        }
-    } else {
-        self->ResetPortStateTable();  // a time-out leaves the elements as they are
+bool CDerariModuleDlg::OnPoEStatusRow(unsigned walk, const SnmpRow& row) {
+    // The suffix is "." + a one-digit group + "." + the port number.
+    const std::string& suffix = row.Index();
+    const std::string index = suffix.size() > 3 ? suffix.substr(3) : std::string();
+    const std::string& value = row.Text(0);
+    OutputDebugStringA("----------POE--------");
+    OutputDebugStringA(value.c_str());
+    if (ToInt(index) >= m_nDevicePortNum + 1) return false;
+    std::lock_guard lock(m_walkMutex);
+    if (walk == m_nStatusWalk) {
+        m_strPoEIndex += index + ",";
+        m_strPoEStatus += value + ",";
     }
-    if (status == 0 || status == -2) {
-        std::unique_lock lock(self->m_walkMutex);
-        std::string index = self->m_strPoEIndex, value = self->m_strPoEStatus;
+    return true;
+}
+
+void CDerariModuleDlg::OnPoEStatusEnd(unsigned walk, const SnmpReadResult& end) {
+    const int status = end.SessionStatus();
+    if (status != 0) ResetPortStateTable();  // a time-out leaves the elements as they are
+    if (status == 0 || status == EC_END_OF_TABLE) {
+        std::unique_lock lock(m_walkMutex);
+        if (walk != m_nStatusWalk) return;
+        std::string index = m_strPoEIndex, value = m_strPoEStatus;
         lock.unlock();
-        self->RefreshPOEPortStatus(index, value);
-        self->Invalidate();
+        RefreshPOEPortStatus(index, value);
+        Invalidate();
     }
-    self->m_bWalkBusy = 0;
-    self->m_cCommonSNMPPoeStat.SetDone();
-    return 0;
+    m_bWalkBusy = 0;
 }
 
 void CDerariModuleDlg::RefreshPortLinkStatus(std::string admin, std::string oper, std::string index, std::string speed,

@@ -2,10 +2,10 @@
 // The main window: reads the device profile, shows the front panel, carries the menu from
 // which every feature dialog is opened, and runs the Tools commands.
 //
-// Threads: the window lives on the user-interface thread. The state the polling thread and
-// the walk workers write and the painting reads (pause flag, LED mode, lamps, port states and
-// media) is atomic; the fan text is guarded by m_stateMutex, the walk lists by m_walkMutex
-// (never taken on the user-interface thread).
+// Threads: the window lives on the user-interface thread. The state the polling thread writes
+// and the painting reads (pause flag, LED mode, lamps, port states and media) is atomic; the
+// fan text is guarded by m_stateMutex, the walk lists by m_walkMutex (the polling thread
+// empties them when it starts a walk; the walks' rows fill them on the user-interface thread).
 #include <array>
 #include <atomic>
 #include <functional>
@@ -15,6 +15,7 @@
 
 #include "core/CommonSNMP.h"
 #include "core/DeviceProfile.h"
+#include "core/SnmpRead.h"
 #include "platform/ui/Gdi.h"
 #include "shell/BitmapDialog.h"
 #include "shell/PanelDeviceThread.h"
@@ -67,12 +68,13 @@ public:
     CCommonSNMP m_cCommonSNMP;         // reachability poll
     CCommonSNMP m_cCommonSNMPset;      // save configuration
     CCommonSNMP m_cCommonSNMPFan;      // fan poll
-    CCommonSNMP m_cCommonSNMPDevStat;  // link walk
     CCommonSNMP m_cCommonSNMPPoe;      // LED mode and power poll
-    CCommonSNMP m_cCommonSNMPPoeStat;  // PoE walk
+    CSnmpRead m_cCommonSNMPDevStat;    // link walk
+    CSnmpRead m_cCommonSNMPPoeStat;    // PoE walk
     std::atomic<BYTE> m_bWalkBusy{0};
     std::mutex m_stateMutex;
     std::mutex m_walkMutex;
+    unsigned m_nStatusWalk = 0;  // the walk the lists belong to (m_walkMutex)
     std::unique_ptr<CPanelDeviceThread> m_pPollThread;
     // Status refreshes applied so far (link or PoE walk results).
     std::atomic<int> m_nRefreshCount{0};
@@ -84,8 +86,14 @@ public:
     int Get10PPOEOrLinkStatus();
     void GetPortLinkStatus();
     void GetPOEPortStatus();
-    static int OnLinkStatusRow(CSnmp* response, int requestId, void* userData, int status);
-    static int OnPoEStatusRow(CSnmp* response, int requestId, void* userData, int status);
+    // The walks' per-row steps and ends, on the user-interface thread. A row handler gives
+    // false past the device's ports (the walk stops there); walk is the walk it belongs to.
+    bool OnLinkStatusRow(unsigned walk, const SnmpRow& row);
+    void OnLinkStatusEnd(unsigned walk, const SnmpReadResult& end);
+    bool OnPoEStatusRow(unsigned walk, const SnmpRow& row);
+    void OnPoEStatusEnd(unsigned walk, const SnmpReadResult& end);
+    // Empties the lists for a new walk and gives its number.
+    unsigned BeginStatusWalk(std::initializer_list<std::string*> lists);
     void RefreshPortLinkStatus(std::string admin, std::string oper, std::string index, std::string speed,
                                std::string media);
     void RefreshPOEPortStatus(std::string index, std::string status);

@@ -12,11 +12,11 @@
 #include <string>
 #include <system_error>
 
+#include "core/SnmpRead.h"
 #include "platform/ui/App.h"
 #include "platform/ui/WindowExtras.h"
 #include "shell/DerariModuleApp.h"
 #include "shell/DerariModuleDlg.h"
-#include "views/TableWalk.h"
 
 namespace {
 
@@ -53,6 +53,6 @@ int main(int argc, char** argv) {
     const int status = app.Run(argc, argv);
     // A view closed during its walk left its session to finish on its own; let it end
     // before the process does (bounded by the request time-out).
-    CTableWalk::WaitForClosedSessions(5000);
+    CSnmpRead::WaitForClosedSessions(5000);
     return status;
 }

@@ -9,7 +9,6 @@ END_MESSAGE_MAP()
 
 CPublicMibTable::CPublicMibTable(View view)
     : CFeatureDialog(view.templateId, {.topmost = true, .titlePrefix = view.titleWithAddress ? view.title : nullptr}),
-      m_walk([this](const WalkRow& row) { AddRow(row); }, [this] { OnWalkEnd(); }),
       m_view(std::move(view)) {}
 
 std::string CPublicMibTable::FormatCell(int, const std::string& value) const { return value; }
@@ -51,18 +50,17 @@ void CPublicMibTable::Refresh() {
     m_list.DeleteAllItems();
     if (m_view.counterId) SetDlgItemText(m_view.counterId, "0");
     Item(m_view.refreshId).EnableWindow(FALSE);
-    WalkSpec spec;
-    spec.pduType = SNMP_PDU_GETNEXT;
+    SnmpReadSpec spec;
     for (const Column& c : m_view.columns) spec.oids.emplace_back(c.oid);
     spec.minVarbinds = m_view.minVarbinds;
-    m_walk.Start(spec);
+    m_walk.Start(spec, [this](const SnmpRow& row) { AddRow(row); }, [this](const SnmpReadResult&) { OnWalkEnd(); });
 }
 
-void CPublicMibTable::AddRow(const WalkRow& row) {
+void CPublicMibTable::AddRow(const SnmpRow& row) {
     const int item = m_list.GetItemCount();
-    for (std::size_t i = 0; i < row.values.size(); ++i) {
+    for (std::size_t i = 0; i < row.Size(); ++i) {
         const int col = static_cast<int>(i);
-        m_list.SetCell(item, col, row.values[i] ? FormatCell(col, *row.values[i]) : std::string());
+        m_list.SetCell(item, col, row.Has(i) ? FormatCell(col, row.Text(i)) : std::string());
     }
     if (m_view.counterId) SetDlgItemText(m_view.counterId, std::to_string(item + 1));
 }

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/SnmpRead.h"
 #include "core/controls/FeatureDialog.h"
 #include "core/controls/ListCtrlEx.h"
-#include "views/TableWalk.h"
 
 class CPublicMibTable : public CFeatureDialog {
 public:
@@ -43,13 +43,12 @@ protected:
     void OnShowWindow(BOOL show, UINT status) override;
 
     CListCtrlEx m_list;
-    CTableWalk m_walk;
-
 private:
-    void AddRow(const WalkRow& row);
+    void AddRow(const SnmpRow& row);
     void OnWalkEnd();
 
     View m_view;
+    CSnmpRead m_walk;  // last: closes before what its rows fill
 
     DECLARE_MESSAGE_MAP()
 };

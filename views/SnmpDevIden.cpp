@@ -28,7 +28,7 @@ BEGIN_MESSAGE_MAP(CSnmpDevIden, CFeatureDialog)
 END_MESSAGE_MAP()
 
 CSnmpDevIden::CSnmpDevIden()
-    : CFeatureDialog(IDD, {.topmost = true}), m_walk([this](const WalkRow& row) { ShowSystemGroup(row); }, [this] { EnableButtons(TRUE); }) {}
+    : CFeatureDialog(IDD, {.topmost = true}) {}
 
 void CSnmpDevIden::DoDataExchange(CDataExchange* dx) {
     // The contact is shown but never written, so it is not taken (a device's over-long
@@ -56,15 +56,14 @@ void CSnmpDevIden::OnRefresh() {
 }
 
 void CSnmpDevIden::ReadSystemGroup() {
-    WalkSpec spec;
-    spec.pduType = SNMP_PDU_GET;
-    spec.oids = {"1.3.6.1.2.1.1.1.0", "1.3.6.1.2.1.1.2.0", "1.3.6.1.2.1.1.3.0",
-                 "1.3.6.1.2.1.1.4.0", kSysName,            kSysLocation};
-    spec.timeoutMs = kReadTimeoutMs;
-    spec.minVarbinds = spec.oids.size();
     // Disabled first, so an answer can never find them disabled after it.
     EnableButtons(FALSE);
-    m_walk.Start(spec);
+    // Every end (values shown, time-out, failure, short answer) gives the buttons back.
+    m_cCommonSNMP.Start(SnmpReadSpec::Get({"1.3.6.1.2.1.1.1.0", "1.3.6.1.2.1.1.2.0", "1.3.6.1.2.1.1.3.0",
+                                           "1.3.6.1.2.1.1.4.0", kSysName, kSysLocation},
+                                          kReadTimeoutMs),
+                        [this](const SnmpRow& row) { ReadCallback(row); },
+                        [this](const SnmpReadResult&) { EnableButtons(TRUE); });
 }
 
 std::string CSnmpDevIden::FormatUptime(const std::string& ticks) {
@@ -81,7 +80,7 @@ void CSnmpDevIden::ShowEditable(ui::ControlId<CEdit> id, const std::string& text
     edit.SetWindowText(text);
 }
 
-void CSnmpDevIden::ShowSystemGroup(const WalkRow& row) {
+void CSnmpDevIden::ReadCallback(const SnmpRow& row) {
     SetDlgItemText(IDC_DESCR, row.Text(0));
     SetDlgItemText(IDC_OBJECT_ID, row.Text(1));
     if (!row.Text(2).empty()) SetDlgItemText(IDC_RUNTIME, FormatUptime(row.Text(2)));
@@ -111,20 +110,16 @@ void CSnmpDevIden::Apply() {
         AfxMessageBox("Invalid System Location.");
         return;
     }
-    m_cCommonSNMPSet.Open(SNMP_PDU_SET);
     std::array<char, 128> name{}, location{};
     m_codeConvert.AnsiToUtf8(m_strName, name.data(), static_cast<int>(name.size()));
-    m_cCommonSNMPSet.AddVarBind(kSysName, SNMP_TYPE_OCTETS, name.data());
     m_codeConvert.AnsiToUtf8(m_strLocation, location.data(), static_cast<int>(location.size()));
-    m_cCommonSNMPSet.AddVarBind(kSysLocation, SNMP_TYPE_OCTETS, location.data());
-    CSnmp* response = nullptr;
-    m_cCommonSNMPSet.Send(response, 0);
-    delete response;
+    // The result is not shown: the user sees no difference between success and failure.
+    SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Octets(kSysName, name.data()), SnmpSetVar::Octets(kSysLocation, location.data())});
 }
 
 void CSnmpDevIden::CloseSessions() {
     OutputDebugStringA("==================DestroyWindow===============");
-    m_walk.Close();
+    m_cCommonSNMP.Close();
     OutputDebugStringA("==================m_cCommonSNMP.Close===============");
     m_cCommonSNMPSet.Close();
     OutputDebugStringA("==================m_cCommonSNMPSet.Close===============");

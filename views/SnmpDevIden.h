@@ -5,9 +5,9 @@
 
 #include "core/CodeConvert.h"
 #include "core/CommonSNMP.h"
+#include "core/SnmpRead.h"
 #include "core/controls/FeatureDialog.h"
 #include "platform/ui/Controls.h"
-#include "views/TableWalk.h"
 
 class CSnmpDevIden : public CFeatureDialog {
 public:
@@ -28,15 +28,16 @@ protected:
 private:
     void OnRefresh();
     void OnFieldChange() {}
-    void ShowSystemGroup(const WalkRow& row);
+    // The read's per-answer step: shows the six values of the GET.
+    void ReadCallback(const SnmpRow& row);
     void EnableButtons(BOOL enable);
     void ShowEditable(ui::ControlId<CEdit> id, const std::string& text, int limit);
 
-    CTableWalk m_walk;
     CCommonSNMP m_cCommonSNMPSet;
     CCodeConvert m_codeConvert;
     std::string m_strName;
     std::string m_strLocation;
+    CSnmpRead m_cCommonSNMP;  // the read of the system group; last, so it closes first
 
     DECLARE_MESSAGE_MAP()
 };

@@ -26,7 +26,7 @@ BEGIN_MESSAGE_MAP(CSwitchDatabase, CFeatureDialog)
 END_MESSAGE_MAP()
 
 CSwitchDatabase::CSwitchDatabase()
-    : CFeatureDialog(IDD, {.topmost = true}), m_walk([this](const WalkRow& row) { AddRow(row); }, [this] { Enable(IDC_REFRESH, true); }) {}
+    : CFeatureDialog(IDD, {.topmost = true}) {}
 
 void CSwitchDatabase::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_LIST, m_list); }
 
@@ -58,10 +58,9 @@ void CSwitchDatabase::StartWalk() {
     Enable(IDC_REFRESH, false);
     Enable(IDC_NEXT, false);
     Enable(IDC_BACK, false);
-    WalkSpec spec;
-    spec.pduType = SNMP_PDU_GETNEXT;
-    spec.oids = {kFdbStatus, kFdbPort};
-    m_walk.Start(spec);
+    // Every end enables Refresh; Next and Back keep what the rows set.
+    m_cCommonSNMP.Start(SnmpReadSpec::Walk({kFdbStatus, kFdbPort}), [this](const SnmpRow& row) { WalkCallback(row); },
+                        [this](const SnmpReadResult&) { Enable(IDC_REFRESH, true); });
 }
 
 std::string CSwitchDatabase::IndexToMac(const std::string& suffix) {
@@ -96,10 +95,10 @@ int CSwitchDatabase::FirstShownId() const {
     return m_list.GetItemCount() == 0 ? 0 : std::atoi(m_list.GetItemText(0, 0).c_str());
 }
 
-void CSwitchDatabase::AddRow(const WalkRow& row) {
+void CSwitchDatabase::WalkCallback(const SnmpRow& row) {
     FWD_TABLE entry;
     entry.nID = static_cast<int>(m_store.size()) + 1;
-    entry.strMac = IndexToMac(row.index);
+    entry.strMac = IndexToMac(row.Index());
     entry.strStatus = StatusText(row.Text(0));
     entry.strPort = row.Text(1);
     m_store.push_back(entry);
@@ -136,23 +135,15 @@ void CSwitchDatabase::FillRows(int from, int to) {
 }
 
 void CSwitchDatabase::ReadAgingTime() {
-    m_cCommonSNMPGetTime.Open(SNMP_PDU_GET);
-    m_cCommonSNMPGetTime.AddVarBind(kAgingTime, SNMP_TYPE_NULL, nullptr);
-    CSnmp* raw = nullptr;
-    if (m_cCommonSNMPGetTime.Send(raw, 0) != 0) return;
-    std::unique_ptr<CSnmp> response(raw);
-    int errorStatus = 0, errorIndex = 0, type = 0;
-    const char* value = nullptr;
-    response->getErrorStatus(errorStatus, errorIndex);
+    const SnmpAnswer answer = SnmpGet(m_cCommonSNMPGetTime, {kAgingTime});
     // An error answer echoes the request's empty value; the field keeps its text.
-    if (errorStatus != 0 || response->getVarBindCount() < 1) return;
-    response->getValue(0, type, value);
-    SetDlgItemText(IDC_AGE_TIME, value ? value : "");
+    if (!answer.Ok() || answer.Size() < 1) return;
+    SetDlgItemText(IDC_AGE_TIME, answer.Text(0));
 }
 
 void CSwitchDatabase::CloseSessions() {
     OutputDebugStringA("==================DestroyWindow===============");
-    m_walk.Close();
+    m_cCommonSNMP.Close();
     OutputDebugStringA("==================m_cCommonSNMP.Close===============");
     m_cCommonSNMPGetTime.Close();
     OutputDebugStringA("==================m_cCommonSNMPGetTime.Close===============");

@@ -8,8 +8,8 @@
 #include "core/CommonSNMP.h"
 #include "core/controls/FeatureDialog.h"
 #include "core/controls/ListCtrlEx.h"
+#include "core/SnmpRead.h"
 #include "platform/ui/Controls.h"
-#include "views/TableWalk.h"
 
 struct FWD_TABLE {
     int nID = 0;  // position in the store + 1
@@ -46,15 +46,17 @@ private:
     void OnNext() { ShowPage(Next); }
     void OnBack() { ShowPage(Back); }
     void OnCloseButton() { EndDialog(IDCANCEL); }
-    void AddRow(const WalkRow& row);
+    // The walk's per-row step: stores the row, shows it while page 1 has room, and enables
+    // Next and Refresh once a row beyond the page shown exists.
+    void WalkCallback(const SnmpRow& row);
     void AppendToList(const FWD_TABLE& entry);
     int FirstShownId() const;
     void Enable(ui::ControlId<CButton> id, bool enable);
 
     CListCtrlEx m_list;
     std::vector<FWD_TABLE> m_store;  // touched on the user-interface thread only
-    CTableWalk m_walk;
     CCommonSNMP m_cCommonSNMPGetTime;
+    CSnmpRead m_cCommonSNMP;  // the walk; last, so it closes before the store goes
 
     DECLARE_MESSAGE_MAP()
 };

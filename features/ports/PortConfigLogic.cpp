@@ -20,28 +20,10 @@ constexpr int kPortWalkTimeoutMs = 8000;
 constexpr int kPortsPerRequest = 15;
 constexpr DWORD kBatchPauseMs = 100;
 
-// A response variable's value as text ("" when it has none).
-std::string ValueText(const CSnmp& response, int index) {
-    int type = 0;
-    const char* value = nullptr;
-    if (response.getValue(index, type, value) != CSnmp::EC_NO_ERROR || value == nullptr) return {};
-    return value;
-}
-
-int ValueNumber(const CSnmp& response, int index) { return std::atoi(ValueText(response, index).c_str()); }
-
 // The message boxes of the checks: a plain notice, or a question that goes on only with OK.
 void Notice(const std::string& text) { AfxMessageBox(text, MB_OK); }
 bool ConfirmedWithOk(const std::string& text) {
     return AfxMessageBox(text, MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) == IDOK;
-}
-
-// An answer to a walk that was stopped or restarted is released and nothing else: the
-// running read goes on. True when it was one.
-bool DropStale(CCommonSNMP& session, CSnmp* response, int requestId) {
-    if (session.FindRequestID(requestId) != 0) return false;
-    delete response;
-    return true;
 }
 
 std::string WithPort(const char* format, int port) {
@@ -65,6 +47,8 @@ void CPortConfigLogic::Init() {
 }
 
 void CPortConfigLogic::CloseSessions() {
+    m_portRead.Close();
+    m_tableRead.Close();
     m_cCommonSNMP.Close();
     m_cCommonSNMPTable.Close();
 }
@@ -72,54 +56,44 @@ void CPortConfigLogic::CloseSessions() {
 void CPortConfigLogic::Notify(UINT message) { ::SendMessage(m_hWnd.load(), message, 0, 0); }
 
 int CPortConfigLogic::GetPortConfig() {
-    m_cCommonSNMP.Open(SNMP_PDU_GETNEXT);
     m_nConfigRows = 0;
-    for (const char* column : kPortColumns) m_cCommonSNMP.AddVarBind(kPortTable + column, SNMP_TYPE_NULL, nullptr);
-    m_cCommonSNMP.StartAsync(OnPortConfigRow, this, kPortWalkTimeoutMs);
+    std::vector<std::string> columns;
+    for (const char* column : kPortColumns) columns.push_back(kPortTable + column);
+    SnmpReadSpec spec = SnmpReadSpec::Walk(columns, kPortWalkTimeoutMs);
+    spec.nextTimeoutMs = 0;  // the rows after the first: the session's own
+    m_portRead.Start(spec, [this](const SnmpRow& row) { OnPortConfigRow(row); },
+                     [this](const SnmpReadResult& end) {
+                         // Every way a read can end gives the dialog its buttons back; only a
+                         // time-out asks for another read (a library error would repeat at once).
+                         Notify(end.TimedOut() ? WM_PORT_READ_TIMEOUT : WM_PORT_READ_DONE);
+                     });
     return 1;
 }
 
-int CPortConfigLogic::OnPortConfigRow(CSnmp* response, int requestId, void* userData, int status) {
-    auto* self = static_cast<CPortConfigLogic*>(userData);
-    CCommonSNMP& session = self->m_cCommonSNMP;
-    if (DropStale(session, response, requestId)) return 0;
-    if (status != 0) {
-        // Every way a read can end gives the dialog its buttons back; only a time-out asks
-        // for another read (a library error would repeat at once).
-        self->Notify(status == CSnmp::EC_TIMEOUT ? WM_PORT_READ_TIMEOUT : WM_PORT_READ_DONE);
-        session.SetDone();
-        return 0;
-    }
-    if (self->m_nConfigRows < self->m_nPortNum) {
-        PortConfigEntry& e = self->m_arrPortConfig[static_cast<size_t>(self->m_nConfigRows)];
-        e.port = ValueNumber(*response, 0);
-        e.speed = ValueNumber(*response, 1);
-        e.link = ValueNumber(*response, 2);
-        e.mdix = ValueNumber(*response, 3);
-        e.flowControl = ValueNumber(*response, 4);
-        e.medium = ValueNumber(*response, 5);
-    }
-    ++self->m_nConfigRows;
-    delete response;
-    // Last: once re-armed (or refused by a closing owner) the object may go.
-    session.StartAsync(OnPortConfigRow, self, 0);
-    return 0;
+void CPortConfigLogic::OnPortConfigRow(const SnmpRow& row) {
+    PortConfigEntry e;
+    e.port = row.Number(0);
+    e.speed = row.Number(1);
+    e.link = row.Number(2);
+    e.mdix = row.Number(3);
+    e.flowControl = row.Number(4);
+    e.medium = row.Number(5);
+    SetPortConfigEntry(m_nConfigRows, e);
+    ++m_nConfigRows;
+}
+
+void CPortConfigLogic::SetPortConfigEntry(int entry, const PortConfigEntry& values) {
+    if (entry < 0 || entry >= m_nPortNum || entry >= static_cast<int>(m_arrPortConfig.size())) return;
+    m_arrPortConfig[static_cast<size_t>(entry)] = values;
 }
 
 int CPortConfigLogic::SetPortConfig(const PortConfigEntry& entry) {
     if (!ValidPort(entry.port)) return 0;
     const std::string instance = "." + std::to_string(entry.port);
-    const std::string speed = std::to_string(entry.speed);
-    const std::string mdix = std::to_string(entry.mdix);
-    const std::string flowControl = std::to_string(entry.flowControl);
-    m_cCommonSNMP.Open(SNMP_PDU_SET);
-    m_cCommonSNMP.AddVarBind(kPortTable + "2" + instance, SNMP_TYPE_INTEGER, speed.c_str());
-    m_cCommonSNMP.AddVarBind(kPortTable + "4" + instance, SNMP_TYPE_INTEGER, mdix.c_str());
-    m_cCommonSNMP.AddVarBind(kPortTable + "5" + instance, SNMP_TYPE_INTEGER, flowControl.c_str());
-    CSnmp* raw = nullptr;
-    const int status = m_cCommonSNMP.Send(raw, 0);
-    delete raw;
-    return status == 0 ? 1 : 0;
+    const SnmpAnswer answer = SnmpSet(m_cCommonSNMP, {SnmpSetVar::Integer(kPortTable + "2" + instance, entry.speed),
+                                                      SnmpSetVar::Integer(kPortTable + "4" + instance, entry.mdix),
+                                                      SnmpSetVar::Integer(kPortTable + "5" + instance, entry.flowControl)});
+    return answer.Answered() ? 1 : 0;
 }
 
 int CPortConfigLogic::CheckTrunkField(int row, int port, int requested, int PortConfigEntry::*field) {
@@ -190,50 +164,36 @@ int CPortConfigLogic::ConfirmFlowControl(int flowControl) {
 }
 
 void CPortConfigLogic::GetPortDescriptions() {
-    m_cCommonSNMPTable.Open(SNMP_PDU_GETNEXT);
     m_nDescriptionRows = 0;
-    m_cCommonSNMPTable.AddVarBind(kDescriptionTable + "1", SNMP_TYPE_NULL, nullptr);
-    m_cCommonSNMPTable.AddVarBind(kDescriptionTable + "2", SNMP_TYPE_NULL, nullptr);
-    m_cCommonSNMPTable.StartAsync(OnPortDescriptionRow, this, 0);
+    m_tableRead.Start(SnmpReadSpec::Walk({kDescriptionTable + "1", kDescriptionTable + "2"}),
+                      [this](const SnmpRow& row) { OnPortDescriptionRow(row); },
+                      [this](const SnmpReadResult&) {
+                          OutputDebugStringA("iStatus != CSnmp4w::EC_NO_ERROR");
+                          Notify(WM_PORT_READ_END);
+                      });
 }
 
-int CPortConfigLogic::OnPortDescriptionRow(CSnmp* response, int requestId, void* userData, int status) {
-    auto* self = static_cast<CPortConfigLogic*>(userData);
-    CCommonSNMP& session = self->m_cCommonSNMPTable;
-    if (DropStale(session, response, requestId)) return 0;
-    if (status != 0) {
-        OutputDebugStringA("iStatus != CSnmp4w::EC_NO_ERROR");
-        session.SetDone();
-        self->Notify(WM_PORT_READ_END);
-        return 0;
-    }
+void CPortConfigLogic::OnPortDescriptionRow(const SnmpRow& row) {
     OutputDebugStringA("**********port member***************");
-    const int port = ValueNumber(*response, 0);
-    std::string text = ValueText(*response, 1);
-    ++self->m_nDescriptionRows;
-    if (self->m_nDescriptionRows <= self->m_nPortNum) {
-        PortDescriptionEntry& e = self->m_arrPortDescription[static_cast<size_t>(self->m_nDescriptionRows - 1)];
-        e.port = port;
-        e.description = text;
-    }
-    OutputDebugStringA(text.c_str());
-    delete response;
-    session.StartAsync(OnPortDescriptionRow, self, 0);
-    return 0;
+    ++m_nDescriptionRows;
+    if (m_nDescriptionRows <= m_nPortNum) SetPortDescriptionEntry(m_nDescriptionRows - 1, row.Number(0), row.Text(1));
+    OutputDebugStringA(row.Text(1).c_str());
+}
+
+void CPortConfigLogic::SetPortDescriptionEntry(int entry, int port, const std::string& description) {
+    if (entry < 0 || entry >= static_cast<int>(m_arrPortDescription.size())) return;
+    PortDescriptionEntry& e = m_arrPortDescription[static_cast<size_t>(entry)];
+    e.port = port;
+    e.description = description;
 }
 
 int CPortConfigLogic::SetPortDescriptions(int from, int to, const std::string& text) {
     if (from < 0) return 0;
     int status = -1;
     auto send = [&](int first, int last) {
-        m_cCommonSNMP.Open(SNMP_PDU_SET);
-        for (int p = first; p <= last; ++p) {
-            m_cCommonSNMP.AddVarBind(kDescriptionTable + "2." + std::to_string(p), SNMP_TYPE_OCTETS, text.data(),
-                                     static_cast<int>(text.size()));
-        }
-        CSnmp* raw = nullptr;
-        status = m_cCommonSNMP.Send(raw, 0);
-        delete raw;
+        std::vector<SnmpSetVar> vars;
+        for (int p = first; p <= last; ++p) vars.push_back(SnmpSetVar::Octets(kDescriptionTable + "2." + std::to_string(p), text));
+        status = SnmpSet(m_cCommonSNMP, vars).status;
     };
     const int d = to - from;
     if (d <= kPortsPerRequest) {

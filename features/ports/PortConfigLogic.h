@@ -67,9 +67,17 @@ public:
     std::vector<PortConfigEntry> m_arrPortConfig;
     std::vector<PortDescriptionEntry> m_arrPortDescription;
 
+    // Stores one row of the port settings walk in the record of the given position
+    // (0-based); a position outside the records is ignored.
+    void SetPortConfigEntry(int entry, const PortConfigEntry& values);
+    // Stores one port's description in the record of the given position (0-based); a
+    // position outside the records is ignored.
+    void SetPortDescriptionEntry(int entry, int port, const std::string& description);
+
 private:
-    static int OnPortConfigRow(CSnmp* response, int requestId, void* userData, int status);
-    static int OnPortDescriptionRow(CSnmp* response, int requestId, void* userData, int status);
+    // The per-row steps of the two walks.
+    void OnPortConfigRow(const SnmpRow& row);
+    void OnPortDescriptionRow(const SnmpRow& row);
     // The trunk check of one field: a port sharing its aggregated link keeps its value.
     int CheckTrunkField(int row, int port, int requested, int PortConfigEntry::*field);
     bool ValidRow(int row) const { return row >= 0 && row < m_nPortNum; }
@@ -77,7 +85,10 @@ private:
     void Notify(UINT message);
 
     int m_nPortNum = 0;
-    // Rows of the running walks, touched by their callbacks only once a walk has started.
+    // Rows of the running walks.
     int m_nConfigRows = 0;
     int m_nDescriptionRows = 0;
+    // The port settings walk (the descriptions walk on the base's m_tableRead). Last, so it
+    // closes before the records go.
+    CSnmpRead m_portRead;
 };

@@ -39,7 +39,7 @@ protected:
         ModuleStartupParams::DeviceIP = testsupport::SharedSnmpd().Address();
     }
     void TearDown() override {
-        EXPECT_TRUE(CTableWalk::WaitForClosedSessions(10000));
+        EXPECT_TRUE(CSnmpRead::WaitForClosedSessions(10000));
         ModuleStartupParams::ResetToDefaults();
     }
 

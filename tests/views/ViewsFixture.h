@@ -15,7 +15,7 @@
 #include "core/ModuleStartupParams.h"
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
-#include "views/TableWalk.h"
+#include "core/SnmpRead.h"
 
 namespace viewstest {
 
@@ -35,7 +35,7 @@ protected:
     }
     void TearDown() override {
         // Sessions closed during a request end in the background; none may outlive a test.
-        EXPECT_TRUE(CTableWalk::WaitForClosedSessions(10000));
+        EXPECT_TRUE(CSnmpRead::WaitForClosedSessions(10000));
         ModuleStartupParams::ResetToDefaults();
     }
 
@@ -102,7 +102,7 @@ protected:
             rowsAtClose = rows();
             requestsAtClose = GetNexts(*s_sim).size();
         });
-        EXPECT_TRUE(CTableWalk::WaitForClosedSessions(10000));
+        EXPECT_TRUE(CSnmpRead::WaitForClosedSessions(10000));
         ui::test::Pump(100ms);
         EXPECT_EQ(rows(), rowsAtClose);
         EXPECT_EQ(GetNexts(*s_sim).size(), requestsAtClose);
