@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "core/ModuleStartupParams.h"
 #include "core/SnmpRead.h"
 #include "platform/ui/Wnd.h"
-#include "core/ModuleStartupParams.h"
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 
