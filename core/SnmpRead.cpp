@@ -135,20 +135,22 @@ int SnmpReadResult::SessionStatus() const {
     return status;
 }
 
-SnmpReadSpec SnmpReadSpec::Walk(std::vector<std::string> columns, int timeoutMs) {
+namespace {
+SnmpReadSpec MakeSpec(int pduType, std::vector<std::string> oids, int timeoutMs) {
     SnmpReadSpec spec;
-    spec.pduType = SNMP_PDU_GETNEXT;
-    spec.oids = std::move(columns);
+    spec.pduType = pduType;
+    spec.oids = std::move(oids);
     spec.timeoutMs = timeoutMs;
     return spec;
 }
+}  // namespace
+
+SnmpReadSpec SnmpReadSpec::Walk(std::vector<std::string> columns, int timeoutMs) {
+    return MakeSpec(SNMP_PDU_GETNEXT, std::move(columns), timeoutMs);
+}
 
 SnmpReadSpec SnmpReadSpec::Get(std::vector<std::string> objects, int timeoutMs) {
-    SnmpReadSpec spec;
-    spec.pduType = SNMP_PDU_GET;
-    spec.oids = std::move(objects);
-    spec.timeoutMs = timeoutMs;
-    return spec;
+    return MakeSpec(SNMP_PDU_GET, std::move(objects), timeoutMs);
 }
 
 // ---- the asynchronous read
