@@ -12,7 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/ui/Dialog.h"
@@ -62,7 +65,96 @@ void ApplyEditStyle(QWidget* widget, DWORD style) {
         text->setReadOnly(style & ES_READONLY);
     }
 }
+
+// The box of a check box or radio button stands right of its text with BS_LEFTTEXT.
+void ApplyButtonSide(QAbstractButton* button, DWORD style) {
+    button->setLayoutDirection((style & BS_LEFTTEXT) ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+// A picture static (SS_ICON, SS_BITMAP) names its icon or bitmap resource by its text, "447"
+// or "#447", and shows it at its own size.
+QWidget* CreatePicture(const std::string& name, bool icon, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const std::string digits = !name.empty() && name[0] == '#' ? name.substr(1) : name;
+    char* end = nullptr;
+    const unsigned long id = std::strtoul(digits.c_str(), &end, 10);
+    if (!digits.empty() && *end == '\0') {
+        const QImage image = ResourceImage(icon, static_cast<UINT>(id));
+        if (!image.isNull()) label->setPixmap(QPixmap::fromImage(image));
+    }
+    return label;
+}
+
+bool IsPicture(const WindowRecord& rec) {
+    const DWORD type = rec.style & SS_TYPEMASK;
+    return rec.kind == Kind::Static && (type == SS_ICON || type == SS_BITMAP);
+}
+
+bool GrowsWithText(const WindowRecord& rec) {
+    if (auto* label = qobject_cast<QLabel*>(rec.widget)) return !IsPicture(rec) && !label->wordWrap();
+    auto* edit = qobject_cast<QLineEdit*>(rec.widget);
+    return edit && edit->isReadOnly();
+}
 }  // namespace
+
+int WidthToShow(QWidget* widget, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // The label's own measure: frame, margin and indent included.
+        const QString shown = label->text();
+        if (text == shown) return label->sizeHint().width();
+        label->setText(text);
+        const int width = label->sizeHint().width();
+        label->setText(shown);
+        return width;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return LineEditWidthFor(edit, edit->fontMetrics().horizontalAdvance(text));
+    return widget->width();
+}
+
+int LineEditWidthFor(QLineEdit* edit, int textWidth) {
+    // A line edit shows text in its contents rectangle less its text margins and two pixels a
+    // side, and scrolls once the text and the cursor do not fit.
+    QStyleOptionFrame frame;
+    frame.initFrom(edit);
+    frame.rect = edit->rect();
+    frame.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit) : 0;
+    frame.state |= QStyle::State_Sunken;
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit)
+                               .marginsRemoved(edit->textMargins());
+    return edit->width() - contents.width() + 2 * 2 + textWidth + 2;
+}
+
+void FitText(WindowRecord& rec) {
+    if (auto* label = qobject_cast<QLabel*>(rec.widget); label && !IsPicture(rec)) {
+        // Statics wrap their words as the platform's do; a one-line static would only lose the
+        // wrapped lines, so only those with room for a second line wrap.
+        const bool multiLine = label->contentsRect().height() >= 2 * label->fontMetrics().lineSpacing();
+        if (multiLine != label->wordWrap()) {
+            label->setWordWrap(multiLine);
+            const Qt::Alignment horizontal = label->alignment() & Qt::AlignHorizontal_Mask;
+            label->setAlignment(horizontal | (multiLine ? Qt::AlignTop : Qt::AlignVCenter));
+        }
+    }
+    if (!rec.textRoom || !GrowsWithText(rec)) return;
+    TextRoom& room = *rec.textRoom;
+    const int needed = WidthToShow(rec.widget, QString::fromStdString(GetText(rec)));
+    const int grown = std::clamp(needed - room.baseWidth, 0, room.room);
+    const int delta = grown - room.grown;
+    if (delta == 0) return;
+    room.grown = grown;
+    rec.widget->resize(room.baseWidth + grown, rec.widget->height());
+    for (HWND follower : room.followers) {
+        if (WindowRecord* f = Find(follower)) f->widget->move(f->widget->x() + delta, f->widget->y());
+    }
+}
+
+void PlacedByProgram(WindowRecord& rec) {
+    if (!rec.textRoom) return;
+    rec.textRoom->baseWidth = rec.widget->width();
+    rec.textRoom->grown = 0;
+    FitText(rec);
+}
 
 Kind KindOfClass(const char* className, DWORD style) {
     const std::string name = className ? className : "";
@@ -79,8 +171,9 @@ Kind KindOfClass(const char* className, DWORD style) {
 QWidget* CreateControlWidget(Kind kind, const std::string& text, DWORD style, QWidget* parent) {
     switch (kind) {
     case Kind::Static: {
-        auto* label = new QLabel(Qs(text), parent);
         const DWORD type = style & SS_TYPEMASK;
+        if (type == SS_ICON || type == SS_BITMAP) return CreatePicture(text, type == SS_ICON, parent);
+        auto* label = new QLabel(Qs(text), parent);
         label->setAlignment(type == SS_CENTER ? Qt::AlignCenter : type == SS_RIGHT ? (Qt::AlignRight | Qt::AlignVCenter)
                                                                                    : (Qt::AlignLeft | Qt::AlignVCenter));
         if (style & SS_SUNKEN) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -94,9 +187,11 @@ QWidget* CreateControlWidget(Kind kind, const std::string& text, DWORD style, QW
         if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE) {
             button = new QCheckBox(Qs(text), parent);
             if (type == BS_CHECKBOX || type == BS_3STATE) button->setCheckable(true);
+            ApplyButtonSide(button, style);
         } else if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
             button = new QRadioButton(Qs(text), parent);
             button->setAutoExclusive(false);
+            ApplyButtonSide(button, style);
         } else {
             auto* push = new QPushButton(Qs(text), parent);
             push->setAutoDefault(false);
@@ -206,6 +301,7 @@ void ApplyStyle(WindowRecord& rec, DWORD before) {
     case Kind::List: ListStyleChanged(rec); break;
     case Kind::Button:
         if (auto* push = qobject_cast<QPushButton*>(rec.widget)) push->setDefault((rec.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+        else if (changed & BS_LEFTTEXT) ApplyButtonSide(static_cast<QAbstractButton*>(rec.widget), rec.style);
         break;
     default: break;
     }
@@ -218,10 +314,17 @@ void SetText(WindowRecord& rec, const std::string& text) {
         return;
     }
     switch (rec.kind) {
-    case Kind::Static: static_cast<QLabel*>(w)->setText(Qs(text)); break;
+    case Kind::Static:
+        if (IsPicture(rec)) break;
+        static_cast<QLabel*>(w)->setText(Qs(text));
+        FitText(rec);
+        break;
     case Kind::Group: static_cast<QGroupBox*>(w)->setTitle(Qs(text)); break;
     case Kind::Button: static_cast<QAbstractButton*>(w)->setText(Qs(text)); break;
     case Kind::Edit:
+        SetTextOfWidget(w, text);
+        FitText(rec);
+        break;
     case Kind::IpAddress: SetTextOfWidget(w, text); break;
     case Kind::Combo: {
         auto* combo = static_cast<QComboBox*>(w);

@@ -963,15 +963,14 @@ CSize CDC::GetTextExtent(const std::string& text) const {
     });
 }
 
+QImage ui::detail::ResourceImage(bool icon, UINT id) {
+    std::lock_guard lock(g_resourceMutex);
+    auto it = Resources().find({icon ? ui::res::Kind::Icon : ui::res::Kind::Bitmap, id});
+    return it == Resources().end() ? QImage() : ImageOfPicture(it->second);
+}
+
 BOOL CDC::DrawIcon(int x, int y, HICON icon) {
-    const auto id = static_cast<UINT>(reinterpret_cast<std::uintptr_t>(icon));
-    QImage image;
-    {
-        std::lock_guard lock(g_resourceMutex);
-        auto it = Resources().find({ui::res::Kind::Icon, id});
-        if (it == Resources().end()) return FALSE;
-        image = ImageOfPicture(it->second);
-    }
+    const QImage image = ui::detail::ResourceImage(true, static_cast<UINT>(reinterpret_cast<std::uintptr_t>(icon)));
     if (image.isNull()) return FALSE;
     HDC hdc = m_hDC;
     return Draw(hdc, [&](QPainter& p, QPaintDevice* d) { p.drawImage(ToDevice(*hdc, d, x, y), image); });

@@ -1,7 +1,10 @@
 #pragma once
 // Internals shared by the sources of the user-interface layer (not for the system's code).
 #include <QWidget>
+#include <QImage>
+#include <QLineEdit>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/ui/Wnd.h"
@@ -9,6 +12,16 @@
 namespace ui::detail {
 
 enum class Kind { Window, Dialog, Static, Group, Button, Edit, Combo, List, Header, Progress, IpAddress };
+
+// Where a template's text control (a static text, a single-line edit) may grow so that a text
+// the program sets is shown whole: the free room of its row (the stretch after it) or of its
+// parent; the controls between it and that stretch are pushed along (FitText).
+struct TextRoom {
+    int baseWidth = 0;           // the width the layout (or the program, by MoveWindow) gave it
+    int room = 0;                // pixels it may grow by
+    std::vector<HWND> followers;  // the controls after it in its row, up to the stretch
+    int grown = 0;               // pixels grown now
+};
 
 struct WindowRecord {
     HWND hwnd = nullptr;
@@ -22,6 +35,7 @@ struct WindowRecord {
     DWORD exStyle = 0;
     Kind kind = Kind::Window;
     HICON icons[2] = {nullptr, nullptr};
+    std::optional<TextRoom> textRoom;
     bool topLevel = false;
     bool destroying = false;
 };
@@ -60,6 +74,15 @@ std::string GetText(const WindowRecord& rec);
 void SetCheck(WindowRecord& rec, int check);
 void SetTextOfWidget(QWidget* widget, const std::string& text);  // edits
 int GetCheck(const WindowRecord& rec);
+// Sizes a text control to its text: a static text or read-only field with a TextRoom grows
+// (and shrinks back) within it; a static text tall enough for two lines wraps its words.
+void FitText(WindowRecord& rec);
+// The width a static text or line edit needs to show the text whole on one line; the width a
+// line edit needs for a text of that width.
+int WidthToShow(QWidget* widget, const QString& text);
+int LineEditWidthFor(QLineEdit* edit, int textWidth);
+// The program placed the control itself: its new width is the base to grow from.
+void PlacedByProgram(WindowRecord& rec);
 
 // Creates the Qt widget of a control kind with the control's style, and connects its signals
 // to the window's notifications (once the handle is known: WireControl).
@@ -96,6 +119,8 @@ void SetPaintHook(PaintHook hook);
 // next; the widget the pointer last moved in (where SetCursor applies).
 void InstallDrawing();
 void MarkInvalid(HWND hwnd, const RECT* rect, bool erase);
+// The picture of an icon or bitmap resource (null when there is none).
+QImage ResourceImage(bool icon, UINT id);
 void NoteMouseWidget(QWidget* widget);
 // The menu layer (Menu.cpp): a top-level window was registered (its template's menu attaches);
 // a registered-message broadcast (HWND_BROADCAST) goes out.

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeView>
@@ -79,6 +80,15 @@ public:
     HWND hwnd = nullptr;
 
 protected:
+    // A header disabled by itself takes no clicks and no divider drags, but is drawn as its
+    // list is: enabled while the list is.
+    void initStyleOption(QStyleOptionHeader* option) const override {
+        QHeaderView::initStyleOption(option);
+        if (!isEnabled() && parentWidget() && parentWidget()->isEnabled()) {
+            option->state |= QStyle::State_Enabled;
+            option->palette.setCurrentColorGroup(isActiveWindow() ? QPalette::Active : QPalette::Inactive);
+        }
+    }
     void mousePressEvent(QMouseEvent* e) override {
         m_pressed = true;
         m_resizedSection = -1;

@@ -4,7 +4,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLayout>
+#include <QLineEdit>
+#include <QSpacerItem>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <mutex>
@@ -112,6 +115,21 @@ Kind KindOf(Control c) {
     return Kind::Window;
 }
 
+// A text control and where it may grow: the stretch after it in its row (pushing the
+// controls between along), else the free room up to the right edge of its row, column or grid
+// line when nothing stands right of it there.
+struct RoomPlan {
+    QWidget* widget = nullptr;
+    QLayout* container = nullptr;
+    std::vector<QWidget*> followers;
+    QSpacerItem* stretch = nullptr;
+};
+
+bool IsTextControl(const Item& item) {
+    return item.node == Node::Control &&
+           (item.control == Control::Label || (item.control == Control::Edit && !(item.style & ES_MULTILINE)));
+}
+
 struct Builder {
     HWND dialog = nullptr;
     QWidget* client = nullptr;
@@ -119,11 +137,20 @@ struct Builder {
     std::vector<QWidget*> controls;  // in template order
     std::vector<QWidget*> hidden;
     std::vector<QWidget*> groups;
+    std::vector<RoomPlan> plans;
 
     QWidget* MakeControl(const Item& item, QWidget* parent) {
         const Kind kind = KindOf(item.control);
-        const std::string text = item.control == Control::Picture ? std::string() : item.text;
-        QWidget* w = CreateControlWidget(kind, text, item.style, parent);
+        QWidget* w = CreateControlWidget(kind, item.text, item.style, parent);
+        if (item.chars > 0) {
+            // Wide enough for that many of the widest digit or hexadecimal digit.
+            QChar widest = '0';
+            for (QChar c : QStringLiteral("0123456789ABCDEFabcdef")) {
+                if (w->fontMetrics().horizontalAdvance(c) > w->fontMetrics().horizontalAdvance(widest)) widest = c;
+            }
+            w->setMinimumWidth(WidthToShow(w, QString(item.chars, widest)));
+        }
+        if (!item.fits.empty()) w->setMinimumWidth(std::max(w->minimumWidth(), WidthToShow(w, QString::fromStdString(item.fits))));
         if (item.width > 0) w->setFixedWidth(item.width);
         if (item.height > 0) w->setFixedHeight(item.height);
         Register(w, nullptr, nullptr, dialog, item.id, item.style | WS_CHILD | WS_VISIBLE, kind);
@@ -138,28 +165,37 @@ struct Builder {
         return w;
     }
 
-    void Add(const Item& item, QLayout* layout, QWidget* parent) {
+    // Adds the item to the layout; returns the widgets it made.
+    std::vector<QWidget*> Add(const Item& item, QLayout* layout, QWidget* parent) {
+        const std::size_t first = controls.size();
         switch (item.node) {
         case Node::Stretch:
             if (auto* box = qobject_cast<QBoxLayout*>(layout)) box->addStretch(1);
-            return;
-        case Node::Control: layout->addWidget(MakeControl(item, parent)); return;
+            break;
+        case Node::Control: {
+            QWidget* w = MakeControl(item, parent);
+            // A check box with its text at the left keeps its text beside its box.
+            const bool leftText = item.control == Control::Check && (item.style & BS_LEFTTEXT);
+            if (auto* box = qobject_cast<QBoxLayout*>(layout); box && leftText) box->addWidget(w, 0, Qt::AlignLeft | Qt::AlignAbsolute);
+            else layout->addWidget(w);
+            break;
+        }
         case Node::Group: {
             QWidget* group = CreateControlWidget(Kind::Group, item.text, BS_GROUPBOX, parent);
             Register(group, nullptr, nullptr, dialog, item.id, BS_GROUPBOX | WS_CHILD | WS_VISIBLE, Kind::Group);
             groups.push_back(group);
             controls.push_back(group);
             auto* inner = new QVBoxLayout(group);
-            for (const Item& child : item.children) Add(child, inner, group);
+            AddLine(item.children, inner, group, false);
             layout->addWidget(group);
-            return;
+            break;
         }
         case Node::Column:
         case Node::Row: {
             auto* box = item.node == Node::Column ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
-            for (const Item& child : item.children) Add(child, box, parent);
+            AddLine(item.children, box, parent, item.node == Node::Row);
             AddLayout(layout, box);
-            return;
+            break;
         }
         case Node::Grid: {
             auto* grid = new QGridLayout;
@@ -168,19 +204,64 @@ struct Builder {
             for (const Item& child : item.children) {
                 auto* cell = new QHBoxLayout;
                 cell->setContentsMargins(0, 0, 0, 0);
-                Add(child, cell, parent);
+                const std::vector<QWidget*> made = Add(child, cell, parent);
+                if (child.width > 0) cell->addStretch(1);  // a sized field leaves the rest of its cell free
                 grid->addLayout(cell, i / columns, i % columns);
+                // Only the last item of a grid line has room beside it.
+                const bool lastOfLine = i % columns == columns - 1 || i + 1 == static_cast<int>(item.children.size());
+                if (IsTextControl(child) && lastOfLine) plans.push_back({made.front(), grid, {}, nullptr});
                 ++i;
             }
+            // Labels keep their width; the room left goes to the last column (the fields).
+            grid->setColumnStretch(columns - 1, 1);
             AddLayout(layout, grid);
-            return;
+            break;
         }
+        }
+        return {controls.begin() + static_cast<std::ptrdiff_t>(first), controls.end()};
+    }
+
+    // The items of a row (across) or a column (down) and the room of their text controls.
+    void AddLine(const std::vector<Item>& items, QBoxLayout* box, QWidget* parent, bool across) {
+        std::vector<std::vector<QWidget*>> made;
+        std::vector<QSpacerItem*> stretches;
+        for (const Item& child : items) {
+            made.push_back(Add(child, box, parent));
+            stretches.push_back(child.node == Node::Stretch ? box->itemAt(box->count() - 1)->spacerItem() : nullptr);
+        }
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (!IsTextControl(items[i])) continue;
+            RoomPlan plan{made[i].front(), box, {}, nullptr};
+            for (std::size_t j = i + 1; across && j < items.size() && !plan.stretch; ++j) {
+                if (stretches[j]) plan.stretch = stretches[j];
+                else plan.followers.insert(plan.followers.end(), made[j].begin(), made[j].end());
+            }
+            plans.push_back(std::move(plan));
         }
     }
 
     static void AddLayout(QLayout* into, QLayout* child) {
         if (auto* box = qobject_cast<QBoxLayout*>(into)) box->addLayout(child);
         else if (auto* grid = qobject_cast<QGridLayout*>(into)) grid->addLayout(child, grid->rowCount(), 0);
+    }
+
+    // Once laid out: the room of each text control (in its parent's coordinates, as the layouts).
+    void KeepRooms() const {
+        for (const RoomPlan& plan : plans) {
+            WindowRecord* rec = FindByWidget(plan.widget);
+            if (!rec) continue;
+            TextRoom room;
+            room.baseWidth = plan.widget->width();
+            if (plan.stretch) {
+                room.room = plan.stretch->geometry().width();
+            } else {
+                int right = plan.widget->geometry().right();
+                for (QWidget* f : plan.followers) right = std::max(right, f->geometry().right());
+                room.room = std::max(0, plan.container->contentsRect().right() - right);
+            }
+            for (QWidget* f : plan.followers) room.followers.push_back(HandleOf(f));
+            rec->textRoom = std::move(room);
+        }
     }
 };
 }  // namespace
@@ -200,6 +281,7 @@ UINT BuildTemplate(const ui::tpl::DialogTemplate& t, QWidget* frame, QWidget* cl
         g->layout()->invalidate();
         g->layout()->activate();
     }
+    b.KeepRooms();
     // Fix the computed places: every control becomes a direct child of the client area with
     // a position in client coordinates; the layouts go.
     std::vector<QRect> places;
@@ -220,6 +302,10 @@ UINT BuildTemplate(const ui::tpl::DialogTemplate& t, QWidget* frame, QWidget* cl
     client->setMinimumSize(0, 0);
     client->resize(clientSize);
     frame->resize(clientSize);
+    // Texts of the template that are wider than their place, and statics that wrap.
+    for (QWidget* w : b.controls) {
+        if (WindowRecord* rec = FindByWidget(w)) FitText(*rec);
+    }
     return b.defId;
 }
 

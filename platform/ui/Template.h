@@ -34,6 +34,8 @@ struct Item {
     DWORD style = 0;
     int width = 0;   // a size the system gives (0: the control's natural size)
     int height = 0;
+    int chars = 0;     // wide enough for this many digits (0: its natural width)
+    std::string fits;  // wide enough to show this text
     int columns = 0;  // Grid
     bool visible = true;
     std::vector<Item> children;
@@ -46,6 +48,18 @@ struct Item {
         return copy;
     }
     Item Width(int w) const { return Size(w, height); }
+    // Wide enough for n digits or hexadecimal digits (the longest value a field shows).
+    Item Chars(int n) const {
+        Item copy = *this;
+        copy.chars = n;
+        return copy;
+    }
+    // Wide enough to show this text (the longest text the program sets).
+    Item Fits(const std::string& text) const {
+        Item copy = *this;
+        copy.fits = text;
+        return copy;
+    }
     // Adds style bits (WS_DISABLED, WS_GROUP, ...).
     Item With(DWORD bits) const {
         Item copy = *this;

@@ -193,6 +193,8 @@ constexpr DWORD DS_MODALFRAME = 0x80;
 constexpr DWORD BS_PUSHBUTTON = 0x0, BS_DEFPUSHBUTTON = 0x1, BS_CHECKBOX = 0x2, BS_AUTOCHECKBOX = 0x3;
 constexpr DWORD BS_RADIOBUTTON = 0x4, BS_3STATE = 0x5, BS_AUTO3STATE = 0x6, BS_GROUPBOX = 0x7;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x9, BS_TYPEMASK = 0xF;
+// A check box or radio button with its text at the left of its box.
+constexpr DWORD BS_LEFTTEXT = 0x20, BS_RIGHTBUTTON = BS_LEFTTEXT;
 constexpr int BST_UNCHECKED = 0, BST_CHECKED = 1, BST_INDETERMINATE = 2;
 // Statics
 constexpr DWORD SS_LEFT = 0x0, SS_CENTER = 0x1, SS_RIGHT = 0x2, SS_ICON = 0x3, SS_BITMAP = 0xE;

@@ -5,8 +5,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -1056,6 +1058,7 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
             rec->widget->resize(std::max(0, width - frameExtra.width()), std::max(0, height - frameExtra.height()));
         } else {
             rec->widget->setGeometry(x, y, width, height);
+            ui::detail::PlacedByProgram(*rec);
         }
         if (repaint) rec->widget->update();
     });
@@ -1163,7 +1166,20 @@ UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMs, void*) { return ::SetTimer(m
 BOOL CWnd::KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd.load(), id); }
 
 HICON CWnd::SetIcon(HICON icon, BOOL big) {
-    return WithRecord(m_hWnd.load(), HICON{nullptr}, [&](WindowRecord& rec) { return std::exchange(rec.icons[big ? 1 : 0], icon); });
+    return WithRecord(m_hWnd.load(), HICON{nullptr}, [&](WindowRecord& rec) {
+        const HICON old = std::exchange(rec.icons[big ? 1 : 0], icon);
+        if (rec.topLevel) {
+            // The title bar shows the small icon, the task switcher the large one: Qt picks
+            // the size it needs from both.
+            QIcon shown;
+            for (HICON each : rec.icons) {
+                const QImage image = ui::detail::ResourceImage(true, static_cast<UINT>(reinterpret_cast<std::uintptr_t>(each)));
+                if (each && !image.isNull()) shown.addPixmap(QPixmap::fromImage(image));
+            }
+            rec.widget->setWindowIcon(shown);
+        }
+        return old;
+    });
 }
 HICON CWnd::GetIcon(BOOL big) const {
     return WithRecord(m_hWnd.load(), HICON{nullptr}, [&](WindowRecord& rec) { return rec.icons[big ? 1 : 0]; });

@@ -8,7 +8,7 @@ UI_DIALOG_TEMPLATE(IDD, "About", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSM
     Row({
         Column({Picture(IDC_STATIC, 447), Stretch()}),
         Column({
-            Label(IDC_MODEL_NAME, ""),
+            Label(IDC_MODEL_NAME, "").Fits("VAD-3300-08P B1 Management Module"),  // the longest model name
             Grid(2, {
                 Label(IDC_STATIC, "Firmware Version         "), Label(IDC_STATIC, ": 4.0X.XXX"),
                 Label(IDC_STATIC, "Zarido Module Version   "), Label(IDC_STATIC, ": 4.0.0.3"),

@@ -14,7 +14,7 @@ namespace agent_table_ids {
 UI_DIALOG_TEMPLATE(IDD_ENGINE, "SNMPv3 Engine Information", kViewStyle,
     Column({
         Grid(2, {
-            Label(IDC_STATIC, "Engine ID:"), Edit(IDC_ENGINE_ID, kBoxStyle).With(WS_DISABLED).Width(260),
+            Label(IDC_STATIC, "Engine ID:"), Edit(IDC_ENGINE_ID, kBoxStyle).With(WS_DISABLED).Chars(34),
             Label(IDC_STATIC, "Boot Numbers:"), Edit(IDC_ENGINE_BOOTS, kBoxStyle).With(WS_DISABLED),
             Label(IDC_STATIC, "Engine Time:"), Edit(IDC_ENGINE_TIME, kBoxStyle).With(WS_DISABLED),
             Label(IDC_STATIC, "Max Message Size:"), Edit(IDC_ENGINE_MAX_MESSAGE, kBoxStyle).With(WS_DISABLED),

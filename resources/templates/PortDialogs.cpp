@@ -40,7 +40,7 @@ namespace jumbo_frame_ids {
 UI_DIALOG_TEMPLATE(IDD, "Jumbo Frame Configuration", kDialogStyle,
     Column({
         Group(IDC_GROUP, "", {
-            Check(IDC_ENABLE_JUMBO, "Enable Jumbo Frame"),
+            Check(IDC_ENABLE_JUMBO, "Enable Jumbo Frame").With(BS_LEFTTEXT),
             Label(IDC_STATIC, "Note: Maximum Length is 9216 bytes"),
         }),
         Row({Stretch(), DefButton(IDOK, "&Apply"), Stretch()}),

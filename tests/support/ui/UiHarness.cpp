@@ -8,7 +8,10 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPixmap>
@@ -312,6 +315,51 @@ CRect DialogDriver::GetRect(int id) const {
     control->GetWindowRect(&r);
     m_window.ScreenToClient(&r);
     return r;
+}
+
+ShownText DialogDriver::Shown(int id) const {
+    ShownText shown;
+    QWidget* w = WidgetOf(::GetDlgItem(Handle(), id));
+    const QFontMetrics fm = w ? w->fontMetrics() : QFontMetrics(QFont());
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        shown.text = label->text().toStdString();
+        shown.textWidth = fm.horizontalAdvance(label->text());
+        // The text's place: the contents less the margin, and a framed label's half-x indent.
+        QRect place = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+        if (label->frameWidth() > 0 && label->indent() < 0) place.adjust(fm.horizontalAdvance(QLatin1Char('x')) / 2, 0, 0, 0);
+        shown.shownWidth = place.width();
+        shown.wraps = label->wordWrap();
+        if (shown.wraps) {
+            const QRect needed = fm.boundingRect(QRect(0, 0, place.width(), 1 << 20), Qt::TextWordWrap, label->text());
+            shown.linesNeeded = std::max(1, (needed.height() + fm.leading()) / fm.lineSpacing());
+            shown.linesShown = (place.height() + fm.leading()) / fm.lineSpacing();
+        }
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        shown.text = edit->text().toStdString();
+        shown.textWidth = fm.horizontalAdvance(edit->text());
+        // A line edit draws its text inside its frame, two pixels in from each side, and
+        // keeps a pixel for the cursor.
+        QStyleOptionFrame frame;
+        frame.initFrom(edit);
+        frame.rect = edit->rect();
+        frame.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit);
+        const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit);
+        shown.shownWidth = contents.marginsRemoved(edit->textMargins()).width() - 2 * 2 - 1;
+    } else {
+        ADD_FAILURE() << "control " << id << " is no static text or line edit";
+    }
+    return shown;
+}
+
+COLORREF DialogDriver::ControlPixelAt(int id, int x, int y) const {
+    QWidget* w = WidgetOf(::GetDlgItem(Handle(), id));
+    const QImage image = w ? w->grab().toImage() : QImage();
+    if (!image.valid(x, y)) {
+        ADD_FAILURE() << "control " << id << " has no pixel at " << x << "," << y;
+        return 0;
+    }
+    const QRgb c = image.pixel(x, y);
+    return RGB(qRed(c), qGreen(c), qBlue(c));
 }
 
 bool DialogDriver::GrabPng(const std::string& path) const {

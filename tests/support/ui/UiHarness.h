@@ -52,6 +52,19 @@ bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds time
 // Lets events flow for a while.
 void Pump(std::chrono::milliseconds duration);
 
+// How much of a text control's text a user sees: the text's width in the control's font and
+// the width the control shows text in; for a static that wraps, the height the wrapped text
+// needs and the height the control has (in pixels and in lines).
+struct ShownText {
+    std::string text;
+    int textWidth = 0;
+    int shownWidth = 0;
+    bool wraps = false;
+    int linesNeeded = 1;
+    int linesShown = 1;
+    bool Whole() const { return wraps ? linesNeeded <= linesShown : textWidth <= shownWidth; }
+};
+
 // Acts on one window (a dialog) by control id, as a user would. Acting on a control that
 // does not exist, is disabled or is hidden fails the test.
 class DialogDriver {
@@ -94,6 +107,10 @@ public:
     bool IsVisible(int id) const;
     bool IsChecked(int id) const;
     CRect GetRect(int id) const;  // in the dialog's client coordinates
+    // The text of a static or single-line edit and how much of it shows.
+    ShownText Shown(int id) const;
+    // A pixel of a control as it is drawn (a grab of the control), at a point of the control.
+    COLORREF ControlPixelAt(int id, int x, int y) const;
 
     // Saves a picture of the window; true when written.
     bool GrabPng(const std::string& path) const;
