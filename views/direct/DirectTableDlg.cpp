@@ -62,9 +62,13 @@ bool CDirectTableDlg::ArmNextRow() {
 int CDirectTableDlg::OnWalkRowV1(CSnmp* response, int requestId, void* dialog, int status) {
     auto* self = static_cast<CDirectTableDlg*>(dialog);
     // RequestId stays set while the row goes in, so a Refresh meanwhile does nothing.
-    if (!self->TakeAnswer(requestId) || status != EC_NO_ERROR || response == nullptr) {
-        self->EndWalk();
+    if (!self->TakeAnswer(requestId)) {  // closed, or no longer the walk's request
         delete response;
+        return 0;
+    }
+    if (status != EC_NO_ERROR || response == nullptr) {
+        delete response;
+        if (!self->OnTableRead(false)) self->EndWalk();
         return 0;
     }
     const bool perRead = self->m_view.sessionPerRead;
@@ -74,7 +78,8 @@ int CDirectTableDlg::OnWalkRowV1(CSnmp* response, int requestId, void* dialog, i
     if (whole && self->m_view.counterId)
         self->SetDlgItemText(self->m_view.counterId, std::to_string(self->m_list.GetItemCount()));
     if (whole && perRead) self->UpdateData(FALSE);
-    if (!whole || !self->ArmNextRow()) self->EndWalk();
+    if (whole && self->ArmNextRow()) return 0;
+    if (!self->OnTableRead(false)) self->EndWalk();
     return 0;
 }
 
@@ -83,28 +88,40 @@ void CDirectTableDlg::ReadTableV3() {
     m_readingV3 = true;
     CWaitCursor wait;
     m_list.DeleteAllItems();
+    WalkV3(m_view.columns, [this](const DirectRow& row) {
+        AddRow(row);
+        return true;
+    });
+    if (!IsClosed()) OnTableRead(true);
+    m_readingV3 = false;
+}
+
+void CDirectTableDlg::WalkV3(const std::vector<std::string>& columns, const std::function<bool(const DirectRow&)>& fn) {
     CSnmpV3 session(SNMP_PDU_GETNEXT);
     CSnmpTable table(&session);
     ApplyV3Security(session, m_settings);
-    for (const std::string& oid : m_view.columns) session.addValue(oid.c_str(), SNMP_TYPE_NULL, nullptr);
-    CSnmp* response = nullptr;
-    int status = table.getNext(m_settings.agent.c_str(), response, m_settings.timeoutMs);
-    while (status == EC_NO_ERROR && response && !IsClosed() && AddResponseRow(*response)) {
-        delete response;
-        response = nullptr;
-        status = table.getNext(m_settings.agent.c_str(), response, m_settings.timeoutMs);
+    for (const std::string& oid : columns) session.addValue(oid.c_str(), SNMP_TYPE_NULL, nullptr);
+    for (;;) {
+        CSnmp* raw = nullptr;
+        const int status = table.getNext(m_settings.agent.c_str(), raw, m_settings.timeoutMs);
+        const std::unique_ptr<CSnmp> response(raw);
+        if (status != EC_NO_ERROR || !response || IsClosed()) return;
+        const auto row = ReadDirectRow(*response, columns);
+        if (!row || !fn(*row)) return;
     }
-    delete response;
-    m_readingV3 = false;
 }
 
 bool CDirectTableDlg::AddResponseRow(const CSnmp& response) {
     const auto row = ReadDirectRow(response, m_view.columns);
     if (!row) return false;
-    const int item = m_list.GetItemCount();
-    const std::vector<std::string> cells = FormatRow(*row);
-    for (std::size_t col = 0; col < cells.size(); ++col) AddListRow(item, static_cast<int>(col), cells[col]);
+    AddRow(*row);
     return true;
+}
+
+void CDirectTableDlg::AddRow(const DirectRow& row) {
+    const int item = m_list.GetItemCount();
+    const std::vector<std::string> cells = FormatRow(row);
+    for (std::size_t col = 0; col < cells.size(); ++col) AddListRow(item, static_cast<int>(col), cells[col]);
 }
 
 void CDirectTableDlg::AddListRow(int row, int col, const std::string& text) { m_list.SetCell(row, col, text); }

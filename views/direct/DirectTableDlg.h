@@ -5,6 +5,7 @@
 // any other version reads nothing. A dialog that builds its session for each read takes the
 // start-up values at each read, serves version 1 only and may keep an entry counter. Each dialog gives its template, list and columns as data
 // and turns a row into its cells in FormatRow.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,12 +42,22 @@ protected:
     void StartWalkV1();
     void ReadTableV3();
     void AddListRow(int row, int col, const std::string& text);
+    // Called once a read of the table has ended with the dialog open: on the library's
+    // callback thread after a version-1 walk (the walk's request id still set), on the
+    // user-interface thread after a version-3 read (synchronous). A dialog that reads on
+    // from here starts a further tracked request (StartAsync, track) and returns true; it
+    // ends that read with EndWalk.
+    virtual bool OnTableRead(bool synchronous) { return false; }
+    // Version 3: walks the columns synchronously, handing each whole row to fn until it
+    // gives false, the table ends, or the dialog closes.
+    void WalkV3(const std::vector<std::string>& columns, const std::function<bool(const DirectRow&)>& fn);
 
     CListCtrlEx m_list;
 
 private:
     // Adds the row a response carries; false when it is not a whole row (the read ends).
     bool AddResponseRow(const CSnmp& response);
+    void AddRow(const DirectRow& row);
     // Requests the walk's next row on the session of the read; false when it did not start.
     bool ArmNextRow();
     CSnmpV1& WalkSession();

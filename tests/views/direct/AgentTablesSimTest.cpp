@@ -7,8 +7,10 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "core/ModuleStartupParams.h"
+#include "platform/win/Event.h"
 #include "resources/templates/AgentTableViewsIds.h"
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
@@ -162,6 +164,50 @@ TEST_F(AgentTablesSim, UsersPairedWithTheirOwnGroups) {
 
 // The storage column lacks alice's row (index order: bob, alice, carol): the walk ends there
 // instead of showing carol's storage type under alice.
+// The user read makes no request while it handles an answer: with every answer of a slow
+// switch late, another session's answers reach their callbacks at once meanwhile (the
+// library runs every session's callbacks on one thread). The users keep their own groups.
+TEST_F(AgentTablesSim, SlowUserReadDoesNotHoldOtherSessionsCallbacks) {
+    auto fast = switchsim::StartSuiteSwitch();
+    ASSERT_TRUE(fast);
+    ASSERT_TRUE(s_sim->Delay(500));
+    struct Probe {
+        win::Event answered{true, false};
+    } probe;
+    auto onAnswer = +[](CSnmp* response, int, void* data, int) -> int {
+        delete response;
+        static_cast<Probe*>(data)->answered.Set();
+        return 0;
+    };
+    CSnmpV1 session(SNMP_PDU_GET);
+    session.setCommunity("norfen");
+    session.addValue("1.3.6.1.2.1.1.5.0", SNMP_TYPE_NULL, nullptr);
+    CSnmp4w async;
+    async.setSnmp(&session);
+    std::chrono::steady_clock::duration slowest{};
+    int probes = 0;
+    Harness ui;
+    CUserInfo view;
+    Rows rows;
+    ui.RunModal(view, [&](DialogDriver& d) {
+        while (view.RequestId() != 0) {
+            probe.answered.Reset();
+            const auto sent = std::chrono::steady_clock::now();
+            ASSERT_EQ(async.sendAsync(fast->Target().c_str(), onAnswer, &probe, nullptr, 5000), EC_NO_ERROR);
+            ASSERT_EQ(probe.answered.Wait(5000), WAIT_OBJECT_0);
+            slowest = std::max(slowest, std::chrono::steady_clock::now() - sent);
+            ++probes;
+        }
+        rows = d.GetRows(IDC_USER_LIST);
+        d.Click(IDCANCEL);
+    });
+    EXPECT_GE(probes, 5);
+    EXPECT_LT(slowest, 250ms) << "another session's callback waited for the slow switch";
+    EXPECT_EQ(rows, (Rows{{"bob", "", "Other", "DES"},
+                          {"alice", "admins", "Other", "Other"},
+                          {"administrator", "operators12", "MD5", "DES"}}));
+}
+
 TEST_F(AgentTablesSim, ColumnWithFewerRowsEndsTheTable) {
     const auto dir = std::filesystem::temp_directory_path() / ("views-direct-short-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
