@@ -13,7 +13,7 @@
 #include "core/ModuleStartupParams.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Template.h"
-#include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 
 using namespace std::chrono_literals;
@@ -76,21 +76,10 @@ std::vector<LoggedRequest> RequestsOf(const switchsim::SimulatedSwitch& sw, cons
     return out;
 }
 
-class ModuleBaseTest : public ::testing::Test {
+// The DUZ-3300-28ZA1 switch with 28 ports, and the start-up time-out as the module has it.
+class ModuleBaseTest : public switchsim::ModuleTargetTest {
 protected:
-    void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(sw.Start(&error)) << error;
-        ModuleStartupParams::ResetToDefaults();
-        ModuleStartupParams::DeviceIP = sw.Target();
-        ModuleStartupParams::ReadCommunity = "norfen";
-        ModuleStartupParams::WriteCommunity = "quastel";
-        g_nDevicePortNum = 28;
-    }
-    void TearDown() override {
-        ModuleStartupParams::ResetToDefaults();
-        g_nDevicePortNum = 28;
-    }
+    ModuleBaseTest() : ModuleTargetTest({.timeoutMs = "3000"}) {}
 
     // Reads the trunk table and waits until the walk has published it.
     static void ReadTrunks(CModuleBase& base) {
@@ -99,22 +88,21 @@ protected:
     }
 
     ui::test::Harness ui;
-    switchsim::SimulatedSwitch sw;
 };
 
 TEST_F(ModuleBaseTest, SetValuesSendsEveryVariableInOneRequestInArrayOrder) {
-    ASSERT_TRUE(sw.SetObject(kUplinkPorts, "x", "00 00 00 00"));
-    ASSERT_TRUE(sw.SetObject(kJumbo, "i", "2"));
-    ASSERT_TRUE(sw.SetObject(kPrivate + "1.99.0", "u", "0"));
+    ASSERT_TRUE(sim->SetObject(kUplinkPorts, "x", "00 00 00 00"));
+    ASSERT_TRUE(sim->SetObject(kJumbo, "i", "2"));
+    ASSERT_TRUE(sim->SetObject(kPrivate + "1.99.0", "u", "0"));
     CModuleBase base;
-    sw.ClearRequests();
+    sim->ClearRequests();
 
     const char bitmap[] = {0x00, 0x0C, 0x00, static_cast<char>(0x80)};  // a leading zero byte must travel
     const VARBIND_INFO list[] = {Varbind(kUplinkPorts, bitmap, 2, 4), Varbind(kJumbo, "1", 1, 1),
                                  Varbind(kPrivate + "1.99.0", "4000000000", 10, 10)};
     EXPECT_EQ(base.SetValues(list, 3), 1);
 
-    const auto sets = RequestsOf(sw, "set");
+    const auto sets = RequestsOf(*sim, "set");
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0].community, "quastel");
     ASSERT_EQ(sets[0].varbinds.size(), 3u);
@@ -126,25 +114,25 @@ TEST_F(ModuleBaseTest, SetValuesSendsEveryVariableInOneRequestInArrayOrder) {
     EXPECT_EQ(sets[0].varbinds[2].oid, kPrivate + "1.99.0");
     EXPECT_EQ(sets[0].varbinds[2].type, "u");
     EXPECT_EQ(sets[0].varbinds[2].value, "4000000000");
-    EXPECT_EQ(sw.GetObject(kJumbo).value_or(""), "i 1");
+    EXPECT_EQ(sim->GetObject(kJumbo).value_or(""), "i 1");
 }
 
 TEST_F(ModuleBaseTest, SetValuesGivesZeroForAnErrorStatusAnswer) {
-    ASSERT_TRUE(sw.SetObject(kJumbo, "i", "2"));
-    ASSERT_TRUE(sw.InjectError(kJumbo, "wrongValue"));
+    ASSERT_TRUE(sim->SetObject(kJumbo, "i", "2"));
+    ASSERT_TRUE(sim->InjectError(kJumbo, "wrongValue"));
     CModuleBase base;
-    sw.ClearRequests();
+    sim->ClearRequests();
     const VARBIND_INFO list[] = {Varbind(kSysName, "core-1", 2, 6), Varbind(kJumbo, "1", 1, 1)};
     EXPECT_EQ(base.SetValues(list, 2), 0);
-    const auto sets = RequestsOf(sw, "set");
+    const auto sets = RequestsOf(*sim, "set");
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_NE(sets[0].errorStatus, 0);
     EXPECT_EQ(sets[0].varbinds.size(), 2u);
 }
 
 TEST_F(ModuleBaseTest, GetValueCopiesTheValueOutOrLeavesItUntouched) {
-    ASSERT_TRUE(sw.SetObject(kJumbo, "i", "2"));
-    ASSERT_TRUE(sw.SetObject(kUplinkPorts, "x", "00 41 00 42"));
+    ASSERT_TRUE(sim->SetObject(kJumbo, "i", "2"));
+    ASSERT_TRUE(sim->SetObject(kUplinkPorts, "x", "00 41 00 42"));
     CModuleBase base;
     std::string value;
     EXPECT_EQ(base.GetValue(kJumbo, value), 1);
@@ -153,11 +141,11 @@ TEST_F(ModuleBaseTest, GetValueCopiesTheValueOutOrLeavesItUntouched) {
     EXPECT_EQ(value, std::string("\0A\0B", 4));  // all bytes, zeros included
 
     value = "kept";
-    ASSERT_TRUE(sw.InjectError(kJumbo, "genErr"));
+    ASSERT_TRUE(sim->InjectError(kJumbo, "genErr"));
     EXPECT_EQ(base.GetValue(kJumbo, value), 0);
     EXPECT_EQ(base.GetValue(kPrivate + "77.0", value), 0);  // v1: noSuchName
     EXPECT_EQ(value, "kept");
-    const auto gets = RequestsOf(sw, "get");
+    const auto gets = RequestsOf(*sim, "get");
     ASSERT_FALSE(gets.empty());
     EXPECT_EQ(gets.back().community, "norfen");
     EXPECT_EQ(gets.back().varbinds.at(0).type, "null");
@@ -166,7 +154,7 @@ TEST_F(ModuleBaseTest, GetValueCopiesTheValueOutOrLeavesItUntouched) {
 TEST_F(ModuleBaseTest, SetRowStatusAcceptsOnlyTheFourStatusesAndCountsAnyAnswer) {
     const std::string row20 = kVlanStatus + ".20";
     CModuleBase base;
-    sw.ClearRequests();
+    sim->ClearRequests();
     for (const char* refused : {"2", "7", "", "01", "1 "}) {
         SCOPED_TRACE(refused);
         ui.ScriptMessageBoxes({IDOK});
@@ -175,32 +163,32 @@ TEST_F(ModuleBaseTest, SetRowStatusAcceptsOnlyTheFourStatusesAndCountsAnyAnswer)
         EXPECT_EQ(ui.ShownMessageBoxes().back().text, "error status value!");
         EXPECT_EQ(ui.ShownMessageBoxes().back().Buttons(), static_cast<UINT>(MB_OK));
     }
-    EXPECT_TRUE(sw.Requests().empty());
+    EXPECT_TRUE(sim->Requests().empty());
 
     // Creating an existing row is refused by the switch: still 1, the re-read shows the truth.
     EXPECT_EQ(base.SetRowStatus(row20, "4"), 1);
     EXPECT_EQ(base.SetRowStatus(row20, "6"), 1);
-    const auto sets = RequestsOf(sw, "set");
+    const auto sets = RequestsOf(*sim, "set");
     ASSERT_EQ(sets.size(), 2u);
     EXPECT_NE(sets[0].errorStatus, 0);
     EXPECT_EQ(sets[1].errorStatus, 0);
     EXPECT_EQ(sets[1].varbinds.at(0).oid, row20);
     EXPECT_EQ(sets[1].varbinds.at(0).type, "i");
     EXPECT_EQ(sets[1].varbinds.at(0).value, "6");
-    EXPECT_FALSE(sw.GetObject(kVlanName + ".20").has_value());
+    EXPECT_FALSE(sim->GetObject(kVlanName + ".20").has_value());
 }
 
 TEST_F(ModuleBaseTest, SetRowStatusGivesZeroWhenTheSwitchDoesNotAnswer) {
     ModuleStartupParams::TimeoutMs = "300";
     CModuleBase base;
-    ASSERT_TRUE(sw.Silence());
+    ASSERT_TRUE(sim->Silence());
     EXPECT_EQ(base.SetRowStatus(kVlanStatus + ".20", "6"), 0);
 }
 
 TEST_F(ModuleBaseTest, TrunkWalkFillsTheTrunkNumbersAndTheCheckFollowsThem) {
     // Trunk 1: ports 1 and 2; trunk 2: port 5; the others empty.
-    ASSERT_TRUE(sw.SetObject(kTrunkMembers + ".1", "x", "C0 00 00 00"));
-    ASSERT_TRUE(sw.SetObject(kTrunkMembers + ".2", "x", "08 00 00 00"));
+    ASSERT_TRUE(sim->SetObject(kTrunkMembers + ".1", "x", "C0 00 00 00"));
+    ASSERT_TRUE(sim->SetObject(kTrunkMembers + ".2", "x", "08 00 00 00"));
     CModuleBase base;
     ASSERT_EQ(base.m_TrunkPorts.size(), 28u);
 
@@ -253,8 +241,8 @@ TEST_F(ModuleBaseTest, APortThatLeftItsTrunkLosesItsTrunkNumberOnTheNextRead) {
     EXPECT_EQ(base.m_TrunkPorts[20], 1);
     EXPECT_EQ(base.m_TrunkPorts[21], 1);
 
-    ASSERT_TRUE(sw.SetObject(kTrunkMembers + ".1", "x", "80 00 00 00"));
-    ASSERT_TRUE(sw.SetObject(kTrunkMembers + ".3", "x", "00 00 00 10"));
+    ASSERT_TRUE(sim->SetObject(kTrunkMembers + ".1", "x", "80 00 00 00"));
+    ASSERT_TRUE(sim->SetObject(kTrunkMembers + ".3", "x", "00 00 00 10"));
     ReadTrunks(base);
     std::vector<int> expected(28, 0);
     expected[0] = 1;
@@ -269,7 +257,7 @@ TEST_F(ModuleBaseTest, VlanWalkFillsTheArraysAndNotifiesTheOwnerOnceAtTheEnd) {
     ASSERT_TRUE(owner.Create(IDD_OWNER));
     EXPECT_EQ(base.SetHwnd(owner.GetSafeHwnd()), 1);
     EXPECT_EQ(base.SetHwnd(nullptr), 0);  // keeps the window
-    sw.ClearRequests();
+    sim->ClearRequests();
 
     base.ReadVlanTable();
     ASSERT_TRUE(ui::test::WaitUntil([&] { return !owner.m_notes.empty(); }));
@@ -287,15 +275,15 @@ TEST_F(ModuleBaseTest, VlanWalkFillsTheArraysAndNotifiesTheOwnerOnceAtTheEnd) {
     EXPECT_EQ(base.m_arrVlanId, ids);
 
     // Both columns travel in every request of the walk.
-    const auto walks = RequestsOf(sw, "getnext");
+    const auto walks = RequestsOf(*sim, "getnext");
     ASSERT_EQ(walks.size(), 5u);
     EXPECT_EQ(walks[0].varbinds.at(0).oid, kVlanName);
     EXPECT_EQ(walks[0].varbinds.at(1).oid, kVlanStatus);
     EXPECT_EQ(walks[4].varbinds.at(0).oid, kVlanName + ".100");
 
     // A second read starts from empty arrays: a deleted VLAN is gone.
-    ASSERT_TRUE(sw.Command("del " + kVlanName + ".20"));
-    ASSERT_TRUE(sw.Command("del " + kVlanStatus + ".20"));
+    ASSERT_TRUE(sim->Command("del " + kVlanName + ".20"));
+    ASSERT_TRUE(sim->Command("del " + kVlanStatus + ".20"));
     base.ReadVlanTable();
     ASSERT_TRUE(ui::test::WaitUntil([&] { return owner.m_notes.size() == 2; }));
     EXPECT_EQ(owner.m_notes[1].ids, (std::vector<std::string>{"1", "10", "100"}));
@@ -320,13 +308,13 @@ TEST_F(ModuleBaseTest, SystemMacIsTheFirstSixBytesWithTheLastLoweredByOne) {
     CModuleBase base;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.served);
-        ASSERT_TRUE(sw.Serve(kIfPhysAddress1, "x", c.served));
+        ASSERT_TRUE(sim->Serve(kIfPhysAddress1, "x", c.served));
         std::string mac = "stale";
         base.GetSystemMac(mac);
         EXPECT_EQ(mac, c.mac);
     }
-    ASSERT_TRUE(sw.ClearFaults());
-    ASSERT_TRUE(sw.InjectError(kIfPhysAddress1, "genErr"));
+    ASSERT_TRUE(sim->ClearFaults());
+    ASSERT_TRUE(sim->InjectError(kIfPhysAddress1, "genErr"));
     std::string mac = "stale";
     base.GetSystemMac(mac);
     EXPECT_EQ(mac, "");
@@ -345,14 +333,14 @@ TEST_F(ModuleBaseTest, SetPortBitmapSendsThePortsAsAPaddedBitmap) {
         {24, "1-24", "FFFFFF00"},
         {52, "1,52", "8000000000001000"},
     };
-    ASSERT_TRUE(sw.SetObject(kUplinkPorts, "x", "00 00 00 00"));
+    ASSERT_TRUE(sim->SetObject(kUplinkPorts, "x", "00 00 00 00"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.list);
         g_nDevicePortNum = c.ports;
         CModuleBase base;
-        sw.ClearRequests();
+        sim->ClearRequests();
         base.SetPortBitmap(c.list, kUplinkPorts);
-        const auto sets = RequestsOf(sw, "set");
+        const auto sets = RequestsOf(*sim, "set");
         ASSERT_EQ(sets.size(), 1u);
         ASSERT_EQ(sets[0].varbinds.size(), 1u);
         EXPECT_EQ(sets[0].varbinds[0].oid, kUplinkPorts);
@@ -362,13 +350,13 @@ TEST_F(ModuleBaseTest, SetPortBitmapSendsThePortsAsAPaddedBitmap) {
 
     g_nDevicePortNum = 28;
     CModuleBase base;
-    sw.ClearRequests();
+    sim->ClearRequests();
     ui.ScriptMessageBoxes({IDOK});
     base.SetPortBitmap("", kUplinkPorts);
     ASSERT_EQ(ui.ShownMessageBoxes().size(), 1u);
     EXPECT_EQ(ui.ShownMessageBoxes()[0].text, "Please input port value.");
     base.SetPortBitmap("1-2", "");  // no object: nothing to send
-    EXPECT_TRUE(sw.Requests().empty());
+    EXPECT_TRUE(sim->Requests().empty());
 }
 
 // Destroying a logic object while its walk waits for an answer: the walk stops, no callback
@@ -380,17 +368,17 @@ TEST_F(ModuleBaseTest, DestructionStopsARunningWalkBeforeItsDataGoes) {
     owner.m_logic = base.get();
     ASSERT_TRUE(owner.Create(IDD_OWNER));
     base->SetHwnd(owner.GetSafeHwnd());
-    ASSERT_TRUE(sw.Delay(150));
-    sw.ClearRequests();
+    ASSERT_TRUE(sim->Delay(150));
+    sim->ClearRequests();
 
     base->ReadVlanTable();
-    ASSERT_TRUE(ui::test::WaitUntil([&] { return RequestsOf(sw, "getnext").size() >= 2; }));
+    ASSERT_TRUE(ui::test::WaitUntil([&] { return RequestsOf(*sim, "getnext").size() >= 2; }));
     const auto started = std::chrono::steady_clock::now();
     base.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - started, 4s);
-    const size_t sent = RequestsOf(sw, "getnext").size();
+    const size_t sent = RequestsOf(*sim, "getnext").size();
     ui::test::Pump(600ms);
-    EXPECT_EQ(RequestsOf(sw, "getnext").size(), sent);
+    EXPECT_EQ(RequestsOf(*sim, "getnext").size(), sent);
     EXPECT_TRUE(owner.m_notes.empty());
     owner.DestroyWindow();
 }
@@ -400,16 +388,16 @@ TEST_F(ModuleBaseTest, DestructionStopsARunningWalkBeforeItsDataGoes) {
 // asks for nothing more.
 TEST_F(ModuleBaseTest, DestructionWhileAFinishedWalkWaitsToDeliverIsSafe) {
     auto base = std::make_unique<CModuleBase>();
-    sw.ClearRequests();
+    sim->ClearRequests();
     base->ReadTrunkPorts();
     // Not pumping: the first answer's callback blocks on this thread.
-    const auto asked = [&] { return !RequestsOf(sw, "getnext").empty() && RequestsOf(sw, "getnext")[0].answered; };
+    const auto asked = [&] { return !RequestsOf(*sim, "getnext").empty() && RequestsOf(*sim, "getnext")[0].answered; };
     for (int i = 0; i < 500 && !asked(); ++i) std::this_thread::sleep_for(10ms);
     ASSERT_TRUE(asked());
     EXPECT_EQ(base->m_bTrunkRead, 0);
     base.reset();
     ASSERT_TRUE(CSnmpRead::WaitForClosedSessions(5000));
-    EXPECT_EQ(RequestsOf(sw, "getnext").size(), 1u);
+    EXPECT_EQ(RequestsOf(*sim, "getnext").size(), 1u);
 }
 
 }  // namespace

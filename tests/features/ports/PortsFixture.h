@@ -1,15 +1,12 @@
 #pragma once
-// The simulated switch the port dialogs talk to, the start-up settings pointing at it, and
-// readers of what the switch received.
+// The port dialogs' tests: the OIDs they check and their fixture on the simulated switch.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/DeviceProfile.h"
-#include "core/ModuleStartupParams.h"
-#include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 
 namespace portstest {
@@ -22,61 +19,7 @@ const std::string kJumbo = kPrivate + "1.12.0";
 
 using Rows = std::vector<std::vector<std::string>>;
 
-class PortsTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(StartSwitch("DUZ-3300-28ZA1", 28)); }
-    void TearDown() override {
-        ModuleStartupParams::ResetToDefaults();
-        g_nDevicePortNum = 28;
-    }
-
-    // A fresh switch of the model; sessions made from now on talk to it.
-    bool StartSwitch(const std::string& model, int ports) {
-        switchsim::SimulatedSwitch::Options options;
-        options.model = model;
-        sim = std::make_unique<switchsim::SimulatedSwitch>(options);
-        std::string error;
-        if (!sim->Start(&error)) {
-            ADD_FAILURE() << error;
-            return false;
-        }
-        ModuleStartupParams::ResetToDefaults();
-        ModuleStartupParams::DeviceIP = sim->Target();
-        ModuleStartupParams::ReadCommunity = "norfen";
-        ModuleStartupParams::WriteCommunity = "quastel";
-        ModuleStartupParams::TimeoutMs = "1000";
-        g_nDevicePortNum = ports;
-        return true;
-    }
-
-    void Set(const std::string& oid, const std::string& type, const std::string& value) const {
-        ASSERT_TRUE(sim->SetObject(oid, type, value)) << oid;
-    }
-
-    std::vector<switchsim::LoggedRequest> Requests(const std::string& pdu) const {
-        std::vector<switchsim::LoggedRequest> out;
-        for (const auto& r : sim->Requests()) {
-            if (r.pdu == pdu) out.push_back(r);
-        }
-        return out;
-    }
-
-    // The GETNEXT requests whose first variable is `oid` (the start or a step of a walk).
-    size_t GetNextsFrom(const std::string& oid) const {
-        size_t n = 0;
-        for (const auto& r : Requests("getnext")) {
-            if (!r.varbinds.empty() && r.varbinds[0].oid == oid) ++n;
-        }
-        return n;
-    }
-
-    static std::vector<std::string> Oids(const switchsim::LoggedRequest& r) {
-        std::vector<std::string> oids;
-        for (const auto& v : r.varbinds) oids.push_back(v.oid);
-        return oids;
-    }
-
-    std::unique_ptr<switchsim::SimulatedSwitch> sim;
-};
+// The port dialogs' switch: a DUZ-3300-28ZA1 with 28 ports (tests/support/switchsim).
+class PortsTest : public switchsim::ModuleTargetTest {};
 
 }  // namespace portstest

@@ -18,7 +18,7 @@
 #include "shell/DerariModuleDlg.h"
 #include "shell/panel/DevElements.h"
 #include "tests/shell/polling/BitmapColour.h"
-#include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 #include "views/IntfList.h"
 
@@ -46,8 +46,11 @@ COLORREF Colour(UINT id) {
     return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
-class PollingTest : public ::testing::Test {
+// Each test starts the switch of the model it needs (StartSwitch); the start-up time-out
+// stays the module's own.
+class PollingTest : public switchsim::ModuleTargetTest {
 protected:
+    PollingTest() : ModuleTargetTest({.timeoutMs = "3000"}) {}
     // As the program does at start-up, before any other thread runs.
     static void SetUpTestSuite() { SnmpInit(nullptr); }
     void SetUp() override {
@@ -67,22 +70,12 @@ protected:
     }
 
     // Starts the simulated switch of that model and points the program at it.
-    void StartSwitch(const std::string& model) {
-        switchsim::SimulatedSwitch::Options options;
-        options.model = model;
-        m_sim = std::make_unique<switchsim::SimulatedSwitch>(options);
-        std::string error;
-        ASSERT_TRUE(m_sim->Start(&error)) << error;
-        ModuleStartupParams::DeviceIP = m_sim->Target();
-    }
+    void StartSwitch(const std::string& model) { ASSERT_TRUE(ModuleTargetTest::StartSwitch(model, 28)); }
     void UseModel(const std::string& model) const {
         std::filesystem::copy_file(std::string(RESOURCES_DIR) + "/models/" + model + "/User.ini", m_ini,
                                    std::filesystem::copy_options::overwrite_existing);
     }
     void WriteIni(const std::string& lines) const { std::ofstream(m_ini) << "[DeviceInfo]\n" << lines; }
-    void Set(const std::string& oid, const std::string& type, const std::string& value) const {
-        ASSERT_TRUE(m_sim->SetObject(oid, type, value)) << oid;
-    }
 
     // Runs the main window; the script runs once it shows, then the window is closed.
     void Run(const std::function<void(CDerariModuleDlg&, DialogDriver&)>& script) {
@@ -108,10 +101,9 @@ protected:
         return {x, y};
     }
     // The requests logged since the last clear.
-    std::vector<switchsim::LoggedRequest> Log() const { return m_sim->Requests(); }
+    std::vector<switchsim::LoggedRequest> Log() const { return sim->Requests(); }
 
     ui::test::Harness ui;
-    std::unique_ptr<switchsim::SimulatedSwitch> m_sim;
     std::filesystem::path m_dir;
     std::string m_ini;
 };
@@ -206,7 +198,7 @@ TEST_F(PollingTest, LedsBlinkByStateAndAPortGoingDownShowsOffWithinOneCycle) {
         EXPECT_EQ(d.PixelAt(p5.x, p5.y), off);
 
         main.m_bPause = 0;
-        ASSERT_TRUE(m_sim->SetObject(kOper + "1", "i", "2"));
+        ASSERT_TRUE(sim->SetObject(kOper + "1", "i", "2"));
         ASSERT_TRUE(Refreshed(main));
         EXPECT_EQ(main.m_PortState[1], PORT_ENABLE);
         EXPECT_EQ(ElementState(main, 0), PORT_ENABLE);
@@ -223,7 +215,7 @@ TEST_F(PollingTest, WalkEndsAtTheEndOfTheTableAndOnATimeOut) {
     UseModel("DUZ-3300-28ZA1");
     // Without rows 27, 28 and the rows after them, the table ends after port 26.
     for (const int row : {27, 28, 1025})
-        for (const std::string& column : kLinkColumns) m_sim->Control("del " + column + "." + std::to_string(row));
+        for (const std::string& column : kLinkColumns) sim->Control("del " + column + "." + std::to_string(row));
     win::StartDebugCapture();
     Run([&](CDerariModuleDlg& main, DialogDriver&) {
         ASSERT_TRUE(Refreshed(main, 1));
@@ -234,7 +226,7 @@ TEST_F(PollingTest, WalkEndsAtTheEndOfTheTableAndOnATimeOut) {
         // A row that is never answered: every port back to enabled, elements reset. The walk
         // waits 5000 ms for it; with the clock at half speed from then on, the next cycle (which
         // would start the walk anew) comes much later.
-        ASSERT_TRUE(m_sim->Silence(kLinkColumns[3] + ".10"));
+        ASSERT_TRUE(sim->Silence(kLinkColumns[3] + ".10"));
         ASSERT_TRUE(WaitUntil([&] {
             for (const auto& r : Log())
                 if (r.pdu == "getnext" && !r.answered) return true;
@@ -252,7 +244,7 @@ TEST_F(PollingTest, WalkEndsAtTheEndOfTheTableAndOnATimeOut) {
             return true;
         };
         EXPECT_TRUE(WaitUntil([&] { return timedOut() && allReset(); }, 15s));
-        ASSERT_TRUE(m_sim->ClearFaults());
+        ASSERT_TRUE(sim->ClearFaults());
     });
     win::StopDebugCapture();
 }
@@ -285,9 +277,9 @@ TEST_F(PollingTest, PoEModelShowsPowerStatesModeFanAndPowerLamps) {
         })) << "power-maximum, fan-fault and PoE-mode lamps";
 
         // Back to link mode, power below the maximum, fan working.
-        ASSERT_TRUE(m_sim->SetObject(kLedMode, "i", "1"));
-        ASSERT_TRUE(m_sim->SetObject(kPower, "s", "15.5"));
-        ASSERT_TRUE(m_sim->SetObject(kFan, "i", "1"));
+        ASSERT_TRUE(sim->SetObject(kLedMode, "i", "1"));
+        ASSERT_TRUE(sim->SetObject(kPower, "s", "15.5"));
+        ASSERT_TRUE(sim->SetObject(kFan, "i", "1"));
         ASSERT_TRUE(Refreshed(main));
         EXPECT_EQ(main.m_nLedMode.load(), 1);
         EXPECT_EQ(main.m_BIsPowMax.load(), 0);
@@ -318,7 +310,7 @@ TEST_F(PollingTest, EveryRequestOfACycle) {
         Set(kLedMode, "i", c.ledMode);
         Run([&](CDerariModuleDlg& main, DialogDriver&) {
             ASSERT_TRUE(Refreshed(main, 1));
-            m_sim->ClearRequests();
+            sim->ClearRequests();
             ASSERT_TRUE(Refreshed(main));
         });
         const auto log = Log();
@@ -366,14 +358,14 @@ TEST_F(PollingTest, ThreeCyclesAreSkippedWhileAWalkIsStillOut) {
     Run([&](CDerariModuleDlg& main, DialogDriver&) {
         ASSERT_TRUE(Refreshed(main, 1));
         // Each answer late: a walk of 29 rows takes far longer than three short cycles.
-        ASSERT_TRUE(m_sim->Delay(60));
-        m_sim->ClearRequests();
+        ASSERT_TRUE(sim->Delay(60));
+        sim->ClearRequests();
         ASSERT_TRUE(WaitUntil([&] {
             int modeRequests = 0;
             for (const auto& r : Log()) modeRequests += FirstOid(r) == kLedMode;
             return modeRequests >= 2;
         }, 15s));
-        ASSERT_TRUE(m_sim->ClearFaults());
+        ASSERT_TRUE(sim->ClearFaults());
     });
     // Between two LED-mode requests: three skipped cycles (reachability, fan, reachability
     // each) and the reachability requests of the cycle that sends again.
@@ -398,7 +390,7 @@ TEST_F(PollingTest, UnreachableDeviceIsMarkedAndRecovers) {
         ASSERT_TRUE(Refreshed(main, 1));
         ASSERT_EQ(main.m_bDeviceAlive.load(), 1);
         ASSERT_EQ(main.m_PortState[1], PORT_LINK10);
-        ASSERT_TRUE(m_sim->Silence("all"));
+        ASSERT_TRUE(sim->Silence("all"));
         ASSERT_TRUE(WaitUntil(
             [&] {
                 if (main.m_bDeviceAlive != 0) return false;
@@ -412,7 +404,7 @@ TEST_F(PollingTest, UnreachableDeviceIsMarkedAndRecovers) {
         const CPoint led = Led(main, 0);
         EXPECT_EQ(d.PixelAt(led.x, led.y), Colour(160)) << "port 1 LED off";
 
-        ASSERT_TRUE(m_sim->ClearFaults());
+        ASSERT_TRUE(sim->ClearFaults());
         ASSERT_TRUE(WaitUntil([&] { return main.m_bDeviceAlive == 1 && main.m_PortState[1] == PORT_LINK10; }, 20s));
         EXPECT_EQ(ElementState(main, 0), PORT_LINK10);
     });
@@ -430,7 +422,7 @@ TEST_F(PollingTest, PollingPausesWhileAFeatureDialogRuns) {
         ASSERT_TRUE(Refreshed(main, 1));
         ui.OnModal<CIntfList>([&](DialogDriver& view) {
             ui::test::Pump(300ms);  // a cycle begun before the pause ends
-            m_sim->ClearRequests();
+            sim->ClearRequests();
             ui::test::Pump(800ms);  // many cycles at this clock speed
             EXPECT_FALSE(polled()) << "no reachability request while paused";
             view.Click(IDCANCEL);
@@ -463,8 +455,8 @@ TEST_F(PollingTest, ClosingStopsThePollingThread) {
         auto main = std::make_unique<CDerariModuleDlg>(nullptr, m_ini);
         ui.RunModal(*main, [&](DialogDriver& d) {
             ASSERT_TRUE(Refreshed(*main, 1));
-            ASSERT_TRUE(m_sim->Silence(kLedMode));
-            m_sim->ClearRequests();
+            ASSERT_TRUE(sim->Silence(kLedMode));
+            sim->ClearRequests();
             ASSERT_TRUE(WaitUntil([&] {
                 for (const auto& r : Log())
                     if (FirstOid(r) == kLedMode && !r.answered) return true;
@@ -474,8 +466,8 @@ TEST_F(PollingTest, ClosingStopsThePollingThread) {
         });
         main.reset();
         EXPECT_TRUE(waitedForRequest());
-        ASSERT_TRUE(m_sim->ClearFaults());
-        m_sim->ClearRequests();
+        ASSERT_TRUE(sim->ClearFaults());
+        sim->ClearRequests();
         ui::test::Pump(300ms);
         EXPECT_TRUE(Log().empty()) << "nothing polls after the window went";
     }
