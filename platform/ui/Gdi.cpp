@@ -15,11 +15,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
+#include "platform/image/BmpReader.h"
 #include "platform/ui/GdiInternal.h"
 #include "platform/ui/Internal.h"
 
@@ -238,10 +242,18 @@ QPen PenOf(const HPEN__* p) {
 QFont FontOf(const HDC__& dc) { return dc.font ? dc.font->font : Stocks().font->font; }
 
 // ---- pictures -------------------------------------------------------------------------------------
+// The image of decoded pixels (0xFFRRGGBB, top row first).
+QImage ImageOfPixels(int width, int height, const std::vector<std::uint32_t>& pixels) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(y), pixels.data() + static_cast<std::size_t>(y) * width, width * sizeof(std::uint32_t));
+    return image;
+}
+
 QImage ImageOfPicture(const ui::res::Picture& pic) {
     if (!pic.file.empty()) {
-        QImage image(QString::fromStdString(pic.file));
-        return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+        BmpImage bmp;
+        return ReadBmpFile(pic.file, bmp) ? ImageOfPixels(bmp.width, bmp.height, bmp.pixels) : QImage();
     }
     if (pic.width <= 0 || pic.height <= 0 || pic.pixels.size() < static_cast<std::size_t>(pic.width) * pic.height) {
         return {};
@@ -259,44 +271,16 @@ std::map<std::pair<ui::res::Kind, UINT>, ui::res::Picture>& Resources() {
     return *map;
 }
 
-// The image of a device-independent bitmap; null when the header is not one we read.
+// The image of a device-independent bitmap in memory, which holds as many bytes as its header
+// says; null when the decoder refuses it.
 QImage DibToImage(const BITMAPINFO* info, const void* bitsPtr) {
     if (!info || !bitsPtr) return {};
-    const BITMAPINFOHEADER& h = info->bmiHeader;
-    const int bpp = h.biBitCount;
-    const long width = h.biWidth;
-    const long height = std::labs(static_cast<long>(h.biHeight));
-    if (h.biCompression != BI_RGB || width <= 0 || height <= 0 || width > 32768 || height > 32768) return {};
-    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) return {};
-    const bool bottomUp = h.biHeight > 0;
-    const std::size_t stride = ((static_cast<std::size_t>(width) * bpp + 31) / 32) * 4;
-    const std::size_t tableSize = bpp <= 8 ? (h.biClrUsed ? std::min<std::size_t>(h.biClrUsed, 1u << bpp) : (1u << bpp)) : 0;
-    const RGBQUAD* table = info->bmiColors;
-    const auto* bits = static_cast<const unsigned char*>(bitsPtr);
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
-    for (long y = 0; y < height; ++y) {
-        const unsigned char* row = bits + static_cast<std::size_t>(bottomUp ? height - 1 - y : y) * stride;
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
-        for (long x = 0; x < width; ++x) {
-            unsigned index = 0;
-            switch (bpp) {
-            case 1: index = (row[x / 8] >> (7 - x % 8)) & 1u; break;
-            case 4: index = (row[x / 2] >> (x % 2 ? 0 : 4)) & 0xFu; break;
-            case 8: index = row[x]; break;
-            case 16: {
-                const unsigned v = row[2 * x] | (row[2 * x + 1] << 8);
-                const auto expand = [](unsigned c) { return (c << 3) | (c >> 2); };
-                out[x] = qRgb(static_cast<int>(expand((v >> 10) & 31)), static_cast<int>(expand((v >> 5) & 31)),
-                              static_cast<int>(expand(v & 31)));
-                continue;
-            }
-            case 24: out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]); continue;
-            default: out[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]); continue;
-            }
-            out[x] = index < tableSize ? qRgb(table[index].rgbRed, table[index].rgbGreen, table[index].rgbBlue) : qRgb(0, 0, 0);
-        }
-    }
-    return image;
+    const auto* header = reinterpret_cast<const std::uint8_t*>(info);
+    const std::optional<DibExtent> extent = MemoryDibExtent(header);
+    BmpImage bmp;
+    if (!extent || !ReadDib(header, extent->infoBytes, static_cast<const std::uint8_t*>(bitsPtr), extent->bitsBytes, bmp))
+        return {};
+    return ImageOfPixels(bmp.width, bmp.height, bmp.pixels);
 }
 
 // ---- cursors ------------------------------------------------------------------------------------
@@ -1111,9 +1095,15 @@ int StretchDIBits(HDC hdc, int x, int y, int width, int height, int xSrc, int yS
 
 HANDLE LoadImage(HINSTANCE, const char* name, UINT type, int, int, UINT flags) {
     if (!name || !*name || type != IMAGE_BITMAP) return nullptr;
-    QImage image;
+    auto h = std::make_unique<HBITMAP__>();
     if (flags & LR_LOADFROMFILE) {
-        image = QImage(QString::fromUtf8(name));
+        // A file of 8 or fewer bits per pixel keeps its depth and colour table, as a section
+        // bitmap does (GetObject, GetDIBits); deeper ones are held as 32 bits.
+        BmpImage bmp;
+        if (!ReadBmpFile(name, bmp)) return nullptr;
+        h->image = ImageOfPixels(bmp.width, bmp.height, bmp.pixels);
+        if (bmp.bitCount <= 8) h->bitCount = bmp.bitCount;
+        for (const BmpColor& c : bmp.colorTable) h->colorTable.push_back(RGBQUAD{c.blue, c.green, c.red, 0});
     } else {
         char* end = nullptr;
         const unsigned long id = std::strtoul(name, &end, 10);
@@ -1121,12 +1111,44 @@ HANDLE LoadImage(HINSTANCE, const char* name, UINT type, int, int, UINT flags) {
         std::lock_guard lock(g_resourceMutex);
         auto it = Resources().find({ui::res::Kind::Bitmap, static_cast<UINT>(id)});
         if (it == Resources().end()) return nullptr;
-        image = ImageOfPicture(it->second);
+        const QImage image = ImageOfPicture(it->second);
+        if (image.isNull()) return nullptr;
+        h->image = image.convertToFormat(QImage::Format_RGB32);
     }
-    if (image.isNull()) return nullptr;
-    auto* h = new HBITMAP__;
-    h->image = image.convertToFormat(QImage::Format_RGB32);
-    return static_cast<GdiObject*>(h);
+    return static_cast<GdiObject*>(h.release());
+}
+
+int GetDIBits(HDC, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* info, UINT usage) {
+    if (!bitmap || !info || usage != DIB_RGB_COLORS) return 0;
+    BITMAPINFOHEADER& header = info->bmiHeader;
+    const QImage& image = bitmap->image;
+    const int height = image.height();
+    if (!bits) {
+        if (header.biBitCount == 0) {
+            header = BITMAPINFOHEADER{};
+            header.biWidth = image.width();
+            header.biHeight = height;
+            header.biBitCount = static_cast<WORD>(bitmap->bitCount);
+            return height;
+        }
+        const std::size_t entries = header.biBitCount <= 8 ? std::size_t{1} << header.biBitCount : 0;
+        if (entries == 0 || bitmap->colorTable.size() != entries) return 0;
+        std::memcpy(info->bmiColors, bitmap->colorTable.data(), entries * sizeof(RGBQUAD));
+        return height;
+    }
+    if (header.biBitCount != 32 || header.biCompression != BI_RGB || header.biWidth != image.width() ||
+        std::abs(header.biHeight) != height || start >= static_cast<UINT>(height))
+        return 0;
+    const int count = static_cast<int>(std::min<UINT>(lines, static_cast<UINT>(height) - start));
+    auto* out = static_cast<std::uint32_t*>(bits);
+    for (int i = 0; i < count; ++i) {
+        const int line = static_cast<int>(start) + i;
+        const int y = header.biHeight < 0 ? line : height - 1 - line;
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        std::uint32_t* dest = out + static_cast<std::size_t>(i) * static_cast<std::size_t>(image.width());
+        for (int x = 0; x < image.width(); ++x) dest[x] = row[x] & 0x00FFFFFFu;
+    }
+    return count;
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
@@ -1148,10 +1170,14 @@ int GetObject(HGDIOBJ object, int size, void* out) {
     BITMAP info;
     info.bmWidth = b->image.width();
     info.bmHeight = b->image.height();
-    info.bmWidthBytes = static_cast<LONG>(b->image.bytesPerLine());
     info.bmPlanes = 1;
-    info.bmBitsPixel = 32;
-    info.bmBits = b->image.bits();
+    info.bmBitsPixel = static_cast<WORD>(b->bitCount);
+    if (b->bitCount == 32) {
+        info.bmWidthBytes = static_cast<LONG>(b->image.bytesPerLine());
+        info.bmBits = b->image.bits();
+    } else {  // the pixels are held as 32 bits, not in the file's rows
+        info.bmWidthBytes = (b->image.width() * b->bitCount + 31) / 32 * 4;
+    }
     *static_cast<BITMAP*>(out) = info;
     return sizeof(BITMAP);
 }

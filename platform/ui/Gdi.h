@@ -46,7 +46,7 @@ constexpr int TRANSPARENT = 1, OPAQUE = 2;
 constexpr int MM_TEXT = 1, MM_TWIPS = 6;
 // Device-independent bitmaps
 constexpr UINT DIB_RGB_COLORS = 0;
-constexpr DWORD BI_RGB = 0;
+constexpr DWORD BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3;
 // Stock objects
 constexpr int WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, DKGRAY_BRUSH = 3, BLACK_BRUSH = 4;
 constexpr int NULL_BRUSH = 5, HOLLOW_BRUSH = 5, WHITE_PEN = 6, BLACK_PEN = 7, NULL_PEN = 8;
@@ -300,17 +300,29 @@ private:
 };
 
 // ---- free functions -----------------------------------------------------------------------------
-// Stretches a device-independent bitmap (header with colour table, pixel rows) into the context.
-// Bits per pixel 1, 4, 8 (colour table), 16 (5-5-5), 24 and 32, BI_RGB; rows bottom-up when
-// biHeight > 0. Source coordinates count from the picture's top-left corner. Returns the number
-// of rows drawn (0 on failure). Stretching is pixel-exact (COLORONCOLOR: no smoothing).
+// Stretches a device-independent bitmap (header with masks and colour table, pixel data) into
+// the context; both blocks hold as many bytes as the header says. What it reads is what bitmap
+// files may hold (platform/image/BmpReader.h): 1, 4, 8 bits with a colour table, 8 and 4 bits
+// run-length coded (BI_RLE8, BI_RLE4: biSizeImage bytes), 16 and 32 bits with or without bit
+// fields, 24 bits; rows bottom-up when biHeight > 0. Source coordinates count from the
+// picture's top-left corner. Returns the number of rows drawn (0 on failure). Stretching is
+// pixel-exact (COLORONCOLOR: no smoothing).
 int StretchDIBits(CDC* dc, int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth, int srcHeight,
                   const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);
 int StretchDIBits(HDC hdc, int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth, int srcHeight,
                   const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);
-// Loads a bitmap file (IMAGE_BITMAP with LR_LOADFROMFILE) or a bitmap resource by id (name is
-// then the decimal id). Null when it cannot be read. Delete it with DeleteObject.
+// Loads a bitmap file (IMAGE_BITMAP with LR_LOADFROMFILE, read by the one BMP decoder) or a
+// bitmap resource by id (name is then the decimal id). Null when it cannot be read. Delete it
+// with DeleteObject. A file of 8 or fewer bits per pixel keeps its depth and colour table.
 HANDLE LoadImage(HINSTANCE instance, const char* name, UINT type, int cx, int cy, UINT flags);
+// A bitmap as a device-independent bitmap (DIB_RGB_COLORS only; every surface here is true
+// colour, so the context is not needed). With bits null: biBitCount 0 fills the header (size,
+// the bitmap's bits per pixel); biBitCount 1, 4 or 8 fills the colour table after the header
+// from a bitmap of that depth (LoadImage). Else copies `lines` rows from row `start` into bits,
+// 32 bits per pixel (0x00RRGGBB), which the header must ask for (biBitCount 32, BI_RGB, the
+// bitmap's width and height; top row first when biHeight < 0, else bottom row first).
+// Returns the number of rows (copied), 0 on failure.
+int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* info, UINT usage);
 BOOL DeleteObject(HGDIOBJ object);
 int GetObject(HGDIOBJ object, int size, void* out);  // BITMAP of a bitmap
 BOOL DeleteDC(HDC hdc);
@@ -334,7 +346,7 @@ struct Picture {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
-    std::string file;  // when set: read from this file (BMP and the formats Qt reads)
+    std::string file;  // when set: read from this BMP file
     int hotX = 0, hotY = 0;  // cursors
 };
 // A solid picture of one colour.

@@ -19,7 +19,9 @@ struct GdiObject {
     bool stock = false;  // never deleted
 };
 struct HBITMAP__ : GdiObject {
-    QImage image;  // Format_RGB32
+    QImage image;      // Format_RGB32
+    int bitCount = 32;                // 1, 4 or 8 for a bitmap file of that depth, with its
+    std::vector<RGBQUAD> colorTable;  // colour table of 2 to the depth entries
 };
 struct HBRUSH__ : GdiObject {
     QColor color;

@@ -1,19 +1,11 @@
 #include "shell/panel/DIBitmap.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <new>
 
-#include "shell/panel/BmpReader.h"
-
-namespace {
-
-// No real file is larger than this; it only keeps a hostile file from being read whole.
-constexpr std::streamoff kMaxFileSize = std::streamoff{256} << 20;
-
-}  // namespace
+#include "platform/image/BmpReader.h"
 
 CBmpPalette::CBmpPalette(const CDIBitmap& dib) {
     const RGBQUAD* table = dib.GetColorTable();
@@ -48,31 +40,65 @@ void CDIBitmap::Stretch(CDC* dc, int x, int y, int width, int height) const {
 
 BOOL CDIBitmap::LoadFromFile(const char* fileName) {
     if (fileName == nullptr || *fileName == '\0') return FALSE;
-    // Only regular files: a description naming a pipe or a device must not hang or flood us.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(fileName, error)) return FALSE;
-    std::ifstream file(fileName, std::ios::binary | std::ios::ate);
-    if (!file) return FALSE;
-    const std::streamoff size = file.tellg();
-    if (size <= 0 || size > kMaxFileSize) return FALSE;
-    std::vector<std::uint8_t> data(static_cast<std::size_t>(size));
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(data.data()), size)) return FALSE;
-    return LoadFromMemory(data.data(), data.size());
-}
-
-BOOL CDIBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size) {
+    // The platform's BMP decoder, the one behind LoadImage, read directly: a system bitmap and a
+    // screen context would each cost a round trip to the user-interface thread, and the polling
+    // thread loads port pictures while that thread may be waiting for it.
     BmpImage image;
-    if (!ReadBmp(data, size, image)) return FALSE;
-    m_pixels = std::move(image.pixels);
-    m_colorTable.clear();
-    for (const BmpColor& c : image.colorTable) m_colorTable.push_back(RGBQUAD{c.blue, c.green, c.red, 0});
-    m_width = image.width;
-    m_height = image.height;
-    m_bitCount = image.bitCount <= 8 ? image.bitCount : 24;
-    m_palette = image.bitCount <= 8 ? std::make_unique<CBmpPalette>(*this) : nullptr;
+    if (!ReadBmpFile(fileName, image)) return FALSE;
+    std::vector<RGBQUAD> table;
+    for (const BmpColor& c : image.colorTable) table.push_back(RGBQUAD{c.blue, c.green, c.red, 0});
+    Take(std::move(image.pixels), std::move(table), image.width, image.height, image.bitCount);
     return TRUE;
 }
+
+BOOL CDIBitmap::FromBitmap(CDC* reference, HBITMAP bitmap) {
+    BITMAP description;
+    const HDC hdc = reference ? reference->GetSafeHdc() : nullptr;
+    if (bitmap == nullptr || ::GetObject(bitmap, sizeof description, &description) != sizeof description) {
+        ClearPicture();
+        return FALSE;
+    }
+    const int width = description.bmWidth;
+    const int height = description.bmHeight;
+    const int depth = description.bmBitsPixel <= 8 ? description.bmBitsPixel : 24;
+
+    // The rows, top row first, 32 bits a pixel.
+    BITMAPINFO rowsInfo{};
+    rowsInfo.bmiHeader.biWidth = width;
+    rowsInfo.bmiHeader.biHeight = -height;
+    rowsInfo.bmiHeader.biBitCount = 32;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    // The colour table after a header of the held depth (BITMAPINFO ends in a one-entry array).
+    const std::size_t entries = depth <= 8 ? std::size_t{1} << depth : 0;
+    std::vector<std::uint8_t> tableBlock(sizeof(BITMAPINFOHEADER) + std::max<std::size_t>(entries, 1) * sizeof(RGBQUAD));
+    auto* tableInfo = new (tableBlock.data()) BITMAPINFO;
+    tableInfo->bmiHeader.biWidth = width;
+    tableInfo->bmiHeader.biHeight = height;
+    tableInfo->bmiHeader.biBitCount = static_cast<WORD>(depth);
+
+    if (width <= 0 || height <= 0 ||
+        ::GetDIBits(hdc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &rowsInfo, DIB_RGB_COLORS) != height ||
+        (entries > 0 && ::GetDIBits(hdc, bitmap, 0, static_cast<UINT>(height), nullptr, tableInfo, DIB_RGB_COLORS) == 0)) {
+        ClearPicture();
+        return FALSE;
+    }
+    for (std::uint32_t& pixel : pixels) pixel |= 0xFF000000u;
+    const auto* table = reinterpret_cast<const RGBQUAD*>(tableBlock.data() + offsetof(BITMAPINFO, bmiColors));
+    Take(std::move(pixels), std::vector<RGBQUAD>(table, table + entries), width, height, depth);
+    return TRUE;
+}
+
+void CDIBitmap::Take(std::vector<std::uint32_t> pixels, std::vector<RGBQUAD> colorTable, int width, int height,
+                     int bitCount) {
+    m_pixels = std::move(pixels);
+    m_colorTable = std::move(colorTable);
+    m_width = width;
+    m_height = height;
+    m_bitCount = bitCount <= 8 ? bitCount : 24;
+    CreatePalette();
+}
+
+void CDIBitmap::CreatePalette() { m_palette = m_bitCount <= 8 ? std::make_unique<CBmpPalette>(*this) : nullptr; }
 
 std::uint32_t CDIBitmap::GetPixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
@@ -80,8 +106,12 @@ std::uint32_t CDIBitmap::GetPixel(int x, int y) const {
 }
 
 void CDIBitmap::Clear() {
+    ClearPicture();
+    m_palette.reset();
+}
+
+void CDIBitmap::ClearPicture() {
     m_pixels.clear();
     m_colorTable.clear();
-    m_palette.reset();
     m_width = m_height = m_bitCount = 0;
 }

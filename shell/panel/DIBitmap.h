@@ -2,7 +2,8 @@
 // One picture held device-independently: the header values, the colour table of pictures of
 // 8 or fewer bits per pixel, and the pixels, every one as a 32-bit 0xFFRRGGBB value, rows
 // top-down (row 0 is the picture's top), whatever the depth and row order of the file.
-// Bitmap files are read by our own reader (BmpReader.h), which says what it accepts.
+// Bitmap files are read by the platform's one BMP decoder, the one behind LoadImage
+// (platform/image/BmpReader.h), which says what it accepts.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -34,10 +35,12 @@ public:
     CDIBitmap& operator=(CDIBitmap&&) noexcept = default;
 
     // TRUE when the picture was replaced. A null or empty name, a missing or unreadable file
-    // and a file the reader refuses leave the previous picture in place.
+    // and a file the decoder refuses leave the previous picture in place.
     BOOL LoadFromFile(const char* fileName);
-    // The same for the bytes of a bitmap file held in memory.
-    BOOL LoadFromMemory(const std::uint8_t* data, std::size_t size);
+    // Copies a bitmap in: its depth when 8 or fewer bits per pixel (with its colour table),
+    // else 24, then makes the palette (CreatePalette). On failure the picture is gone (the DIB
+    // is empty) and the palette is left as it was.
+    BOOL FromBitmap(CDC* reference, HBITMAP bitmap);
 
     // The pixels (width × height values, top row first), or null when there is no picture.
     const std::uint32_t* GetBits() const { return m_pixels.empty() ? nullptr : m_pixels.data(); }
@@ -62,6 +65,13 @@ public:
     void Clear();
 
 private:
+    // Replaces the palette: one for 8 or fewer bits per pixel, else none.
+    void CreatePalette();
+    // Forgets the picture, keeping the palette.
+    void ClearPicture();
+    // Holds the picture (its depth when 8 or fewer bits per pixel, else 24) and makes its palette.
+    void Take(std::vector<std::uint32_t> pixels, std::vector<RGBQUAD> colorTable, int width, int height, int bitCount);
+
     std::vector<std::uint32_t> m_pixels;
     std::vector<RGBQUAD> m_colorTable;
     std::unique_ptr<CBmpPalette> m_palette;

@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "shell/panel/BmpReader.h"
+#include "platform/image/BmpReader.h"
 #include "shell/panel/PanelBitmapData.h"
 
 CMyBitmapApp* g_pBitmapApp = nullptr;

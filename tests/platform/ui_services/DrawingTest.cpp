@@ -206,6 +206,7 @@ std::vector<unsigned char> DibHeader(int bpp, bool topDown, std::vector<RGBQUAD>
     h.biWidth = 2;
     h.biHeight = topDown ? -2 : 2;
     h.biBitCount = static_cast<WORD>(bpp);
+    h.biClrUsed = static_cast<DWORD>(table.size());  // the block holds only these entries
     std::memcpy(block.data(), &h, sizeof h);
     if (!table.empty()) std::memcpy(block.data() + sizeof h, table.data(), table.size() * sizeof(RGBQUAD));
     return block;
@@ -280,6 +281,40 @@ TEST(Drawing, AOneBitBitmapTakesItsTwoColoursFromTheTable) {
     EXPECT_EQ(mem.GetPixel(0, 1), kWhite);
     EXPECT_EQ(mem.GetPixel(1, 1), kRed);
     mem.SelectObject(old);
+}
+
+TEST(Drawing, RunLengthCodedBitmapsDrawLikeTheirRows) {
+    Harness ui;
+    const RGBQUAD red{0, 0, 255, 0}, green{0, 255, 0, 0}, blue{255, 0, 0, 0}, white{255, 255, 255, 0};
+    struct Case {
+        const char* name;
+        int bpp;
+        DWORD compression;
+        std::vector<unsigned char> data;
+    };
+    // The rows of DibRows: top red green, bottom blue white.
+    const Case cases[] = {{"RLE8", 8, BI_RLE8, {1, 2, 1, 3, 0, 0, 1, 0, 1, 1, 0, 1}},
+                          {"RLE4", 4, BI_RLE4, {2, 0x23, 0, 0, 2, 0x01, 0, 1}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<unsigned char> header = DibHeader(c.bpp, false, {red, green, blue, white});
+        auto* h = reinterpret_cast<BITMAPINFOHEADER*>(header.data());
+        h->biCompression = c.compression;
+        h->biSizeImage = static_cast<DWORD>(c.data.size());
+        CDC mem;
+        mem.CreateCompatibleDC(nullptr);
+        CBitmap target;
+        target.CreateCompatibleBitmap(&mem, 2, 2);
+        CBitmap* old = mem.SelectObject(&target);
+        EXPECT_EQ(StretchDIBits(&mem, 0, 0, 2, 2, 0, 0, 2, 2, c.data.data(), reinterpret_cast<const BITMAPINFO*>(header.data()),
+                                DIB_RGB_COLORS, SRCCOPY),
+                  2);
+        EXPECT_EQ(mem.GetPixel(0, 0), kRed);
+        EXPECT_EQ(mem.GetPixel(1, 0), kGreen);
+        EXPECT_EQ(mem.GetPixel(0, 1), kBlue);
+        EXPECT_EQ(mem.GetPixel(1, 1), kWhite);
+        mem.SelectObject(old);
+    }
 }
 
 TEST(Drawing, UnreadableDeviceIndependentBitmapsDrawNothing) {

@@ -1,12 +1,12 @@
-// The bitmap-file reader: every depth into 0xFFRRGGBB pixels, top row first; broken files
-// refused with the previous picture kept.
+// The device-independent bitmap over LoadImage and the one BMP decoder: every depth into
+// 0xFFRRGGBB pixels, top row first; broken files refused with the previous picture kept.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 
 #include "shell/panel/DIBitmap.h"
-#include "tests/shell/panel/BmpBuilder.h"
+#include "tests/support/image/BmpBuilder.h"
 
 using namespace bmptest;
 
@@ -25,7 +25,14 @@ void ExpectPixels(const CDIBitmap& dib, int width, const std::vector<std::uint32
             << "pixel " << i;
 }
 
-BOOL Load(CDIBitmap& dib, const std::vector<std::uint8_t>& bytes) { return dib.LoadFromMemory(bytes.data(), bytes.size()); }
+// Loads the bytes as a bitmap file, the way the panel does.
+BOOL Load(CDIBitmap& dib, const std::vector<std::uint8_t>& bytes) {
+    const std::string path = ::testing::TempDir() + "dib_load.bmp";
+    WriteFile(path, bytes);
+    const BOOL loaded = dib.LoadFromFile(path.c_str());
+    std::filesystem::remove(path);
+    return loaded;
+}
 
 }  // namespace
 
@@ -133,7 +140,7 @@ TEST(DIBitmapTest, RefusesBrokenFilesAndKeepsThePicture) {
         {"huge width", broken([](auto& b) { Put32(b, 18, 0x7FFFFFFF); })},
         {"huge picture", broken([](auto& b) { Put32(b, 18, 30000); Put32(b, 22, 30000); })},
         {"pixels offset past the end", broken([](auto& b) { Put32(b, 10, 0xFFFFFFF0u); })},
-        {"run-length", broken([](auto& b) { Put32(b, 30, 1); })},
+        {"run-length on 24 bits", broken([](auto& b) { Put32(b, 30, 1); })},
         {"bit fields on 24 bits", broken([](auto& b) { Put32(b, 30, 3); })},
         {"colour count above the depth", [&] { auto s = eight; s.colorsUsed = 257; return Build(s); }()},
         {"colour table past the end", [&] {
@@ -174,4 +181,59 @@ TEST(DIBitmapTest, LoadFromFileKeepsThePictureOnEveryFailure) {
     EXPECT_EQ(dib.GetWidth(), 0);
     std::filesystem::remove(good);
     std::filesystem::remove(cut);
+}
+
+TEST(DIBitmapTest, RunLengthFilesShowAsTheirUncompressedTwins) {
+    std::vector<Rgb> table(256, Rgb{0, 0, 0});
+    table[1] = {255, 0, 0};
+    table[2] = {0, 0, 255};
+    for (int bits : {8, 4}) {
+        SCOPED_TRACE(bits);
+        BmpSpec spec{.width = 5, .height = 2, .bits = bits, .table = std::vector<Rgb>(table.begin(), table.begin() + (1 << bits)),
+                     .values = {1, 1, 1, 2, 1, 2, 2, 2, 2, 2}};
+        CDIBitmap plain, coded;
+        ASSERT_TRUE(Load(plain, Build(spec)));
+        spec.compression = bits == 8 ? 1 : 2;
+        ASSERT_TRUE(Load(coded, Build(spec)));
+        EXPECT_EQ(coded.GetBitCount(), bits);
+        ExpectPixels(coded, 5, {kRed, kRed, kRed, kBlue, kRed, kBlue, kBlue, kBlue, kBlue, kBlue});
+        ASSERT_NE(coded.GetPalette(), nullptr);
+        EXPECT_EQ(coded.GetPalette()->Entries()[2].peBlue, 255);
+        for (int i = 0; i < 1 << bits; ++i) EXPECT_EQ(coded.GetColorTable()[i].rgbRed, plain.GetColorTable()[i].rgbRed);
+    }
+}
+
+TEST(DIBitmapTest, FromBitmapCopiesABitmapOrEmptiesTheDIB) {
+    const std::string path = ::testing::TempDir() + "dib_from.bmp";
+    std::vector<Rgb> sixteen(16, Rgb{0, 0, 0});
+    sixteen[3] = {0, 255, 0};
+    WriteFile(path, Build({.width = 2, .height = 1, .bits = 4, .table = sixteen, .values = {3, 0}}));
+    auto bitmap = static_cast<HBITMAP>(LoadImage(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    ASSERT_NE(bitmap, nullptr);
+    CClientDC screen(nullptr);
+    CDIBitmap dib;
+    ASSERT_TRUE(dib.FromBitmap(&screen, bitmap));
+    EXPECT_EQ(dib.GetBitCount(), 4);
+    ExpectPixels(dib, 2, {kGreen, kBlack});
+    ASSERT_NE(dib.GetPalette(), nullptr);
+    EXPECT_EQ(dib.GetPalette()->GetEntryCount(), 16);
+    DeleteObject(bitmap);
+
+    // A bitmap made in memory has 32 bits a pixel and is held as 24, without a palette.
+    const std::uint32_t rows[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0, 0x123456};
+    CBitmap drawn;
+    ASSERT_TRUE(drawn.CreateBitmap(3, 2, 1, 32, rows));
+    CDIBitmap deep;
+    ASSERT_TRUE(deep.FromBitmap(&screen, drawn));
+    EXPECT_EQ(deep.GetBitCount(), 24);
+    ExpectPixels(deep, 3, {kRed, kGreen, kBlue, kWhite, kBlack, 0xFF123456});
+    EXPECT_EQ(deep.GetPalette(), nullptr);
+
+    // A failed copy empties the DIB and leaves the palette as it was.
+    const CBmpPalette* palette = dib.GetPalette();
+    EXPECT_FALSE(dib.FromBitmap(&screen, nullptr));
+    EXPECT_EQ(dib.GetBits(), nullptr);
+    EXPECT_EQ(dib.GetWidth(), 0);
+    EXPECT_EQ(dib.GetPalette(), palette);
+    std::filesystem::remove(path);
 }

@@ -15,7 +15,7 @@
 #include "platform/win/ProcessStart.h"
 #include "platform/win/RegisteredMessage.h"
 #include "shell/panel/DevElements.h"
-#include "tests/shell/panel/BmpBuilder.h"
+#include "tests/support/image/BmpBuilder.h"
 #include "tests/shell/panel/PanelTestSupport.h"
 
 using namespace std::chrono_literals;
@@ -284,8 +284,11 @@ TEST(PanelModelTest, StretchScalesAndCopiesPixelForPixel) {
     table[3] = {0, 0, 255};
     table[4] = {255, 255, 255};
     const auto bytes = bmptest::Build({.width = 2, .height = 2, .bits = 8, .table = table, .values = {1, 2, 3, 4}});
+    const std::string path = ::testing::TempDir() + "panel_stretch.bmp";
+    bmptest::WriteFile(path, bytes);
     CDIBitmap dib;
-    ASSERT_TRUE(dib.LoadFromMemory(bytes.data(), bytes.size()));
+    ASSERT_TRUE(dib.LoadFromFile(path.c_str()));
+    std::filesystem::remove(path);
     Surface surface(20, 20);
     dib.Stretch(surface.dc(), 0, 0, 2, 2);
     EXPECT_EQ(surface.At(0, 0), RGB(255, 0, 0));
