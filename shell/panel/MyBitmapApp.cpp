@@ -1,6 +1,7 @@
 #include "shell/panel/MyBitmapApp.h"
 
 #include <mutex>
+#include <new>
 
 #include "platform/image/BmpReader.h"
 #include "shell/panel/PanelBitmapData.h"
@@ -25,13 +26,20 @@ void RegisterPanelBitmaps() {
 
 CMyBitmapApp::CMyBitmapApp() { RegisterPanelBitmaps(); }
 
+CMyBitmapApp::Entry* CMyBitmapApp::AppendEntry() {
+    try {
+        return m_entries.emplace_back(std::make_unique<Entry>()).get();
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 BOOL CMyBitmapApp::AddBitmap(CDC* dc, UINT id) {
-    auto entry = std::make_unique<Entry>();
-    if (!entry->bitmap.LoadBitmap(id)) return FALSE;
+    Entry* entry = AppendEntry();
+    if (entry == nullptr || !entry->bitmap.LoadBitmap(id)) return FALSE;
     entry->bitmap.GetBitmap(&entry->info);
     if (!entry->memDC.CreateCompatibleDC(dc)) return FALSE;
     entry->key = id;
-    m_entries.push_back(std::move(entry));
     return TRUE;
 }
 

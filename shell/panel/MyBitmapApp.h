@@ -7,6 +7,7 @@
 // previous object back in one step on the user-interface thread, so the painting and the
 // polling thread never meet inside an entry's context.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/ui/Gdi.h"
@@ -31,8 +32,10 @@ private:
         CDC memDC;
         CBitmap bitmap;
         BITMAP info{};
-        UINT key = 0;
+        std::optional<UINT> key;  // none until the bitmap and its context are made: never found
     };
+    // Appends an empty entry after the last one; null when memory runs out.
+    Entry* AppendEntry();
     std::vector<std::unique_ptr<Entry>> m_entries;
 };
 

@@ -56,7 +56,9 @@ TEST(BitmapStoreTest, UnknownIdsDrawNothingAndRepeatsDrawAgain) {
     ui::EnsureApplication();
     Surface screen(40, 20);
     CMyBitmapApp store;
+    EXPECT_FALSE(store.AddBitmap(screen.dc(), 4242));  // no such bitmap: its entry is never found
     ASSERT_TRUE(store.AddBitmap(screen.dc(), 190));
+    store.DrawBitmap(screen.dc(), 4242, 0, 0, 0, 0);
     store.DrawBitmap(screen.dc(), 191, 0, 0, 0, 0);  // never added
     store.DrawBitmap(nullptr, 190, 0, 0, 0, 0);
     EXPECT_EQ(screen.At(0, 0), RGB(255, 255, 255));
