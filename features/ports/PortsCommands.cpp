@@ -1,6 +1,8 @@
 // The menu commands of the port dialogs (core/controls/CommandTable.h).
 #include "core/controls/CommandTable.h"
 #include "features/ports/JumboFrameconfigdlg.h"
+#include "features/ports/POEConfigDlg.h"
+#include "features/ports/POEGlobal.h"
 #include "features/ports/PortDescription.h"
 #include "features/ports/PortSetInfo.h"
 #include "resources/menus/CommandIds.h"
@@ -10,5 +12,7 @@ const CommandRegistrar kPortsCommands({
     WRAPPED_COMMAND(ID_PORT_CONFIGURATION, CPortSetInfo),
     WRAPPED_COMMAND(ID_PORT_DESCRIPTION, CPortDescription),
     WRAPPED_COMMAND(ID_JUMBO_FRAME, CJumboFrameconfigdlg),
+    WRAPPED_COMMAND(ID_POE_PORT, CPOEConfigDlg),
+    WRAPPED_COMMAND(ID_POE_GLOBAL, CPOEGlobal),
 });
 }  // namespace
