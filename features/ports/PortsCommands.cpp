@@ -1,6 +1,8 @@
 // The menu commands of the port dialogs (core/controls/CommandTable.h).
 #include "core/controls/CommandTable.h"
+#include "features/ports/IGMPSnoopConfig.h"
 #include "features/ports/JumboFrameconfigdlg.h"
+#include "features/ports/MultiFilterModeConfig.h"
 #include "features/ports/POEConfigDlg.h"
 #include "features/ports/POEGlobal.h"
 #include "features/ports/PortDescription.h"
@@ -14,5 +16,7 @@ const CommandRegistrar kPortsCommands({
     WRAPPED_COMMAND(ID_JUMBO_FRAME, CJumboFrameconfigdlg),
     WRAPPED_COMMAND(ID_POE_PORT, CPOEConfigDlg),
     WRAPPED_COMMAND(ID_POE_GLOBAL, CPOEGlobal),
+    WRAPPED_COMMAND(ID_IGMP_SNOOPING, CIGMPSnoopConfig),
+    WRAPPED_COMMAND(ID_MULTICAST_FILTERING, CMultiFilterModeConfig),
 });
 }  // namespace

@@ -59,6 +59,10 @@ public:
     // Called by a SET of the OID once the whole PDU has been applied.
     using Behaviour = std::function<void(Agent&, const Value&)>;
     std::map<Oid, Behaviour> behaviours;
+    // Called by a SET of any instance of the column (an OID without the instance), with the
+    // written cell, once the whole PDU has been applied.
+    using ColumnBehaviour = std::function<void(Agent&, const Oid& cell, const Value&)>;
+    std::map<Oid, ColumnBehaviour> columnBehaviours;
 
     Agent();
     ~Agent();
