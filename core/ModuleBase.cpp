@@ -142,11 +142,7 @@ void CModuleBase::SetPortBitmap(const std::string& portList, const std::string& 
     }
     std::vector<int> ports(static_cast<size_t>(ScratchPorts()), 0);
     CUtils::ParsePortList(portList, ports.data());
-    std::string hex;
-    CUtils::PortArrayToHexBitmap(ports.data(), hex);
-    CUtils::PadPortBitmapHex(hex);
-    std::vector<unsigned char> bytes((hex.size() + 1) / 2);
-    CUtils::HexStringToBytes(hex, bytes.data(), static_cast<int>(bytes.size()));
+    const std::string bytes = CUtils::PortFlagsToBitmap(ports.data());
     if (oid.empty()) return;
     CCommonSNMP session;  // one for this call alone
     SnmpSet(session, {SnmpSetVar::Octets(oid, std::string(bytes.begin(), bytes.end()))});

@@ -165,6 +165,19 @@ int CUtils::PadPortBitmapHex(std::string& hex) {
     return 1;
 }
 
+std::string CUtils::PortFlagsToBitmap(const int* ports, int hexDigits) {
+    std::string hex;
+    PortArrayToHexBitmap(ports, hex);
+    if (hexDigits > 0) {
+        if (static_cast<int>(hex.size()) < hexDigits) hex.append(static_cast<size_t>(hexDigits) - hex.size(), '0');
+    } else {
+        PadPortBitmapHex(hex);
+    }
+    std::string bytes((hex.size() + 1) / 2, '\0');
+    HexStringToBytes(hex, reinterpret_cast<unsigned char*>(bytes.data()), static_cast<int>(bytes.size()));
+    return bytes;
+}
+
 int CUtils::HexStringToBytes(std::string hex, unsigned char* out, int capacity) {
     if (hex.size() % 2 != 0) hex += '0';
     for (size_t i = 0, stored = 0; i + 1 < hex.size() && out != nullptr; i += 2) {

@@ -15,6 +15,10 @@ public:
     static void PortArrayToHexBitmap(const int* ports, std::string& hex);
     // Appends "0" digits by the port count (8 digits up to 28 ports, 16 for 48 and 52).
     static int PadPortBitmapHex(std::string& hex);
+    // Per-port flags (element p-1 for port p, any non-zero a member) as the bytes of a port
+    // bitmap on the wire: the hexadecimal text padded by PadPortBitmapHex, or with "0" digits
+    // up to hexDigits when that is given, two digits a byte.
+    static std::string PortFlagsToBitmap(const int* ports, int hexDigits = 0);
     // One byte per two digits, at most capacity bytes; an odd text gets a "0" appended.
     static int HexStringToBytes(std::string hex, unsigned char* out, int capacity);
     // The ports of the first ceil(N/8) bytes, ascending, joined by ","; bytes beyond length

@@ -327,6 +327,9 @@ int Agent::WriteStatus(RowKind kind, const Oid& cell, size_t columnLength, long 
     v.type = ASN_INTEGER;
     v.number = stored;
     model.objects[cell] = v;
+    // A new row holds every column at once, so a walk of its table stays aligned even while
+    // the columns' own writes are still to come.
+    if (!exists) model.FillCreatedRow(cell, columnLength, &undo);
     return SNMP_ERR_NOERROR;
 }
 
@@ -484,6 +487,8 @@ void Agent::Log(const netsnmp_pdu* request, bool answered, int errorStatus, int 
     std::string line;
     line.reserve(256);
     line += "{\"seq\":" + std::to_string(++logCount_);
+    const auto arrived = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - startedAt_);
+    line += ",\"ms\":" + std::to_string(arrived.count());
     line += ",\"version\":\"";
     line += request->version == SNMP_VERSION_1 ? "1" : request->version == SNMP_VERSION_2c ? "2c" : "3";
     line += '"';

@@ -112,6 +112,7 @@ private:
     netsnmp_session* session_ = nullptr;
     std::FILE* log_ = nullptr;
     unsigned long logCount_ = 0;
+    const Clock::time_point startedAt_ = Clock::now();  // the request log's arrival times count from here
     Clock::time_point upSince_ = Clock::now();
     Clock::time_point silentUntil_{};
     std::multimap<Clock::time_point, std::function<void(Agent&)>> timers_;

@@ -101,7 +101,8 @@ std::string ApplyCommand(Agent& agent, const std::string& line, bool starting) {
             it = objects.erase(it);
         return "ok " + std::to_string(removed);
     }
-    if (key == "readonly" || key == "noaccess" || key == "rowstatus" || key == "entrystatus") {
+    if (key == "readonly" || key == "noaccess" || key == "rowstatus" || key == "entrystatus" ||
+        key == "rowdefault") {
         if (!agent.model.ApplyLine(line, ".", error)) return "error " + error;
         return "ok";
     }

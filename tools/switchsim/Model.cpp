@@ -272,6 +272,18 @@ bool Model::ApplyLine(const std::string& line, const std::string& baseDir, std::
         }
         return true;
     }
+    if (key == "rowdefault") {
+        auto column = w.size() == 4 && w[2].size() == 1 ? ParseOid(w[1]) : std::nullopt;
+        if (!column || column->size() < 2) {
+            error = "rowdefault takes COLUMN TYPE VALUE";
+            return false;
+        }
+        auto v = ParseValue(w[2][0], w[3], error);
+        if (!v) return false;
+        std::erase_if(rowDefaults, [&](const auto& d) { return d.first == *column; });
+        rowDefaults.emplace_back(*column, *v);
+        return true;
+    }
     std::vector<Oid>* marks = key == "readonly"      ? &readOnly
                               : key == "noaccess"    ? &noAccess
                               : key == "rowstatus"   ? &rowStatusColumns
@@ -346,6 +358,20 @@ std::optional<u_char> Model::ColumnType(const Oid& cell, size_t columnLength) co
     auto it = objects.lower_bound(column);
     if (it != objects.end() && HasPrefix(it->first, column)) return it->second.type;
     return std::nullopt;
+}
+
+void Model::FillCreatedRow(const Oid& statusCell, size_t columnLength,
+                           std::vector<std::pair<Oid, std::optional<Value>>>* undo) {
+    const Oid entry(statusCell.begin(), statusCell.begin() + static_cast<long>(columnLength) - 1);
+    const Oid instance(statusCell.begin() + static_cast<long>(columnLength), statusCell.end());
+    for (const auto& [column, value] : rowDefaults) {
+        if (column.size() != entry.size() + 1 || !HasPrefix(column, entry)) continue;
+        Oid cell = column;
+        cell.insert(cell.end(), instance.begin(), instance.end());
+        if (cell == statusCell || objects.count(cell)) continue;
+        if (undo) undo->emplace_back(cell, std::nullopt);
+        objects[cell] = value;
+    }
 }
 
 void Model::RemoveRow(const Oid& statusCell, size_t columnLength,

@@ -54,6 +54,9 @@ public:
     // Columns (OIDs without the instance) whose instances follow the row rules.
     std::vector<Oid> rowStatusColumns;
     std::vector<Oid> entryStatusColumns;
+    // Values a row created through its status column gets in the columns it was not given:
+    // column (an OID without the instance) and value, from `rowdefault COLUMN TYPE VALUE`.
+    std::vector<std::pair<Oid, Value>> rowDefaults;
 
     // Reads a model file (and the files it includes, relative to it). Later lines replace
     // earlier objects of the same OID.
@@ -71,6 +74,10 @@ public:
     std::optional<Oid> StatusCellFor(const Oid& o, RowKind* kind = nullptr) const;
     // The type of another instance of the same column, if there is one.
     std::optional<u_char> ColumnType(const Oid& cell, size_t columnLength) const;
+    // Gives a row just created through `statusCell` every column of its table that has a row
+    // default and that the row does not hold yet.
+    void FillCreatedRow(const Oid& statusCell, size_t columnLength,
+                        std::vector<std::pair<Oid, std::optional<Value>>>* undo);
     // Removes every cell of the row that `statusCell` belongs to.
     void RemoveRow(const Oid& statusCell, size_t columnLength,
                    std::vector<std::pair<Oid, std::optional<Value>>>* undo);

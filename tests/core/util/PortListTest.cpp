@@ -64,6 +64,30 @@ TEST(PortSetWireForm, ArrayToHexPaddedAndBytesByPortCount) {
     }
 }
 
+TEST(PortSetWireForm, FlagsToBitmapBytesOfTheModelsWidthOrAGivenOne) {
+    struct Case {
+        int portCount;
+        std::initializer_list<int> ports;
+        int hexDigits;
+        std::vector<unsigned char> bytes;
+    } cases[] = {
+        {28, {1, 28}, 0, {0x80, 0x00, 0x00, 0x10}},
+        {52, {52}, 0, {0, 0, 0, 0, 0, 0, 0x10, 0x00}},
+        {24, {24}, 0, {0x00, 0x00, 0x01, 0x00}},
+        {28, {1, 2}, 16, {0xC0, 0, 0, 0, 0, 0, 0, 0}},
+        {52, {52}, 24, {0, 0, 0, 0, 0, 0, 0x10, 0, 0, 0, 0, 0}},
+        {12, {1, 12}, 0, {0x80, 0x10}},      // a count without padding: its own digits
+        {28, {1}, 4, {0x80, 0, 0, 0}},        // a width below the ports' own is not cut
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.portCount << " ports, " << c.hexDigits << " digits");
+        PortCount count(c.portCount);
+        const std::vector<int> array = PortArray(c.portCount, c.ports);
+        const std::string bytes = CUtils::PortFlagsToBitmap(array.data(), c.hexDigits);
+        EXPECT_EQ(std::vector<unsigned char>(bytes.begin(), bytes.end()), c.bytes);
+    }
+}
+
 TEST(PortSetWireForm, AnyNonZeroElementIsAMember) {
     // Per-port arrays also carry trunk numbers; a member must still give one bit, never a
     // digit out of range that would shift the rest of the text.

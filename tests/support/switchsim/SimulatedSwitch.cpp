@@ -172,6 +172,7 @@ std::optional<LoggedRequest> ParseRequestLine(const std::string& line) {
     if (!JsonReader(line).Read(j) || j.kind != Json::Object) return std::nullopt;
     LoggedRequest r;
     r.seq = j["seq"].number;
+    r.ms = j["ms"].number;
     r.version = j["version"].text;
     r.community = j["community"].text;
     r.user = j["user"].text;

@@ -20,6 +20,7 @@ struct LoggedVarbind {
 
 struct LoggedRequest {
     long seq = 0;
+    long ms = 0;            // arrival time in milliseconds since the agent started
     std::string version;    // "1", "2c" or "3"
     std::string community;  // v1 and v2c
     std::string user;       // v3

@@ -39,6 +39,7 @@ readonly 1.3.6.1.4.1.32473.99.1
 noaccess 1.3.6.1.4.1.32473.99.20
 1.3.6.1.4.1.32473.99.20.1.0 i 7
 rowstatus 1.3.6.1.4.1.32473.99.30.1.3
+rowdefault 1.3.6.1.4.1.32473.99.30.1.2 i 0
 1.3.6.1.4.1.32473.99.30.1.1.1 s one
 1.3.6.1.4.1.32473.99.30.1.1.2 s two
 1.3.6.1.4.1.32473.99.30.1.2.1 i 10
@@ -248,7 +249,12 @@ TEST_F(SwitchSimTest, FollowsTheRowStatusRules) {
     const std::string absent = "(absent)";
     const std::vector<Case> cases = {
         {"createAndGo makes an active row", {kRow + ".3.5", "i", "4"}, "", {{kRow + ".3.5", "i 4"}}},
-        {"createAndWait makes a notInService row", {kRow + ".3.6", "i", "5"}, "", {{kRow + ".3.6", "i 2"}}},
+        {"createAndWait makes a notInService row with its row defaults", {kRow + ".3.6", "i", "5"}, "",
+         {{kRow + ".3.6", "i 2"}, {kRow + ".2.6", "i 0"}, {kRow + ".1.6", absent}}},
+        {"a created row keeps a column written in the same request", {kRow + ".3.9", "i", "4", kRow + ".2.9", "i", "90"}, "",
+         {{kRow + ".3.9", "i 4"}, {kRow + ".2.9", "i 90"}}},
+        {"a refused creation leaves no row default", {kRow + ".3.9", "i", "4", kRow + ".2.9", "s", "x"}, "wrongType",
+         {{kRow + ".3.9", absent}, {kRow + ".2.9", absent}}},
         {"createAndGo on an existing row", {kRow + ".3.1", "i", "4"}, "inconsistentValue", {{kRow + ".3.1", "i 1"}}},
         {"createAndWait on an existing row", {kRow + ".3.2", "i", "5"}, "inconsistentValue", {{kRow + ".3.2", "i 2"}}},
         {"active switches a row on", {kRow + ".3.2", "i", "1"}, "", {{kRow + ".3.2", "i 1"}}},
@@ -360,6 +366,12 @@ TEST_F(SwitchSimTest, DelaysAnswers) {
     ASSERT_TRUE(sim_->Delay(100));
     r = Snmp("snmpget", V2(), {kSysName}, "5");
     EXPECT_EQ(r.out, "." + kSysName + " = STRING: \"sw1\"\n") << r.err;
+    // The log's arrival times show the wait: the next request comes after the late answer.
+    Snmp("snmpget", V2(), {kSysName}, "5");
+    auto log = sim_->Requests();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_GE(log[2].ms - log[1].ms, 100);
+    EXPECT_LE(log[0].ms, log[1].ms);
 }
 
 TEST_F(SwitchSimTest, StaysSilentEverywhereOrUnderAPrefix) {
