@@ -12,8 +12,8 @@
 #include "platform/ui/Prompt.h"
 #include "platform/win/DebugOutput.h"
 #include "resources/templates/VlanIds.h"
-#include "shell/DeviceProfile.h"
-#include "shell/ModuleStartupParams.h"
+#include "core/DeviceProfile.h"
+#include "core/ModuleStartupParams.h"
 
 using namespace vlanids;
 

@@ -13,7 +13,7 @@
 #include "platform/ui/Prompt.h"
 #include "platform/win/Clock.h"
 #include "platform/win/DebugOutput.h"
-#include "shell/DeviceProfile.h"
+#include "core/DeviceProfile.h"
 
 namespace {
 const std::string kVlanTable = "1.3.6.1.4.1.32473.10.76.21.1.7.6.1.";

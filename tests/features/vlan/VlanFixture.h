@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "resources/templates/VlanIds.h"
-#include "shell/DeviceProfile.h"
-#include "shell/ModuleStartupParams.h"
+#include "core/DeviceProfile.h"
+#include "core/ModuleStartupParams.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
 
