@@ -8,6 +8,7 @@
 
 #include "core/CodeConvert.h"
 #include "core/Utils.h"
+#include "features/vlan/KRVPVIDConfig.h"
 #include "features/vlan/KRVVlanAdd.h"
 #include "platform/ui/Prompt.h"
 #include "platform/win/DebugOutput.h"
@@ -46,14 +47,9 @@ std::string Cut(std::string text, std::size_t max) {
     return text;
 }
 
-// One SET of one INTEGER through the session's table object: 0 when it was answered.
-int SendInteger(CCommonSNMP& session, const std::string& oid, const std::string& value) {
-    session.Open(SNMP_PDU_SET);
-    session.AddVarBind(oid, SNMP_TYPE_INTEGER, value.c_str());
-    CSnmp* response = nullptr;
-    const int status = session.GetNext(response, 0);
-    delete response;
-    return status;
+// One SET of one INTEGER: true when the switch answered (whatever its error status).
+bool SendInteger(CCommonSNMP& session, const std::string& oid, const std::string& value) {
+    return SnmpSet(session, {SnmpSetVar::Integer(oid, std::atoll(value.c_str()))}).Answered();
 }
 }  // namespace
 
@@ -63,15 +59,11 @@ BEGIN_MESSAGE_MAP(C8021qVlanSet, CDialog)
     ON_BN_CLICKED(IDC_DELETE, OnDelete)
     ON_BN_CLICKED(IDC_REFRESH, OnRefresh)
     ON_BN_CLICKED(IDC_ASYMMETRIC_APPLY, OnAsymmetricApply)
+    ON_BN_CLICKED(IDC_PVID, OnPvid)
     ON_NOTIFY(NM_DBLCLK, IDC_VLAN_LIST, OnListDoubleClick)
 END_MESSAGE_MAP()
 
-C8021qVlanSet::C8021qVlanSet(CWnd* parent)
-    : CDialog(IDD_VLAN_SET, parent),
-      m_cCommonSNMPVoiceVlan([this](const WalkRow& row) { OnVoiceRead(row); }, nullptr),
-      m_cCommonSNMPTable([this](const WalkRow& row) { OnPvidRow(row); }, nullptr),
-      m_cCommonSNMPTableVlan([this](const WalkRow& row) { OnVlanRow(row); }, [this] { OnVlanReadEnd(); }),
-      m_cCommonSNMPIpInterface([this](const WalkRow& row) { OnIpInterfaceRow(row); }, nullptr) {}
+C8021qVlanSet::C8021qVlanSet(CWnd* parent) : CDialog(IDD_VLAN_SET, parent) {}
 
 C8021qVlanSet::~C8021qVlanSet() = default;
 
@@ -133,8 +125,8 @@ bool C8021qVlanSet::ReadsRunning() const {
 }
 
 void C8021qVlanSet::Refresh() {
-    m_cCommonSNMPVoiceVlan.Close();
-    m_cCommonSNMPVoiceVlan.Start({SNMP_PDU_GET, {kVoiceState, kVoiceVid, kSurveillanceState, kSurveillanceVid}, 0, 4});
+    m_cCommonSNMPVoiceVlan.Start(SnmpReadSpec::Get({kVoiceState, kVoiceVid, kSurveillanceState, kSurveillanceVid}),
+                                 [this](const SnmpRow& row) { OnVoiceRead(row); }, nullptr);
 
     // No row of the walk being replaced may land in the list from here on.
     m_cCommonSNMPTableVlan.Close();
@@ -143,54 +135,46 @@ void C8021qVlanSet::Refresh() {
     ReadAsymmetric();
 
     std::fill(m_arrPvid.begin(), m_arrPvid.end(), 1);
-    m_cCommonSNMPTable.Close();
-    m_cCommonSNMPTable.Start({SNMP_PDU_GETNEXT, {kPvidColumn}});
+    m_cCommonSNMPTable.Start(SnmpReadSpec::Walk({kPvidColumn}), [this](const SnmpRow& row) { OnPvidRow(row); }, nullptr);
 
     m_arrIpInterface.clear();
-    m_cCommonSNMPIpInterface.Close();
-    m_cCommonSNMPIpInterface.Start({SNMP_PDU_GETNEXT, {kIpInterfaceVlan}});
+    m_cCommonSNMPIpInterface.Start(SnmpReadSpec::Walk({kIpInterfaceVlan}),
+                                   [this](const SnmpRow& row) { OnIpInterfaceRow(row); }, nullptr);
 
     m_list.DeleteAllItems();
     EnableWalkButtons(false);
-    m_cCommonSNMPTableVlan.Start({SNMP_PDU_GETNEXT, {kVlanTable + "1", kVlanTable + "2", kVlanTable + "4", kVlanTable + "5"}, 0, 4});
+    m_cCommonSNMPTableVlan.Start(
+        SnmpReadSpec::Walk({kVlanTable + "1", kVlanTable + "2", kVlanTable + "4", kVlanTable + "5"}),
+        [this](const SnmpRow& row) { OnVlanRow(row); }, [this](const SnmpReadResult&) { OnVlanReadEnd(); });
 }
 
 void C8021qVlanSet::ReadAsymmetric() {
-    m_cCommonSNMP.Open(SNMP_PDU_GET);
-    m_cCommonSNMP.AddVarBind(kAsymmetric, SNMP_TYPE_NULL, nullptr);
-    CSnmp* raw = nullptr;
-    if (m_cCommonSNMP.GetNext(raw, 0) != 0) return;
-    const std::unique_ptr<CSnmp> response(raw);
-    int errorStatus = 0;
-    int errorIndex = 0;
-    int type = 0;
-    const char* value = nullptr;
-    response->getErrorStatus(errorStatus, errorIndex);
-    if (errorStatus != 0 || response->getValue(0, type, value) != CSnmp::EC_NO_ERROR || value == nullptr) return;
-    m_strAsymmetric = value;
+    const SnmpAnswer answer = SnmpGet(m_cCommonSNMP, {kAsymmetric});
+    if (!answer.Ok() || !answer.Has(0)) return;
+    m_strAsymmetric = answer.Text(0);
     CheckDlgButton(IDC_ASYMMETRIC, m_strAsymmetric == "1" ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void C8021qVlanSet::OnVoiceRead(const WalkRow& row) {
+void C8021qVlanSet::OnVoiceRead(const SnmpRow& row) {
     m_nVoiceState = row.Text(0) == "1" ? 1 : 2;
     m_nVoiceVid = std::atoi(row.Text(1).c_str());
     m_nSurveillanceState = row.Text(2) == "1" ? 1 : 2;
     m_nSurveillanceVid = std::atoi(row.Text(3).c_str());
 }
 
-void C8021qVlanSet::OnPvidRow(const WalkRow& row) {
+void C8021qVlanSet::OnPvidRow(const SnmpRow& row) {
     // The port is the row's index; rows of no port of this model are left out.
-    const int port = row.index.size() > 1 ? std::atoi(row.index.c_str() + 1) : 0;
+    const int port = std::atoi(row.IndexDigits().c_str());
     if (port < 1 || port > m_nPortNum) return;
     m_arrPvid[static_cast<size_t>(port - 1)] = std::atoi(row.Text(0).c_str());
 }
 
-void C8021qVlanSet::OnIpInterfaceRow(const WalkRow& row) { m_arrIpInterface.push_back(row.Text(0)); }
+void C8021qVlanSet::OnIpInterfaceRow(const SnmpRow& row) { m_arrIpInterface.push_back(row.Text(0)); }
 
-void C8021qVlanSet::OnVlanRow(const WalkRow& row) {
+void C8021qVlanSet::OnVlanRow(const SnmpRow& row) {
     if (row.Text(3) != "1") return;
     auto entry = std::make_unique<VlanEntry>();
-    const std::string vid = row.index.empty() ? std::string() : row.index.substr(1);
+    const std::string vid = row.IndexDigits();
     entry->nVid = std::atoi(vid.c_str());
     std::string name;
     CCodeConvert().Utf8ToAnsi(row.Text(0).c_str(), name);
@@ -265,6 +249,13 @@ void C8021qVlanSet::OnListDoubleClick(NMHDR*, LRESULT* result) {
 
 void C8021qVlanSet::OnRefresh() { Refresh(); }
 
+void C8021qVlanSet::OnPvid() {
+    CKRVPVIDConfig dlg;
+    dlg.m_pVlanHead = m_vlanList.Head();
+    dlg.DoModal();
+    Refresh();
+}
+
 int C8021qVlanSet::CheckDeletable(const std::string& vid) {
     const int number = std::atoi(vid.c_str());
     if (vid == "1") {
@@ -303,7 +294,7 @@ void C8021qVlanSet::OnDelete() {
         return;
     }
     // A SET that went unanswered leaves the list as it is.
-    if (SendInteger(m_cCommonSNMPTableVlanDelete, kVlanTable + "5." + vid, "6") == 0) Refresh();
+    if (SendInteger(m_cCommonSNMPTableVlanDelete, kVlanTable + "5." + vid, "6")) Refresh();
 }
 
 void C8021qVlanSet::OnAsymmetricApply() {

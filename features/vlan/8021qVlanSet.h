@@ -14,7 +14,7 @@
 #include "features/vlan/VlanEntry.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
-#include "views/TableWalk.h"
+#include "core/SnmpRead.h"
 
 class C8021qVlanSet : public CDialog {
 public:
@@ -36,11 +36,12 @@ private:
     void Refresh();
     // A synchronous GET of the asymmetric mode: on success the text is kept and the box shows it.
     void ReadAsymmetric();
-    void OnVoiceRead(const WalkRow& row);
-    void OnPvidRow(const WalkRow& row);
-    void OnIpInterfaceRow(const WalkRow& row);
-    void OnVlanRow(const WalkRow& row);
+    void OnVoiceRead(const SnmpRow& row);
+    void OnPvidRow(const SnmpRow& row);
+    void OnIpInterfaceRow(const SnmpRow& row);
+    void OnVlanRow(const SnmpRow& row);
     void OnVlanReadEnd();
+    void OnPvid();
     void EnableWalkButtons(bool enable);
 
     void OnAdd();
@@ -69,11 +70,11 @@ private:
     CListCtrl m_list;
 
     CCommonSNMP m_cCommonSNMP;                  // asymmetric mode, read and write
-    CTableWalk m_cCommonSNMPVoiceVlan;          // voice and surveillance
-    CTableWalk m_cCommonSNMPTable;              // PVIDs
-    CTableWalk m_cCommonSNMPTableVlan;          // the VLAN table
+    CSnmpRead m_cCommonSNMPVoiceVlan;           // voice and surveillance
+    CSnmpRead m_cCommonSNMPTable;               // PVIDs
+    CSnmpRead m_cCommonSNMPTableVlan;           // the VLAN table
     CCommonSNMP m_cCommonSNMPTableVlanDelete;   // delete
-    CTableWalk m_cCommonSNMPIpInterface;        // IP interfaces
+    CSnmpRead m_cCommonSNMPIpInterface;         // IP interfaces
 
     DECLARE_MESSAGE_MAP()
 };

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <sstream>
 #include <vector>
 
 #include "core/CodeConvert.h"
+#include "core/SnmpRead.h"
 #include "core/Utils.h"
 #include "platform/ui/Prompt.h"
 #include "platform/win/Clock.h"
@@ -35,12 +34,8 @@ void MarkPorts(const std::string& list, int* flags, int ports) {
 }
 
 // One SET of one INTEGER; the answer is not looked at.
-void SetInteger(CCommonSNMP& session, const std::string& oid, const char* value) {
-    session.Open(SNMP_PDU_SET);
-    session.AddVarBind(oid, SNMP_TYPE_INTEGER, value);
-    CSnmp* response = nullptr;
-    session.Send(response, 0);
-    delete response;
+void SetInteger(CCommonSNMP& session, const std::string& oid, long long value) {
+    SnmpSet(session, {SnmpSetVar::Integer(oid, value)});
 }
 }  // namespace
 
@@ -129,7 +124,7 @@ int CVlanAddLogic::CheckTrunkPorts(const int* flags) const {
 
 void CVlanAddLogic::SetVlanRowStatus(const std::string& vid, bool addMode) {
     if (!addMode && vid == "1") return;
-    SetInteger(m_cCommonSNMP, kVlanTable + "5." + vid, addMode ? "5" : "2");
+    SetInteger(m_cCommonSNMP, kVlanTable + "5." + vid, addMode ? 5 : 2);
 }
 
 int CVlanAddLogic::SetPortList(const std::string& bitmap, const std::string& vid, int column) {
@@ -138,29 +133,16 @@ int CVlanAddLogic::SetPortList(const std::string& bitmap, const std::string& vid
         return 1;
     }
     const char* arc = column == kUntagged ? "4." : column == kEgress ? "2." : "3.";
-    m_cCommonSNMPEgrePort.Open(SNMP_PDU_SET);
-    m_cCommonSNMPEgrePort.AddVarBind(kVlanTable + arc + vid, SNMP_TYPE_OCTETS, bitmap.data(),
-                                     static_cast<int>(bitmap.size()));
-    CSnmp* raw = nullptr;
-    const int status = m_cCommonSNMPEgrePort.Send(raw, 0);
-    if (status != 0) return status;
-    const std::unique_ptr<CSnmp> response(raw);
-    int errorStatus = 0;
-    int errorIndex = 0;
-    response->getErrorStatus(errorStatus, errorIndex);
-    return errorStatus;
+    const SnmpAnswer answer = SnmpSet(m_cCommonSNMPEgrePort, {SnmpSetVar::Octets(kVlanTable + arc + vid, bitmap)});
+    return answer.Answered() ? answer.errorStatus : answer.status;
 }
 
 void CVlanAddLogic::SetVlanName(const std::string& vid, const std::string& name) {
     char utf8[128] = {};
     CCodeConvert().AnsiToUtf8(name, utf8, sizeof utf8);
-    m_cCommonSNMP.Open(SNMP_PDU_SET);
-    m_cCommonSNMP.AddVarBind(kVlanTable + "1." + vid, SNMP_TYPE_OCTETS, utf8, static_cast<int>(std::strlen(utf8)));
-    CSnmp* response = nullptr;
-    m_cCommonSNMP.Send(response, 0);
-    delete response;
+    SnmpSet(m_cCommonSNMP, {SnmpSetVar::Octets(kVlanTable + "1." + vid, utf8)});
     win::Sleep(kActivatePauseMs);
-    SetInteger(m_cCommonSNMP, kVlanTable + "5." + vid, "1");
+    SetInteger(m_cCommonSNMP, kVlanTable + "5." + vid, 1);
 }
 
 std::string CVlanAddLogic::BitmapOf(const int* flags) const {

@@ -1,4 +1,4 @@
-// 802.1Q VLAN list (447) and VLAN add and edit (172).
+// 802.1Q VLAN list (447), VLAN add and edit (172), PVIDs (173) and the management VLAN (223).
 #include "platform/ui/Template.h"
 #include "resources/templates/VlanIds.h"
 
@@ -39,4 +39,22 @@ UI_DIALOG_TEMPLATE(IDD_VLAN_ADD, "Add VLAN", kDialogStyle,
             Stretch(),
         }).Size(540, 170),
         Row({Stretch(), DefButton(IDOK, "OK"), Button(IDCANCEL, "Cancel")}),
+    }))
+
+UI_DIALOG_TEMPLATE(IDD_PVID, "PVID Configuration", kDialogStyle,
+    Column({
+        // The per-port labels and edits are made at run time inside the group.
+        Group(IDC_PVID_GROUP, "PVID Configuration", {Label(IDC_STATIC, "Port VID:"), Stretch()}).Size(560, 150),
+        Row({Stretch(), Button(IDC_PVID_REFRESH, "&Refresh"), DefButton(IDOK, "Apply"), Button(IDCANCEL, "Cancel")}),
+    }))
+
+UI_DIALOG_TEMPLATE(IDD_MANAGEMENT_VLAN, "IEEE 802.1Q Management VLAN Configuration", kDialogStyle,
+    Column({
+        Grid(2, {
+            Label(IDC_STATIC, "Management VLAN"),
+            Row({Radio(IDC_MANAGEMENT_ENABLE, "Enable", true), Radio(IDC_MANAGEMENT_DISABLE, "Disable", false)}),
+            Label(IDC_STATIC, "VLAN  ID"), Combo(IDC_MANAGEMENT_VID, CBS_DROPDOWNLIST).Width(120),
+            Label(IDC_STATIC, "VLAN Name"), Edit(IDC_MANAGEMENT_NAME, ES_READONLY).Width(160),
+        }),
+        Row({Stretch(), Button(IDC_MANAGEMENT_REFRESH, "&Refresh"), DefButton(IDOK, "&Apply")}),
     }))

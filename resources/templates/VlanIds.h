@@ -32,4 +32,19 @@ constexpr int IDC_NOT_MEMBER_BASE = 4000;
 constexpr int IDC_FORBIDDEN_BASE = 4800;
 constexpr int kMaxVlanPorts = 52;  // the id ranges leave room for this many ports
 
+// PVID configuration (template 173). Per port n a label IDC_PORT_LABEL_BASE + n and an edit
+// IDC_PVID_EDIT_BASE + n are made at run time.
+constexpr int IDD_PVID = 173;
+constexpr int IDC_PVID_GROUP = 1058;
+constexpr int IDC_PVID_REFRESH = 1044;
+constexpr int IDC_PVID_EDIT_BASE = 5000;
+
+// Management VLAN (template 223).
+constexpr int IDD_MANAGEMENT_VLAN = 223;
+constexpr int IDC_MANAGEMENT_ENABLE = 1161;
+constexpr int IDC_MANAGEMENT_DISABLE = 1162;
+constexpr int IDC_MANAGEMENT_VID = 1192;
+constexpr int IDC_MANAGEMENT_NAME = 12120;
+constexpr int IDC_MANAGEMENT_REFRESH = 1044;
+
 }  // namespace vlanids
