@@ -145,5 +145,5 @@ void CModuleBase::SetPortBitmap(const std::string& portList, const std::string& 
     const std::string bytes = CUtils::PortFlagsToBitmap(ports.data());
     if (oid.empty()) return;
     CCommonSNMP session;  // one for this call alone
-    SnmpSet(session, {SnmpSetVar::Octets(oid, std::string(bytes.begin(), bytes.end()))});
+    SnmpSet(session, {SnmpSetVar::Octets(oid, bytes)});
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/Utils.h"
+#include "platform/ui/Gdi.h"
 #include "platform/ui/Prompt.h"
 #include "resources/templates/VlanIds.h"
 
@@ -60,7 +61,26 @@ void CManagVlanSetDlg::OnTableRow(const SnmpRow& row) {
     m_arrRowStatus.push_back(row.Text(1));
 }
 
+SnmpAnswer CManagVlanSetDlg::Get(const std::vector<std::string>& oids) {
+    const bool outer = !m_bInRequest;
+    m_bInRequest = true;
+    SnmpAnswer answer = SnmpGet(m_cCommonSNMP, oids);
+    if (outer) m_bInRequest = false;
+    return answer;
+}
+
+void CManagVlanSetDlg::RunPendingEnd() {
+    if (m_bInRequest || !m_bEndPending) return;
+    m_bEndPending = false;
+    OnTableEnd(m_pendingEnd);
+}
+
 void CManagVlanSetDlg::OnTableEnd(const SnmpReadResult& result) {
+    if (m_bInRequest) {
+        m_pendingEnd = result;
+        m_bEndPending = true;
+        return;
+    }
     // After a failed read the rows received stay, and the state is not shown.
     if (!result.Complete()) return;
     for (int i = static_cast<int>(m_arrRowStatus.size()) - 1; i >= 0; --i) {
@@ -70,7 +90,7 @@ void CManagVlanSetDlg::OnTableEnd(const SnmpReadResult& result) {
 }
 
 void CManagVlanSetDlg::Display() {
-    const SnmpAnswer answer = SnmpGet(m_cCommonSNMP, {kState, kVid});
+    const SnmpAnswer answer = Get({kState, kVid});
     if (answer.Ok()) {
         m_strState = answer.Text(0);
         m_strVid = answer.Text(1);
@@ -79,7 +99,7 @@ void CManagVlanSetDlg::Display() {
         m_strName = "default";
     } else if (!m_strVid.empty()) {
         // A GET of its own, so the state objects are not asked again.
-        const SnmpAnswer name = SnmpGet(m_cCommonSNMP, {kVlanName + "." + m_strVid});
+        const SnmpAnswer name = Get({kVlanName + "." + m_strVid});
         if (name.Ok()) m_strName = name.Text(0);
     }
     m_nRadio = m_strState == "1" ? 0 : 1;
@@ -87,6 +107,7 @@ void CManagVlanSetDlg::Display() {
     VidCombo().EnableWindow(m_strState == "1" ? TRUE : FALSE);
     SetDlgItemText(IDC_MANAGEMENT_NAME, m_strName);
     CheckRadioButton(IDC_MANAGEMENT_ENABLE, IDC_MANAGEMENT_DISABLE, m_nRadio == 0 ? IDC_MANAGEMENT_ENABLE : IDC_MANAGEMENT_DISABLE);
+    RunPendingEnd();
 }
 
 void CManagVlanSetDlg::OnEnable() { VidCombo().EnableWindow(TRUE); }
@@ -95,21 +116,26 @@ void CManagVlanSetDlg::OnDisable() { VidCombo().EnableWindow(FALSE); }
 void CManagVlanSetDlg::OnVidChange() {
     const int selected = VidCombo().GetCurSel();
     if (selected < 0) return;
-    const SnmpAnswer name = SnmpGet(m_cCommonSNMP, {kVlanName + "." + VidCombo().GetLBText(selected)});
+    const SnmpAnswer name = Get({kVlanName + "." + VidCombo().GetLBText(selected)});
     SetDlgItemText(IDC_MANAGEMENT_NAME, name.Ok() ? name.Text(0) : std::string());
+    RunPendingEnd();
 }
 
 void CManagVlanSetDlg::OnOK() {
+    // The end of a read that arrives meanwhile shows its state after this Apply.
+    m_bInRequest = true;
     m_nRadio = IsDlgButtonChecked(IDC_MANAGEMENT_ENABLE) ? 0 : 1;
     m_strState = m_nRadio == 0 ? "1" : "2";
     const int selected = VidCombo().GetCurSel();
     // With nothing selected (after a failed read) the state is written alone.
     m_strVid = selected < 0 ? std::string() : VidCombo().GetLBText(selected);
     if (!m_strVid.empty() && m_strVid != "1") {
-        const SnmpAnswer egress = SnmpGet(m_cCommonSNMP, {kVlanEgress + "." + m_strVid});
+        const SnmpAnswer egress = Get({kVlanEgress + "." + m_strVid});
         int members = 0;
         if (egress.Ok()) CUtils::PortBitmapToList(egress.Bytes(0), &members);
         if (egress.Ok() && members == 0) {
+            m_bInRequest = false;
+            m_bEndPending = false;
             AfxMessageBox("Management VLAN could not be empty.");
             Refresh();
             return;
@@ -118,5 +144,6 @@ void CManagVlanSetDlg::OnOK() {
     std::vector<SnmpSetVar> vars = {SnmpSetVar::Integer(kState, std::atoll(m_strState.c_str()))};
     if (!m_strVid.empty()) vars.push_back(SnmpSetVar::Integer(kVid, std::atoll(m_strVid.c_str())));
     SnmpSet(m_cCommonSNMPSet, vars);
+    m_bInRequest = false;
     Display();
 }

@@ -32,12 +32,20 @@ private:
     void OnVidChange();
     void OnRefresh();
     CComboBox& VidCombo();
+    // A synchronous GET on m_cCommonSNMP. While it waits, the user-interface thread still
+    // takes the table read's rows and end; an end arriving then is handled once the GET is
+    // over, so two requests never meet on the session.
+    SnmpAnswer Get(const std::vector<std::string>& oids);
+    void RunPendingEnd();
 
     int m_nRadio = 0;  // 0 Enable, 1 Disable
     std::string m_strState;
     std::string m_strVid;
     std::string m_strName;
     std::vector<std::string> m_arrRowStatus;  // of the combo's entries, in their order
+    bool m_bInRequest = false;
+    bool m_bEndPending = false;
+    SnmpReadResult m_pendingEnd;
 
     CCommonSNMP m_cCommonSNMP;     // GETs
     CCommonSNMP m_cCommonSNMPSet;  // the SET

@@ -17,7 +17,9 @@ protected:
     // ended. A script that leaves the dialog open has it cancelled.
     void RunPvid(Harness& ui, const std::function<void(DialogDriver&, CKRVPVIDConfig&)>& script, bool waitForReads = true) {
         ui.OnModal<CKRVPVIDConfig>([&](DialogDriver& d, CKRVPVIDConfig& dlg) {
-            if (waitForReads) ASSERT_TRUE(WaitUntil([&] { return !dlg.ReadsRunning(); }));
+            if (waitForReads) {
+                ASSERT_TRUE(WaitUntil([&] { return !dlg.ReadsRunning(); }));
+            }
             script(d, dlg);
             if (d.IsOpen()) d.Click(IDCANCEL);
         });
@@ -130,7 +132,9 @@ TEST_F(PvidTest, ApplyWritesEveryPortOneRequestEach) {
             EXPECT_EQ(r.varbinds[0].type, "u");
             EXPECT_EQ(r.varbinds[0].value, port <= 8 || port == 13 ? "10" : port <= 12 ? "20" : "1");
         }
-        if (c.ports > 40) EXPECT_GE(sets[40].ms - sets[39].ms, 50);
+        if (c.ports > 40) {
+            EXPECT_GE(sets[40].ms - sets[39].ms, 50);
+        }
         EXPECT_EQ(sim->GetObject(kPvid + ".13"), "u 10");
     }
 }
