@@ -12,7 +12,7 @@
 #include "features/vlan/KRVVlanAdd.h"
 #include "platform/ui/Prompt.h"
 #include "platform/win/DebugOutput.h"
-#include "resources/templates/VlanIds.h"
+#include "resources/templates/VlanDialogsIds.h"
 #include "core/DeviceProfile.h"
 #include "core/ModuleStartupParams.h"
 

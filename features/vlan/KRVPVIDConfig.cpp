@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/DeviceProfile.h"
-#include "resources/templates/VlanIds.h"
+#include "resources/templates/VlanDialogsIds.h"
 
 using namespace vlanids;
 

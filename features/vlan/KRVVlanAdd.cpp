@@ -6,7 +6,7 @@
 #include "core/Utils.h"
 #include "platform/ui/Prompt.h"
 #include "platform/win/DebugOutput.h"
-#include "resources/templates/VlanIds.h"
+#include "resources/templates/VlanDialogsIds.h"
 
 using namespace vlanids;
 

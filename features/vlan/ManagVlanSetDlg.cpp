@@ -5,7 +5,7 @@
 #include "core/Utils.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Prompt.h"
-#include "resources/templates/VlanIds.h"
+#include "resources/templates/VlanDialogsIds.h"
 
 using namespace vlanids;
 

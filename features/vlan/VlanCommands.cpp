@@ -1,9 +1,13 @@
-// The menu commands of this area's dialogs (core/controls/CommandTable.h). A new dialog adds
-// its line here, e.g. WRAPPED_COMMAND(ID_..., CSomeDialog) with the id from
-// resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
+// The menu commands of this area's dialogs (core/controls/CommandTable.h). The add and edit
+// dialog and the PVID dialog are opened by the VLAN list, which lends them its VLAN list.
 #include "core/controls/CommandTable.h"
+#include "features/vlan/8021qVlanSet.h"
+#include "features/vlan/ManagVlanSetDlg.h"
 #include "resources/menus/CommandIds.h"
 
 namespace {
-const CommandRegistrar kVlanCommands({});
+const CommandRegistrar kVlanCommands({
+    WRAPPED_COMMAND(ID_VLAN_CONFIGURATION, C8021qVlanSet),
+    WRAPPED_COMMAND(ID_MANAGEMENT_VLAN, CManagVlanSetDlg),
+});
 }  // namespace

@@ -1,6 +1,6 @@
 // 802.1Q VLAN list (447), VLAN add and edit (172), PVIDs (173) and the management VLAN (223).
 #include "platform/ui/Template.h"
-#include "resources/templates/VlanIds.h"
+#include "resources/templates/VlanDialogsIds.h"
 
 using namespace vlanids;
 

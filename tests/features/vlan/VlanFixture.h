@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "resources/templates/VlanIds.h"
+#include "resources/templates/VlanDialogsIds.h"
 #include "core/DeviceProfile.h"
 #include "core/ModuleStartupParams.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"

@@ -1,5 +1,6 @@
 #pragma once
-// Control ids of the VLAN dialogs, shared by their templates, the dialogs and their tests.
+// Control ids of the VLAN dialogs (VlanDialogs.cpp), for the templates, the dialogs of
+// features/vlan and their tests.
 
 namespace vlanids {
 
