@@ -102,10 +102,7 @@ TEST_F(PvidTest, RefusalsSendNothing) {
             d.Click(IDOK);
             EXPECT_TRUE(d.IsOpen());
         });
-        const auto shown = ui.ShownMessageBoxes();
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].text, c.text);
-        EXPECT_TRUE(Requests("set").empty());
+        ExpectRefused(ui, c.text);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "resources/templates/VlanDialogsIds.h"
 #include "core/DeviceProfile.h"
 #include "core/ModuleStartupParams.h"
+#include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
 
@@ -42,20 +43,20 @@ protected:
     bool StartSwitch(const std::string& model, int ports) {
         switchsim::SimulatedSwitch::Options options;
         options.model = model;
-        sim = std::make_unique<switchsim::SimulatedSwitch>(options);
-        std::string error;
-        if (!sim->Start(&error)) {
-            ADD_FAILURE() << error;
-            return false;
-        }
-        ModuleStartupParams::ResetToDefaults();
-        ModuleStartupParams::DeviceIP = sim->Target();
-        ModuleStartupParams::ReadCommunity = "norfen";
-        ModuleStartupParams::WriteCommunity = "quastel";
-        ModuleStartupParams::TimeoutMs = "1000";
+        sim = switchsim::StartSuiteSwitch(options);
+        if (!sim) return false;
+        switchsim::PointModuleAt(*sim, "1000");
         ModuleStartupParams::VlanEditEnabled = true;
         g_nDevicePortNum = ports;
         return true;
+    }
+
+    // A refusal: its one message, and nothing written.
+    void ExpectRefused(const ui::test::Harness& ui, const std::string& text) const {
+        const auto shown = ui.ShownMessageBoxes();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, text);
+        EXPECT_TRUE(Requests("set").empty());
     }
 
     void Set(const std::string& oid, const std::string& type, const std::string& value) const {
