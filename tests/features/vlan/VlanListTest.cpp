@@ -25,7 +25,7 @@ protected:
     void Run(Harness& ui, const std::function<void(DialogDriver&, C8021qVlanSet&)>& script) {
         C8021qVlanSet dlg;
         ui.RunModal(dlg, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return !dlg.ReadsRunning(); }));
+            ASSERT_TRUE(WaitUntil([&] { return !dlg.ReadsRunning(); }, std::chrono::seconds(60)));
             script(d, dlg);
             if (d.IsOpen()) d.Close();
         });

@@ -48,7 +48,7 @@ struct ShownBox {
 
 // Lets events flow (timers, posted messages, workers' blocking calls) until pred holds.
 // On time-out the test fails and false is returned.
-bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout = 5s);
+bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout = 30s);
 // Lets events flow for a while.
 void Pump(std::chrono::milliseconds duration);
 
