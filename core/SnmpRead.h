@@ -17,7 +17,7 @@
 // gets SnmpReadEnd::Stopped). What the shared path does, so a feature does not:
 // - every way a read ends reaches the end handler exactly once, with the reason
 //   (SnmpReadResult::end): the end of the table, a time-out, an error status, a library
-//   error, an answer shorter than the spec needs, or the row handler's stop;
+//   error, an answer shorter than the read spec needs, or the row handler's stop;
 // - Start while a read runs withdraws it: none of its rows or its end is delivered after
 //   Start returns, and Start does not wait for its request in flight;
 // - Close (and destruction) ends delivery at once and never waits for a request in flight;
@@ -61,7 +61,7 @@ struct SnmpValue {
                            // ".1.0.27.44.61.78.95"); "" for a GET
 };
 
-// One row of a walk, or the objects of a GET, in the order of the spec's OIDs. The readers
+// One row of a walk, or the objects of a GET, in the order of the read spec's OIDs. The readers
 // give "" / 0 for a variable that is missing or has no value.
 struct SnmpRow {
     std::vector<SnmpValue> vars;
@@ -92,7 +92,7 @@ enum class SnmpReadEnd {
     Timeout,       // no answer within the time-out (status EC_TIMEOUT)
     ErrorStatus,   // the agent answered with a non-zero error status (errorStatus, errorIndex)
     LibraryError,  // the library could not send or was refused (status: EC_SEND_FAILED, ...)
-    ShortAnswer,   // an answer with fewer variables than the spec needs; it gives no row
+    ShortAnswer,   // an answer with fewer variables than the read spec needs; it gives no row
 };
 const char* SnmpReadEndName(SnmpReadEnd end);
 
