@@ -17,9 +17,17 @@ constexpr int kNoSuchName = 2;
 // Sessions being closed in the background, so the program can wait for them at its end.
 // The event is set while none is left; waiting on it keeps serving the workers' calls to the
 // user-interface thread, which a closing session may still be waiting for.
-std::mutex g_closingMutex;
-win::Event g_noneClosing{true, true};
-int g_closing = 0;
+struct ClosingSessions {
+    std::mutex mutex;
+    win::Event noneClosing{true, true};
+    int count = 0;
+};
+
+// Never destroyed: a closing thread may still be finishing while the program exits.
+ClosingSessions& Closing() {
+    static ClosingSessions* const closing = new ClosingSessions;
+    return *closing;
+}
 
 const std::string& None() {
     static const std::string kNone;
@@ -306,19 +314,20 @@ void CSnmpRead::Close() {
 // A request is out: closing waits for its answer or time-out, so another thread waits; it
 // keeps the session (and what the worker calls back into) alive until then.
 void CSnmpRead::Retire(std::shared_ptr<State> state) {
+    ClosingSessions& closing = Closing();
     {
-        std::lock_guard lock(g_closingMutex);
-        if (g_closing++ == 0) g_noneClosing.Reset();
+        std::lock_guard lock(closing.mutex);
+        if (closing.count++ == 0) closing.noneClosing.Reset();
     }
-    std::thread([state = std::move(state)]() mutable {
+    std::thread([&closing, state = std::move(state)]() mutable {
         state->session.Close();
         state.reset();
-        std::lock_guard lock(g_closingMutex);
-        if (--g_closing == 0) g_noneClosing.Set();
+        std::lock_guard lock(closing.mutex);
+        if (--closing.count == 0) closing.noneClosing.Set();
     }).detach();
 }
 
-bool CSnmpRead::WaitForClosedSessions(unsigned ms) { return g_noneClosing.Wait(ms) == WAIT_OBJECT_0; }
+bool CSnmpRead::WaitForClosedSessions(unsigned ms) { return Closing().noneClosing.Wait(ms) == WAIT_OBJECT_0; }
 
 // ---- synchronous requests
 
