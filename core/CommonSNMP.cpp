@@ -157,8 +157,7 @@ int CCommonSNMP::AddVarBind(const std::string& oid, int valueType, const char* v
 
 int CCommonSNMP::AddVarBind(const std::string& oid, int valueType, const void* data, int length) {
     Lock();
-    const int result =
-        m_shared->m_pSnmp ? m_shared->m_pSnmp->addBinaryValue(oid.c_str(), valueType, data, length) : -1;
+    const int result = m_shared->m_pSnmp ? m_shared->m_pSnmp->addBinaryValue(oid.c_str(), valueType, data, length) : -1;
     Unlock();
     return result;
 }

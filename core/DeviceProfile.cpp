@@ -47,9 +47,7 @@ std::string UserIniPath() {
     return (exe.parent_path() / "User.ini").string();
 }
 
-std::string ReadProfileDeviceName(const std::string& iniPath) {
-    return ReadText(iniPath, "DeviceName");
-}
+std::string ReadProfileDeviceName(const std::string& iniPath) { return ReadText(iniPath, "DeviceName"); }
 
 bool ReadDeviceProfile(const std::string& iniPath, std::string& xmlName, int& comboPortNum) {
     g_strDeviceName = ReadProfileDeviceName(iniPath);

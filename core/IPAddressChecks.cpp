@@ -71,8 +71,8 @@ int CUtils::IsValidIPv6(std::string address, std::string zone, bool zoneTyped, b
     }
     if (StartsWith(full, "ff") || StartsWith(full, "0")) return 0;
     if (!zonesAllowed) return 1;
-    const bool linkLocal = StartsWith(full, "fe8") || StartsWith(full, "fe9") || StartsWith(full, "fea") ||
-                           StartsWith(full, "feb");
+    const bool linkLocal =
+        StartsWith(full, "fe8") || StartsWith(full, "fe9") || StartsWith(full, "fea") || StartsWith(full, "feb");
     if (!zoneTyped) return linkLocal ? 0 : 1;
     if (linkLocal) {
         if (zone.empty()) return -2;

@@ -48,9 +48,11 @@ int CModuleBase::SetValues(const VARBIND_INFO* list, int count) {
     std::vector<SnmpSetVar> vars;
     for (int i = 0; list != nullptr && i < count; ++i) {
         const VARBIND_INFO& v = list[i];
-        vars.push_back({v.oid, v.type, v.value ? std::string(v.value, static_cast<size_t>(std::max(v.length, 0))) : ""});
+        vars.push_back(
+            {v.oid, v.type, v.value ? std::string(v.value, static_cast<size_t>(std::max(v.length, 0))) : ""});
     }
-    return SnmpSet(m_cCommonSNMP, vars, static_cast<int>(std::atol(ModuleStartupParams::TimeoutMs.c_str()))).Ok() ? 1 : 0;
+    return SnmpSet(m_cCommonSNMP, vars, static_cast<int>(std::atol(ModuleStartupParams::TimeoutMs.c_str()))).Ok() ? 1
+                                                                                                                  : 0;
 }
 
 int CModuleBase::SetRowStatus(const std::string& oid, const std::string& value) {
@@ -66,12 +68,13 @@ void CModuleBase::ReadTrunkPorts() {
     m_bTrunkRead = 0;
     m_walkTrunkPorts.assign(std::max(static_cast<size_t>(ScratchPorts()), m_TrunkPorts.size()), 0);
     m_walkTrunkRows = 0;
-    m_tableRead.Start(SnmpReadSpec::Walk({kTrunkMemberColumn}), [this](const SnmpRow& row) { OnTrunkPortsRow(row); },
-                      [this](const SnmpReadResult&) {
-                          // The rows read so far replace the old trunk numbers, also after a failure.
-                          std::copy_n(m_walkTrunkPorts.begin(), m_TrunkPorts.size(), m_TrunkPorts.begin());
-                          m_bTrunkRead = m_walkTrunkRows > 0 ? 1 : 0;
-                      });
+    m_tableRead.Start(
+        SnmpReadSpec::Walk({kTrunkMemberColumn}), [this](const SnmpRow& row) { OnTrunkPortsRow(row); },
+        [this](const SnmpReadResult&) {
+            // The rows read so far replace the old trunk numbers, also after a failure.
+            std::copy_n(m_walkTrunkPorts.begin(), m_TrunkPorts.size(), m_TrunkPorts.begin());
+            m_bTrunkRead = m_walkTrunkRows > 0 ? 1 : 0;
+        });
 }
 
 void CModuleBase::OnTrunkPortsRow(const SnmpRow& row) {
@@ -106,16 +109,17 @@ void CModuleBase::ReadVlanTable() {
     m_walkVlanId.clear();
     m_walkVlanName.clear();
     m_walkVlanStatus.clear();
-    m_tableRead.Start(SnmpReadSpec::Walk({kVlanNameColumn, kVlanStatusColumn}, kVlanWalkTimeoutMs),
-                      [this](const SnmpRow& row) { OnVlanTableRow(row); },
-                      [this](const SnmpReadResult& end) {
-                          m_arrVlanId = m_walkVlanId;
-                          m_arrVlanName = m_walkVlanName;
-                          m_arrVlanStatus = m_walkVlanStatus;
-                          if (end.SessionStatus() == EC_END_OF_TABLE) {
-                              SendMessage(m_hWnd.load(), WM_VLAN_TABLE_READ, kVlanTableEnd, 0);
-                          }
-                      });
+    m_tableRead.Start(
+        SnmpReadSpec::Walk({kVlanNameColumn, kVlanStatusColumn}, kVlanWalkTimeoutMs),
+        [this](const SnmpRow& row) { OnVlanTableRow(row); },
+        [this](const SnmpReadResult& end) {
+            m_arrVlanId = m_walkVlanId;
+            m_arrVlanName = m_walkVlanName;
+            m_arrVlanStatus = m_walkVlanStatus;
+            if (end.SessionStatus() == EC_END_OF_TABLE) {
+                SendMessage(m_hWnd.load(), WM_VLAN_TABLE_READ, kVlanTableEnd, 0);
+            }
+        });
 }
 
 void CModuleBase::OnVlanTableRow(const SnmpRow& row) {

@@ -38,7 +38,8 @@ bool IsWholeNumber(const CBufferT<char>& text, int& value) { return ReadNumber(t
 bool SameName(const CBufferT<char>& a, const CBufferT<char>& b) {
     if (a.GetSize() != b.GetSize()) return false;
     for (int i = 0; i < a.GetSize(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
     }
     return true;
 }
@@ -261,52 +262,60 @@ bool CPatternT::ReadToken(Token& out) {
 
     const bool freeSpacing = (m_nFlags & PATTERN_FREE_SPACING) != 0;
     switch (c) {
-        case '\t': case '\n': case '\v': case '\f': case '\r': case ' ':
-            if (freeSpacing) {
-                m_nReadPos = pos + 1;
-                return false;
-            }
-            return literal(c, 1);
-        case '#':
-            if (freeSpacing) {
-                int i = pos;
-                while (i < n && p[i] != '\n' && p[i] != '\r') ++i;
-                m_nReadPos = i;
-                return false;
-            }
-            return literal(c, 1);
-        case '$': case ')': case '*': case '+': case '.': case '?': case '{': case '}': case '|':
-            return inSet ? literal(c, 1) : special(c, 1);
-        case '(':
-            if (at(pos + 1) == '?' && at(pos + 2) == '#') {
-                int i = pos + 3;
-                while (i < n && p[i] != ')') ++i;
-                m_nReadPos = i < n ? i + 1 : n;
-                return false;
-            }
-            return inSet ? literal(c, 1) : special(c, 1);
-        case '-':
-            return inSet ? special(c, 1) : literal(c, 1);
-        case ':':
-            return m_lastRead[0].Is('[', SPECIAL) ? special(c, 1) : literal(c, 1);
-        case '[':
-            if (inSet && at(pos + 1) != ':') return literal(c, 1);
-            ++m_nCharsetDepth;
+    case '\t':
+    case '\n':
+    case '\v':
+    case '\f':
+    case '\r':
+    case ' ':
+        if (freeSpacing) {
+            m_nReadPos = pos + 1;
+            return false;
+        }
+        return literal(c, 1);
+    case '#':
+        if (freeSpacing) {
+            int i = pos;
+            while (i < n && p[i] != '\n' && p[i] != '\r') ++i;
+            m_nReadPos = i;
+            return false;
+        }
+        return literal(c, 1);
+    case '$':
+    case ')':
+    case '*':
+    case '+':
+    case '.':
+    case '?':
+    case '{':
+    case '}':
+    case '|': return inSet ? literal(c, 1) : special(c, 1);
+    case '(':
+        if (at(pos + 1) == '?' && at(pos + 2) == '#') {
+            int i = pos + 3;
+            while (i < n && p[i] != ')') ++i;
+            m_nReadPos = i < n ? i + 1 : n;
+            return false;
+        }
+        return inSet ? literal(c, 1) : special(c, 1);
+    case '-': return inSet ? special(c, 1) : literal(c, 1);
+    case ':': return m_lastRead[0].Is('[', SPECIAL) ? special(c, 1) : literal(c, 1);
+    case '[':
+        if (inSet && at(pos + 1) != ':') return literal(c, 1);
+        ++m_nCharsetDepth;
+        return special(c, 1);
+    case ']':
+        if (!inSet) return literal(c, 1);
+        --m_nCharsetDepth;
+        return special(c, 1);
+    case '^':
+        if (!inSet || m_lastRead[0].Is('[', SPECIAL) ||
+            (m_lastRead[0].Is(':', SPECIAL) && m_lastRead[1].Is('[', SPECIAL))) {
             return special(c, 1);
-        case ']':
-            if (!inSet) return literal(c, 1);
-            --m_nCharsetDepth;
-            return special(c, 1);
-        case '^':
-            if (!inSet || m_lastRead[0].Is('[', SPECIAL) ||
-                (m_lastRead[0].Is(':', SPECIAL) && m_lastRead[1].Is('[', SPECIAL))) {
-                return special(c, 1);
-            }
-            return literal(c, 1);
-        case '\\':
-            break;
-        default:
-            return literal(c, 1);
+        }
+        return literal(c, 1);
+    case '\\': break;
+    default: return literal(c, 1);
     }
 
     // Escapes
@@ -314,60 +323,70 @@ bool CPatternT::ReadToken(Token& out) {
     if (e < 0) return literal('\\', 1);
     if (IsDigit(e)) return special('\\', 1);
     switch (e) {
-        case 'A': case 'B': case 'D': case 'S': case 'W': case 'Z':
-        case 'd': case 'g': case 'k': case 's': case 'w': case 'z':
-            return special(e, 2);
-        case 'b':
-            return inSet ? literal(8, 2) : special('b', 2);
-        case 'G':
-            if (inSet) {
-                m_nReadPos = pos + 2;
-                return false;
-            }
-            return special('G', 2);
-        case 'a': return literal(7, 2);
-        case 'e': return literal(27, 2);
-        case 'f': return literal(12, 2);
-        case 'n': return literal(10, 2);
-        case 'r': return literal(13, 2);
-        case 't': return literal(9, 2);
-        case 'v': return literal(11, 2);
-        case 'E':
-            m_bQuoted = false;
-            m_quoteCase = 0;
+    case 'A':
+    case 'B':
+    case 'D':
+    case 'S':
+    case 'W':
+    case 'Z':
+    case 'd':
+    case 'g':
+    case 'k':
+    case 's':
+    case 'w':
+    case 'z': return special(e, 2);
+    case 'b': return inSet ? literal(8, 2) : special('b', 2);
+    case 'G':
+        if (inSet) {
             m_nReadPos = pos + 2;
             return false;
-        case 'Q': case 'L': case 'U':
-            m_bQuoted = true;
-            m_quoteCase = e == 'L' ? 1 : e == 'U' ? 2 : 0;
-            m_nReadPos = pos + 2;
-            return false;
-        case 'x': case 'u': {
-            int i = pos + 2;
-            unsigned long value = 0;
-            int digits = 0;
-            if (at(i) == '{') {
-                ++i;
-                while (digits < 8 && at(i) >= 0 && IsHex(at(i))) {
-                    value = value * 16 + static_cast<unsigned long>(HexValue(at(i)));
-                    ++i;
-                    ++digits;
-                }
-                while (i < n && p[i] != '}') ++i;
-                if (i < n) ++i;
-                return literal(static_cast<int>(value & 0xFF), i - pos);
-            }
-            const int maxDigits = e == 'x' ? 2 : 4;
-            while (digits < maxDigits && at(i) >= 0 && IsHex(at(i))) {
+        }
+        return special('G', 2);
+    case 'a': return literal(7, 2);
+    case 'e': return literal(27, 2);
+    case 'f': return literal(12, 2);
+    case 'n': return literal(10, 2);
+    case 'r': return literal(13, 2);
+    case 't': return literal(9, 2);
+    case 'v': return literal(11, 2);
+    case 'E':
+        m_bQuoted = false;
+        m_quoteCase = 0;
+        m_nReadPos = pos + 2;
+        return false;
+    case 'Q':
+    case 'L':
+    case 'U':
+        m_bQuoted = true;
+        m_quoteCase = e == 'L' ? 1 : e == 'U' ? 2 : 0;
+        m_nReadPos = pos + 2;
+        return false;
+    case 'x':
+    case 'u': {
+        int i = pos + 2;
+        unsigned long value = 0;
+        int digits = 0;
+        if (at(i) == '{') {
+            ++i;
+            while (digits < 8 && at(i) >= 0 && IsHex(at(i))) {
                 value = value * 16 + static_cast<unsigned long>(HexValue(at(i)));
                 ++i;
                 ++digits;
             }
-            if (digits == 0) return literal(e, 2);
+            while (i < n && p[i] != '}') ++i;
+            if (i < n) ++i;
             return literal(static_cast<int>(value & 0xFF), i - pos);
         }
-        default:
-            return literal(e, 2);
+        const int maxDigits = e == 'x' ? 2 : 4;
+        while (digits < maxDigits && at(i) >= 0 && IsHex(at(i))) {
+            value = value * 16 + static_cast<unsigned long>(HexValue(at(i)));
+            ++i;
+            ++digits;
+        }
+        if (digits == 0) return literal(e, 2);
+        return literal(static_cast<int>(value & 0xFF), i - pos);
+    }
+    default: return literal(e, 2);
     }
 }
 
@@ -472,23 +491,34 @@ ElxInterface* CPatternT::BuildSimple(int& flags) {
         if (tok.type == SPECIAL) {
             if (run.GetSize() > 0) break;
             switch (tok.ch) {
-                case '(':
-                    return BuildGroup(flags);
-                case '[': case '.': case 'w': case 'W': case 's': case 'S': case 'd': case 'D':
-                    return BuildCharset(flags);
-                case '^': case '$': case 'A': case 'Z': case 'z': case 'b': case 'B': case 'G':
-                    return BuildBoundary(flags);
-                case '\\': case 'k': case 'g':
-                    return BuildBackref(flags);
-                case '|': case ')':
-                    return GetSharedNode(0);
-                default:
-                    break;  // taken as a literal character
+            case '(': return BuildGroup(flags);
+            case '[':
+            case '.':
+            case 'w':
+            case 'W':
+            case 's':
+            case 'S':
+            case 'd':
+            case 'D': return BuildCharset(flags);
+            case '^':
+            case '$':
+            case 'A':
+            case 'Z':
+            case 'z':
+            case 'b':
+            case 'B':
+            case 'G': return BuildBoundary(flags);
+            case '\\':
+            case 'k':
+            case 'g': return BuildBackref(flags);
+            case '|':
+            case ')': return GetSharedNode(0);
+            default: break;  // taken as a literal character
             }
         }
         const Token& next = Next();
-        const bool quantifierNext = next.Is('*', SPECIAL) || next.Is('+', SPECIAL) || next.Is('?', SPECIAL) ||
-                                    next.Is('{', SPECIAL);
+        const bool quantifierNext =
+            next.Is('*', SPECIAL) || next.Is('+', SPECIAL) || next.Is('?', SPECIAL) || next.Is('{', SPECIAL);
         if (quantifierNext) {
             if (run.GetSize() == 0) {
                 AppendChar(run, tok.ch);
@@ -507,13 +537,13 @@ ElxInterface* CPatternT::BuildCharset(int& flags) {
     const int rtl = (flags & PATTERN_RIGHT_TO_LEFT) ? 8 : 0;
     auto classSlot = [&](int ch) {
         switch (ch) {
-            case 'w': return 3 + rtl;
-            case 'W': return 4 + rtl;
-            case 's': return 5 + rtl;
-            case 'S': return 6 + rtl;
-            case 'd': return 7 + rtl;
-            case 'D': return 8 + rtl;
-            default: return -1;
+        case 'w': return 3 + rtl;
+        case 'W': return 4 + rtl;
+        case 's': return 5 + rtl;
+        case 'S': return 6 + rtl;
+        case 'd': return 7 + rtl;
+        case 'D': return 8 + rtl;
+        default: return -1;
         }
     };
     const Token tok = Cur();
@@ -609,16 +639,16 @@ ElxInterface* CPatternT::BuildBoundary(int& flags) {
     MoveNext();
     const bool lines = (flags & PATTERN_LINE_ANCHORS) != 0;
     switch (ch) {
-        case '^': return Make<CBoundaryElxT>(lines ? CBoundaryElxT::LINE_START : CBoundaryElxT::TEXT_START, 1);
-        case '$': return Make<CBoundaryElxT>(lines ? CBoundaryElxT::LINE_END : CBoundaryElxT::TEXT_END, 1);
-        case 'A': return Make<CBoundaryElxT>(CBoundaryElxT::TEXT_START, 1);
-        case 'z': return Make<CBoundaryElxT>(CBoundaryElxT::TEXT_END, 1);
-        case 'Z': return Make<CBoundaryElxT>(CBoundaryElxT::TEXT_END_OR_FINAL_BREAK, 1);
-        case 'b': return Make<CBoundaryElxT>(CBoundaryElxT::WORD, 1);
-        case 'B': return Make<CBoundaryElxT>(CBoundaryElxT::WORD, 0);
-        default:  // 'G'
-            if (flags & PATTERN_CONTINUATION_ANCHOR) return Make<CGlobalElxT>();
-            return GetSharedNode(0);
+    case '^': return Make<CBoundaryElxT>(lines ? CBoundaryElxT::LINE_START : CBoundaryElxT::TEXT_START, 1);
+    case '$': return Make<CBoundaryElxT>(lines ? CBoundaryElxT::LINE_END : CBoundaryElxT::TEXT_END, 1);
+    case 'A': return Make<CBoundaryElxT>(CBoundaryElxT::TEXT_START, 1);
+    case 'z': return Make<CBoundaryElxT>(CBoundaryElxT::TEXT_END, 1);
+    case 'Z': return Make<CBoundaryElxT>(CBoundaryElxT::TEXT_END_OR_FINAL_BREAK, 1);
+    case 'b': return Make<CBoundaryElxT>(CBoundaryElxT::WORD, 1);
+    case 'B': return Make<CBoundaryElxT>(CBoundaryElxT::WORD, 0);
+    default:  // 'G'
+        if (flags & PATTERN_CONTINUATION_ANCHOR) return Make<CGlobalElxT>();
+        return GetSharedNode(0);
     }
 }
 
@@ -657,8 +687,8 @@ ElxInterface* CPatternT::BuildBackref(int& flags) {
     } else {
         number = ReadQuotedName(name, -1);
     }
-    auto* node = Make<CBackrefElxT>(number, (flags & PATTERN_RIGHT_TO_LEFT) ? 1 : 0,
-                                    (flags & PATTERN_CASE_INSENSITIVE) ? 1 : 0);
+    auto* node =
+        Make<CBackrefElxT>(number, (flags & PATTERN_RIGHT_TO_LEFT) ? 1 : 0, (flags & PATTERN_CASE_INSENSITIVE) ? 1 : 0);
     if (name.GetSize() > 0) {
         node->m_szNamed = name;
         m_namedbackreflist.Push(node);
@@ -798,12 +828,16 @@ ElxInterface* CPatternT::BuildGroup(int& flags) {
             while (!AtEnd() && Cur().ch != ':' && Cur().ch != ')' && !IsSpecialCur('(')) {
                 int bit = 0;
                 switch (Cur().ch) {
-                    case '-': clear = true; break;
-                    case 'g': case 'G': bit = PATTERN_CONTINUATION_ANCHOR; break;
-                    case 'i': case 'I': bit = PATTERN_CASE_INSENSITIVE; break;
-                    case 'm': case 'M': bit = PATTERN_LINE_ANCHORS; break;
-                    case 's': case 'S': bit = PATTERN_DOT_MATCHES_NEWLINE; break;
-                    default: break;
+                case '-': clear = true; break;
+                case 'g':
+                case 'G': bit = PATTERN_CONTINUATION_ANCHOR; break;
+                case 'i':
+                case 'I': bit = PATTERN_CASE_INSENSITIVE; break;
+                case 'm':
+                case 'M': bit = PATTERN_LINE_ANCHORS; break;
+                case 's':
+                case 'S': bit = PATTERN_DOT_MATCHES_NEWLINE; break;
+                default: break;
                 }
                 if (bit) changed = clear ? (changed & ~bit) : (changed | bit);
                 MoveNext();
@@ -834,27 +868,39 @@ ElxInterface* CPatternT::GetSharedNode(int slot) {
         const int rtl = slot > 8 ? 1 : 0;
         auto* set = Make<CRangeElxT>(rtl, 1);
         switch (base) {
-            case 1: set->m_bpositive = 0; break;
-            case 2: set->m_bpositive = 0; set->m_chars.Push('\n'); break;
-            case 3: case 4:
-                set->m_bpositive = base == 3;
-                set->m_ranges.Push('A'); set->m_ranges.Push('Z');
-                set->m_ranges.Push('a'); set->m_ranges.Push('z');
-                set->m_ranges.Push('0'); set->m_ranges.Push('9');
-                set->m_chars.Push('_');
-                break;
-            case 5: case 6:
-                set->m_bpositive = base == 5;
-                set->m_chars.Push(' '); set->m_chars.Push('\t'); set->m_chars.Push('\r'); set->m_chars.Push('\n');
-                if (rtl) {
-                    set->m_chars.Push('\f');
-                    set->m_chars.Push('\v');
-                }
-                break;
-            default:  // 7, 8
-                set->m_bpositive = base == 7;
-                set->m_ranges.Push('0'); set->m_ranges.Push('9');
-                break;
+        case 1: set->m_bpositive = 0; break;
+        case 2:
+            set->m_bpositive = 0;
+            set->m_chars.Push('\n');
+            break;
+        case 3:
+        case 4:
+            set->m_bpositive = base == 3;
+            set->m_ranges.Push('A');
+            set->m_ranges.Push('Z');
+            set->m_ranges.Push('a');
+            set->m_ranges.Push('z');
+            set->m_ranges.Push('0');
+            set->m_ranges.Push('9');
+            set->m_chars.Push('_');
+            break;
+        case 5:
+        case 6:
+            set->m_bpositive = base == 5;
+            set->m_chars.Push(' ');
+            set->m_chars.Push('\t');
+            set->m_chars.Push('\r');
+            set->m_chars.Push('\n');
+            if (rtl) {
+                set->m_chars.Push('\f');
+                set->m_chars.Push('\v');
+            }
+            break;
+        default:  // 7, 8
+            set->m_bpositive = base == 7;
+            set->m_ranges.Push('0');
+            set->m_ranges.Push('9');
+            break;
         }
         node = set;
     }

@@ -41,9 +41,7 @@ int OneCharAt(const CMatchState& s, int rightLeft) {
     return s.m_nCurrentPosition < s.m_nLength ? CharAt(s, s.m_nCurrentPosition) : 256;
 }
 
-void StepOne(CMatchState& s, int rightLeft, int direction) {
-    s.m_nCurrentPosition += (rightLeft ? -1 : 1) * direction;
-}
+void StepOne(CMatchState& s, int rightLeft, int direction) { s.m_nCurrentPosition += (rightLeft ? -1 : 1) * direction; }
 
 // Matches once and cuts the backtrack stack back, so the match can never give anything
 // back; remembers where it started and the capture-stack size for DropKeptMatch.
@@ -180,16 +178,16 @@ int CBoundaryElxT::Match(CMatchState& s) const {
     const int next = (pos >= 0 && pos < len) ? CharAt(s, pos) : 0;
     bool holds = false;
     switch (m_type) {
-        case TEXT_START: holds = pos == 0; break;
-        case TEXT_END: holds = pos >= len; break;
-        case TEXT_END_OR_FINAL_BREAK:
-            holds = pos >= len || (len >= 1 && CharAt(s, len - 1) == '\n' && pos == len - 1) ||
-                    (len >= 2 && CharAt(s, len - 2) == '\r' && CharAt(s, len - 1) == '\n' && pos == len - 2);
-            break;
-        case LINE_START: holds = pos == 0 || prev == '\n' || (prev == '\r' && next != '\n'); break;
-        case LINE_END: holds = pos >= len || next == '\r' || (next == '\n' && prev != '\r'); break;
-        case WORD: holds = IsWordChar(prev) != IsWordChar(next); break;
-        default: holds = false;
+    case TEXT_START: holds = pos == 0; break;
+    case TEXT_END: holds = pos >= len; break;
+    case TEXT_END_OR_FINAL_BREAK:
+        holds = pos >= len || (len >= 1 && CharAt(s, len - 1) == '\n' && pos == len - 1) ||
+                (len >= 2 && CharAt(s, len - 2) == '\r' && CharAt(s, len - 1) == '\n' && pos == len - 2);
+        break;
+    case LINE_START: holds = pos == 0 || prev == '\n' || (prev == '\r' && next != '\n'); break;
+    case LINE_END: holds = pos >= len || next == '\r' || (next == '\n' && prev != '\r'); break;
+    case WORD: holds = IsWordChar(prev) != IsWordChar(next); break;
+    default: holds = false;
     }
     return holds == (m_byes != 0);
 }

@@ -109,7 +109,8 @@ std::vector<SnmpValue> SnmpValuesOf(const CSnmp& response, const std::vector<std
         const unsigned char* data = nullptr;
         int length = 0;
         response.getBinaryValue(i, v.type, data, length);
-        if (data != nullptr && length > 0) v.bytes.assign(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
+        if (data != nullptr && length > 0)
+            v.bytes.assign(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
         const auto n = static_cast<std::size_t>(i);
         if (columns != nullptr && n < columns->size()) v.index = SuffixBelow(v.oid, (*columns)[n]);
         values.push_back(std::move(v));
@@ -239,7 +240,7 @@ int CSnmpRead::OnAnswer(CSnmp* response, int requestId, void* userData, int stat
     if (!s.session.FindRequestID(requestId)) return 0;  // withdrawn meanwhile
     SnmpReadResult result;
     if (status != EC_NO_ERROR || !owned) {
-        result.end = status == EC_TIMEOUT ? SnmpReadEnd::Timeout
+        result.end = status == EC_TIMEOUT        ? SnmpReadEnd::Timeout
                      : status == EC_END_OF_TABLE ? SnmpReadEnd::Complete
                                                  : SnmpReadEnd::LibraryError;
         result.status = status == EC_END_OF_TABLE ? 0 : status;

@@ -98,10 +98,10 @@ const char* SnmpReadEndName(SnmpReadEnd end);
 
 struct SnmpReadResult {
     SnmpReadEnd end = SnmpReadEnd::Complete;
-    int status = 0;         // the library's status for Timeout and LibraryError, else 0
-    int errorStatus = 0;    // the agent's error status and index for ErrorStatus
+    int status = 0;       // the library's status for Timeout and LibraryError, else 0
+    int errorStatus = 0;  // the agent's error status and index for ErrorStatus
     int errorIndex = 0;
-    std::size_t rows = 0;   // rows delivered by this read
+    std::size_t rows = 0;  // rows delivered by this read
     int pduType = SNMP_PDU_GETNEXT;
 
     // The read went as far as it should: the end of the table, the GET's answer, or a stop.
@@ -140,8 +140,8 @@ public:
     // handler may also return nothing (the walk goes on to the end). Either may be empty.
     void Start(const SnmpReadSpec& spec, RowHandler onRow, EndHandler onEnd);
     template <class Row, class End>
-        requires(!std::is_convertible_v<Row, RowHandler>) && std::is_invocable_v<Row, const SnmpRow&>
-    void Start(const SnmpReadSpec& spec, Row onRow, End onEnd) {
+    requires(!std::is_convertible_v<Row, RowHandler>) && std::is_invocable_v<Row, const SnmpRow&> void Start(
+                                                             const SnmpReadSpec& spec, Row onRow, End onEnd) {
         Start(spec, RowHandler([fn = std::move(onRow)](const SnmpRow& row) mutable {
                   fn(row);
                   return true;

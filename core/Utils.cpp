@@ -127,9 +127,12 @@ std::vector<std::string> SplitGroups(const std::string& text) {
 
 int DaysOfMonth(int month, int year) {
     switch (month) {
-        case 2: return CUtils::IsLeapYear(year) ? 29 : 28;
-        case 4: case 6: case 9: case 11: return 30;
-        default: return 31;
+    case 2: return CUtils::IsLeapYear(year) ? 29 : 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11: return 30;
+    default: return 31;
     }
 }
 
@@ -152,15 +155,15 @@ void CUtils::PortArrayToHexBitmap(const int* ports, std::string& hex) {
 
 int CUtils::PadPortBitmapHex(std::string& hex) {
     switch (g_nDevicePortNum) {
-        case 8: hex += "000000"; break;
-        case 10: hex += "00000"; break;
-        case 16: hex += "0000"; break;
-        case 20: hex += "000"; break;
-        case 24: hex += "00"; break;
-        case 28: hex += "0"; break;
-        case 48: hex += "0000"; break;
-        case 52: hex += "000"; break;
-        default: break;
+    case 8: hex += "000000"; break;
+    case 10: hex += "00000"; break;
+    case 16: hex += "0000"; break;
+    case 20: hex += "000"; break;
+    case 24: hex += "00"; break;
+    case 28: hex += "0"; break;
+    case 48: hex += "0000"; break;
+    case 52: hex += "000"; break;
+    default: break;
     }
     return 1;
 }
@@ -181,7 +184,8 @@ std::string CUtils::PortFlagsToBitmap(const int* ports, int hexDigits) {
 int CUtils::HexStringToBytes(std::string hex, unsigned char* out, int capacity) {
     if (hex.size() % 2 != 0) hex += '0';
     for (size_t i = 0, stored = 0; i + 1 < hex.size() && out != nullptr; i += 2) {
-        if (static_cast<int>(stored) < capacity) out[stored++] = static_cast<unsigned char>(HexPair(std::string_view(hex).substr(i, 2)));
+        if (static_cast<int>(stored) < capacity)
+            out[stored++] = static_cast<unsigned char>(HexPair(std::string_view(hex).substr(i, 2)));
     }
     return 1;
 }
@@ -384,7 +388,8 @@ std::string CUtils::AddressBytesToText(const unsigned char* bytes, int addressTy
     if (addressType == 2) {
         int at = 0;
         for (int i = 0; i < 16; i += 2) {
-            at += std::snprintf(text + at, sizeof text - static_cast<size_t>(at), i ? ":%02X%02X" : "%02X%02X", bytes[i], bytes[i + 1]);
+            at += std::snprintf(text + at, sizeof text - static_cast<size_t>(at), i ? ":%02X%02X" : "%02X%02X",
+                                bytes[i], bytes[i + 1]);
         }
         return Lower(text);
     }

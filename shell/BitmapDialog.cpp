@@ -77,10 +77,8 @@ void CBitmapDialog::ResetPanelElements() {
         const std::string name = CVirtualDev::GetClassName(child);
         if (name == "CPort") {
             ++ports;
-            if (ports <= kEnabledPorts)
-                static_cast<CPort*>(child)->SetPortStatus(PORT_ENABLE);
-            else if (ports <= kEnabledPorts + kEmptyPorts)
-                static_cast<CPort*>(child)->SetPortStatus(PORT_EMPTY);
+            if (ports <= kEnabledPorts) static_cast<CPort*>(child)->SetPortStatus(PORT_ENABLE);
+            else if (ports <= kEnabledPorts + kEmptyPorts) static_cast<CPort*>(child)->SetPortStatus(PORT_EMPTY);
         } else if (name == "CModule") {
             static_cast<CModule*>(child)->ResetPorts();
         }

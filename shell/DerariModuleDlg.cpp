@@ -209,4 +209,3 @@ BOOL CDerariModuleDlg::DestroyWindow() {
     }
     return CBitmapDialog::DestroyWindow();
 }
-

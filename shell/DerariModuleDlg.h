@@ -65,12 +65,12 @@ public:
     std::string m_strFanStatus = "1";  // "1" fan working, "2" fan fault (m_stateMutex)
     std::atomic<BYTE> m_bDeviceAlive{0};
     std::array<std::atomic<BYTE>, kMaxDevicePorts + 1> m_PortState{};  // by port number 1..100
-    CCommonSNMP m_cCommonSNMP;         // reachability poll
-    CCommonSNMP m_cCommonSNMPset;      // save configuration
-    CCommonSNMP m_cCommonSNMPFan;      // fan poll
-    CCommonSNMP m_cCommonSNMPPoe;      // LED mode and power poll
-    CSnmpRead m_cCommonSNMPDevStat;    // link walk
-    CSnmpRead m_cCommonSNMPPoeStat;    // PoE walk
+    CCommonSNMP m_cCommonSNMP;                                         // reachability poll
+    CCommonSNMP m_cCommonSNMPset;                                      // save configuration
+    CCommonSNMP m_cCommonSNMPFan;                                      // fan poll
+    CCommonSNMP m_cCommonSNMPPoe;                                      // LED mode and power poll
+    CSnmpRead m_cCommonSNMPDevStat;                                    // link walk
+    CSnmpRead m_cCommonSNMPPoeStat;                                    // PoE walk
     std::atomic<BYTE> m_bWalkBusy{0};
     std::mutex m_stateMutex;
     std::mutex m_walkMutex;

@@ -162,17 +162,19 @@ unsigned CDerariModuleDlg::BeginStatusWalk(std::initializer_list<std::string*> l
 void CDerariModuleDlg::GetPortLinkStatus() {
     const unsigned walk =
         BeginStatusWalk({&m_strLinkAdmin, &m_strLinkOper, &m_strLinkIndex, &m_strLinkSpeed, &m_strLinkMedia});
-    m_cCommonSNMPDevStat.Start(SnmpReadSpec::Walk({std::begin(kLinkColumns), std::end(kLinkColumns)}, kWalkTimeoutMs),
-                               [this, walk](const SnmpRow& row) { return OnLinkStatusRow(walk, row); },
-                               [this, walk](const SnmpReadResult& end) { OnLinkStatusEnd(walk, end); });
+    m_cCommonSNMPDevStat.Start(
+        SnmpReadSpec::Walk({std::begin(kLinkColumns), std::end(kLinkColumns)}, kWalkTimeoutMs),
+        [this, walk](const SnmpRow& row) { return OnLinkStatusRow(walk, row); },
+        [this, walk](const SnmpReadResult& end) { OnLinkStatusEnd(walk, end); });
 }
 
 void CDerariModuleDlg::GetPOEPortStatus() {
     OutputDebugStringA("--1----GetPOEPortStatus---------");
     const unsigned walk = BeginStatusWalk({&m_strPoEIndex, &m_strPoEStatus});
-    m_cCommonSNMPPoeStat.Start(SnmpReadSpec::Walk({kPoEStatusColumn}, kWalkTimeoutMs),
-                               [this, walk](const SnmpRow& row) { return OnPoEStatusRow(walk, row); },
-                               [this, walk](const SnmpReadResult& end) { OnPoEStatusEnd(walk, end); });
+    m_cCommonSNMPPoeStat.Start(
+        SnmpReadSpec::Walk({kPoEStatusColumn}, kWalkTimeoutMs),
+        [this, walk](const SnmpRow& row) { return OnPoEStatusRow(walk, row); },
+        [this, walk](const SnmpReadResult& end) { OnPoEStatusEnd(walk, end); });
 }
 
 // The walks are started by the polling thread; their rows and ends come on the user-interface

@@ -29,10 +29,8 @@ void CDerariModuleDlg::OnSaveConfiguration() {
 void CDerariModuleDlg::OnReboot() {
     if (AfxMessageBox("Do you want to reboot the device?", kConfirm) != IDOK) return;
     CResetDevice reset;
-    if (reset.CanReboot() == 1)
-        reset.RebootDevice();
-    else
-        AfxMessageBox("FW upgrade/backup or config backup/restore is already progressing. ");
+    if (reset.CanReboot() == 1) reset.RebootDevice();
+    else AfxMessageBox("FW upgrade/backup or config backup/restore is already progressing. ");
 }
 
 void CDerariModuleDlg::OnTelnet() {

@@ -32,8 +32,8 @@ const Item kItems[] = {
     {&ModuleStartupParams::PrivProtocol, 7, Store::IfNotEmpty},
 };
 
-constexpr std::size_t kDeviceIPItem = 1;    // index of item 2
-constexpr std::size_t kPortItem = 6;        // index of item 7: version "1" lines end here
+constexpr std::size_t kDeviceIPItem = 1;  // index of item 2
+constexpr std::size_t kPortItem = 6;      // index of item 7: version "1" lines end here
 
 bool IsAgentPort(const std::string& value) {
     if (value.empty() || value.size() > 5 || value.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -68,9 +68,7 @@ bool CDerariModuleApp::ParseStartupParams(const std::string& commandLine) {
         case Store::IfNotEmpty:
             if (!value.empty()) *item.field = value;
             break;
-        case Store::VlanFlag:
-            ModuleStartupParams::VlanEditEnabled = value == "TRUE" || value == "true";
-            break;
+        case Store::VlanFlag: ModuleStartupParams::VlanEditEnabled = value == "TRUE" || value == "true"; break;
         case Store::AgentPort:
             // An agent on another port than 161 (a simulated switch run without root) is
             // addressed as "address:port"; 161 and anything that is not a port number change nothing.

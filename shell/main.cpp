@@ -30,10 +30,8 @@ private:
 };
 
 void SaveSnapshot(CDerariModuleDlg& dialog, const std::string& file) {
-    if (ui::SaveWindowPicture(dialog.GetSafeHwnd(), file))
-        std::printf("%s\n", file.c_str());
-    else
-        std::fprintf(stderr, "switch-module: cannot write %s\n", file.c_str());
+    if (ui::SaveWindowPicture(dialog.GetSafeHwnd(), file)) std::printf("%s\n", file.c_str());
+    else std::fprintf(stderr, "switch-module: cannot write %s\n", file.c_str());
     std::fflush(stdout);
     dialog.PostMessage(WM_CLOSE);
 }

@@ -5,7 +5,14 @@
 using namespace interface_table_ids;
 
 CIntfList::CIntfList()
-    : CPublicMibTable({IDD, IDC_LIST, IDC_REFRESH, IDC_COUNTER, false, "Interface Table", true, 3,
+    : CPublicMibTable({IDD,
+                       IDC_LIST,
+                       IDC_REFRESH,
+                       IDC_COUNTER,
+                       false,
+                       "Interface Table",
+                       true,
+                       3,
                        {{"  Index          ", "1.3.6.1.2.1.2.2.1.1"},
                         {"  Link Status             ", "1.3.6.1.2.1.2.2.1.8"},
                         {"  Speed(b/s)                      ", "1.3.6.1.2.1.2.2.1.5"}}}) {}

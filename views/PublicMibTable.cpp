@@ -53,7 +53,8 @@ void CPublicMibTable::Refresh() {
     SnmpReadSpec spec;
     for (const Column& c : m_view.columns) spec.oids.emplace_back(c.oid);
     spec.minVarbinds = m_view.minVarbinds;
-    m_walk.Start(spec, [this](const SnmpRow& row) { AddRow(row); }, [this](const SnmpReadResult&) { OnWalkEnd(); });
+    m_walk.Start(
+        spec, [this](const SnmpRow& row) { AddRow(row); }, [this](const SnmpReadResult&) { OnWalkEnd(); });
 }
 
 void CPublicMibTable::AddRow(const SnmpRow& row) {

@@ -20,10 +20,10 @@ public:
         ui::ControlId<CListCtrl> listId;
         ui::ControlId<CButton> refreshId;
         ui::ControlId<CStatic> counterId;  // 0: no entry counter
-        bool titleWithAddress;     // "IP Table : " and the device address
-        const char* title;         // null: the template's caption
-        bool walkOnShow;           // first walk once shown, else at the end of OnInitDialog
-        std::size_t minVarbinds;   // a shorter answer ends the walk
+        bool titleWithAddress;             // "IP Table : " and the device address
+        const char* title;                 // null: the template's caption
+        bool walkOnShow;                   // first walk once shown, else at the end of OnInitDialog
+        std::size_t minVarbinds;           // a shorter answer ends the walk
         std::vector<Column> columns;
     };
 
@@ -43,6 +43,7 @@ protected:
     void OnShowWindow(BOOL show, UINT status) override;
 
     CListCtrlEx m_list;
+
 private:
     void AddRow(const SnmpRow& row);
     void OnWalkEnd();

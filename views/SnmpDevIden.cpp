@@ -27,8 +27,7 @@ BEGIN_MESSAGE_MAP(CSnmpDevIden, CFeatureDialog)
     ON_EN_CHANGE(IDC_CONTACT, OnFieldChange)
 END_MESSAGE_MAP()
 
-CSnmpDevIden::CSnmpDevIden()
-    : CFeatureDialog(IDD, {.topmost = true}) {}
+CSnmpDevIden::CSnmpDevIden() : CFeatureDialog(IDD, {.topmost = true}) {}
 
 void CSnmpDevIden::DoDataExchange(CDataExchange* dx) {
     // The contact is shown but never written, so it is not taken (a device's over-long
@@ -59,11 +58,11 @@ void CSnmpDevIden::ReadSystemGroup() {
     // Disabled first, so an answer can never find them disabled after it.
     EnableButtons(FALSE);
     // Every end (values shown, time-out, failure, short answer) gives the buttons back.
-    m_cCommonSNMP.Start(SnmpReadSpec::Get({"1.3.6.1.2.1.1.1.0", "1.3.6.1.2.1.1.2.0", "1.3.6.1.2.1.1.3.0",
-                                           "1.3.6.1.2.1.1.4.0", kSysName, kSysLocation},
-                                          kReadTimeoutMs),
-                        [this](const SnmpRow& row) { ReadCallback(row); },
-                        [this](const SnmpReadResult&) { EnableButtons(TRUE); });
+    m_cCommonSNMP.Start(
+        SnmpReadSpec::Get({"1.3.6.1.2.1.1.1.0", "1.3.6.1.2.1.1.2.0", "1.3.6.1.2.1.1.3.0", "1.3.6.1.2.1.1.4.0", kSysName,
+                           kSysLocation},
+                          kReadTimeoutMs),
+        [this](const SnmpRow& row) { ReadCallback(row); }, [this](const SnmpReadResult&) { EnableButtons(TRUE); });
 }
 
 std::string CSnmpDevIden::FormatUptime(const std::string& ticks) {
@@ -114,7 +113,8 @@ void CSnmpDevIden::Apply() {
     m_codeConvert.AnsiToUtf8(m_strName, name.data(), static_cast<int>(name.size()));
     m_codeConvert.AnsiToUtf8(m_strLocation, location.data(), static_cast<int>(location.size()));
     // The result is not shown: the user sees no difference between success and failure.
-    SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Octets(kSysName, name.data()), SnmpSetVar::Octets(kSysLocation, location.data())});
+    SnmpSet(m_cCommonSNMPSet,
+            {SnmpSetVar::Octets(kSysName, name.data()), SnmpSetVar::Octets(kSysLocation, location.data())});
 }
 
 void CSnmpDevIden::CloseSessions() {

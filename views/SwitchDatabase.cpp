@@ -25,8 +25,7 @@ BEGIN_MESSAGE_MAP(CSwitchDatabase, CFeatureDialog)
     ON_BN_CLICKED(IDC_CLOSE, OnCloseButton)
 END_MESSAGE_MAP()
 
-CSwitchDatabase::CSwitchDatabase()
-    : CFeatureDialog(IDD, {.topmost = true}) {}
+CSwitchDatabase::CSwitchDatabase() : CFeatureDialog(IDD, {.topmost = true}) {}
 
 void CSwitchDatabase::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_LIST, m_list); }
 
@@ -59,8 +58,9 @@ void CSwitchDatabase::StartWalk() {
     Enable(IDC_NEXT, false);
     Enable(IDC_BACK, false);
     // Every end enables Refresh; Next and Back keep what the rows set.
-    m_cCommonSNMP.Start(SnmpReadSpec::Walk({kFdbStatus, kFdbPort}), [this](const SnmpRow& row) { WalkCallback(row); },
-                        [this](const SnmpReadResult&) { Enable(IDC_REFRESH, true); });
+    m_cCommonSNMP.Start(
+        SnmpReadSpec::Walk({kFdbStatus, kFdbPort}), [this](const SnmpRow& row) { WalkCallback(row); },
+        [this](const SnmpReadResult&) { Enable(IDC_REFRESH, true); });
 }
 
 std::string CSwitchDatabase::IndexToMac(const std::string& suffix) {

@@ -21,7 +21,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 const char* kSubtree = "1.3.6.1.2.1";  // all of MIB-II that snmpd serves
-constexpr int kRounds = 7;  // alternating; medians, against the noise of a shared machine
+constexpr int kRounds = 7;             // alternating; medians, against the noise of a shared machine
 
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
@@ -91,8 +91,8 @@ void CompareWalks(const char* label, const std::vector<std::string>& snmpwalkArg
         tool.push_back(RunSnmpwalk(snmpwalkArgs));
     }
     const double oursRate = rows / Median(ours), toolRate = rows / Median(tool);
-    std::printf("%-12s %6d rows  CCommonSNMP %7.0f rows/s  snmpwalk %7.0f rows/s  ratio %.2f (median of %d)\n",
-                label, rows, oursRate, toolRate, oursRate / toolRate, kRounds);
+    std::printf("%-12s %6d rows  CCommonSNMP %7.0f rows/s  snmpwalk %7.0f rows/s  ratio %.2f (median of %d)\n", label,
+                rows, oursRate, toolRate, oursRate / toolRate, kRounds);
 }
 
 // Synchronous GETs per second on one session, with or without another session waiting
@@ -145,8 +145,8 @@ std::vector<std::string> UseV3AuthPriv(const std::vector<std::string>& common, c
     ModuleStartupParams::AuthPassword = user.authPassPhrase;
     ModuleStartupParams::PrivPassword = user.privPassPhrase;
     auto v3 = common;
-    v3.insert(v3.end(), {"-v3", "-l", "authPriv", "-u", user.name, "-a", "SHA", "-A", user.authPassPhrase, "-x",
-                         "DES", "-X", user.privPassPhrase, target, kSubtree});
+    v3.insert(v3.end(), {"-v3", "-l", "authPriv", "-u", user.name, "-a", "SHA", "-A", user.authPassPhrase, "-x", "DES",
+                         "-X", user.privPassPhrase, target, kSubtree});
     return v3;
 }
 
@@ -188,7 +188,7 @@ int main(int argc, char** argv) {
     const std::string silentAddress = silent.Address();
     const double alone = GetsPerSecond(agent.Address(), nullptr);
     const double beside = GetsPerSecond(agent.Address(), &silentAddress);
-    std::printf("GETs alone %9.0f/s   beside a session waiting on a silent agent %9.0f/s   ratio %.2f\n", alone,
-                beside, beside / alone);
+    std::printf("GETs alone %9.0f/s   beside a session waiting on a silent agent %9.0f/s   ratio %.2f\n", alone, beside,
+                beside / alone);
     return 0;
 }

@@ -18,8 +18,10 @@ constexpr int IDC_ROWS = 1001;
 constexpr UINT WM_BENCH_ROW = WM_APP + 1;
 constexpr int kRows = 5000;
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_BENCH, "Rows", DS_MODALFRAME | WS_CAPTION,
     Column({List(IDC_ROWS).Size(500, 400), Row({Stretch(), Button(IDCANCEL, "&Close")})}))
+// clang-format on
 
 struct Row {
     char index[16];
@@ -100,9 +102,10 @@ int main() {
             using us = std::chrono::duration<double, std::micro>;
             const double sent = us(dlg.m_sent - dlg.m_start).count();
             const double shown = us(dlg.m_shown - dlg.m_start).count();
-            std::printf("%s run %d: %d rows, one SendMessage each: %.1f us/row sent, %.1f us/row until shown (%.1f ms)\n",
-                        everyRow ? "view laid out and painted per row (for comparison)" : "coalesced", run + 1, kRows,
-                        sent / kRows, shown / kRows, shown / 1000);
+            std::printf(
+                "%s run %d: %d rows, one SendMessage each: %.1f us/row sent, %.1f us/row until shown (%.1f ms)\n",
+                everyRow ? "view laid out and painted per row (for comparison)" : "coalesced", run + 1, kRows,
+                sent / kRows, shown / kRows, shown / 1000);
         }
     }
     return 0;

@@ -50,15 +50,15 @@ Worst Search(const Check& check, const std::vector<std::string>& seeds, const st
             const char c = alphabet[random() % alphabet.size()];
             const size_t at = text.empty() ? 0 : random() % (text.size() + 1);
             switch (random() % 3) {
-                case 0:
-                    if (text.size() < maxLength) text.insert(at, 1, c);
-                    break;
-                case 1:
-                    if (at < text.size()) text[at] = c;
-                    break;
-                default:
-                    if (at < text.size()) text.erase(at, 1);
-                    break;
+            case 0:
+                if (text.size() < maxLength) text.insert(at, 1, c);
+                break;
+            case 1:
+                if (at < text.size()) text[at] = c;
+                break;
+            default:
+                if (at < text.size()) text.erase(at, 1);
+                break;
             }
         }
         const double t = MicrosPerCall(check, text, 50);
@@ -75,8 +75,8 @@ std::string Printable(const std::string& text) {
 
 void Report(const char* name, const Check& check, const std::vector<std::string>& inputs) {
     for (const auto& text : inputs) {
-        std::printf("%-18s %8.2f us  len %4zu  result %2d  \"%s\"\n", name, MicrosPerCall(check, text, 500), text.size(),
-                    check(text), Printable(text).c_str());
+        std::printf("%-18s %8.2f us  len %4zu  result %2d  \"%s\"\n", name, MicrosPerCall(check, text, 500),
+                    text.size(), check(text), Printable(text).c_str());
     }
 }
 

@@ -121,9 +121,10 @@ int main(int argc, char** argv) {
         std::sort(v.begin(), v.end());
         return v[v.size() / 2];
     };
-    std::printf("median: snmpwalk %.0f ms, view %.0f ms, bare session walk %.0f ms, view/snmpwalk %.2f, "
-                "longest gap max %.1f ms\n",
-                median(walks), median(views), median(bares), median(views) / median(walks),
-                *std::max_element(gaps.begin(), gaps.end()));
+    std::printf(
+        "median: snmpwalk %.0f ms, view %.0f ms, bare session walk %.0f ms, view/snmpwalk %.2f, "
+        "longest gap max %.1f ms\n",
+        median(walks), median(views), median(bares), median(views) / median(walks),
+        *std::max_element(gaps.begin(), gaps.end()));
     return 0;
 }

@@ -30,11 +30,10 @@ void CommandTable::Register(const std::vector<DialogCommand>& commands) {
     for (const DialogCommand& command : commands) {
         bool repeated = false;
         for (const DialogCommand& e : table.entries)
-            repeated = repeated || (command.commandId != 0 && e.commandId == command.commandId) || SameClass(e, command);
-        if (repeated)
-            table.duplicates.push_back(command);
-        else
-            table.entries.push_back(command);
+            repeated =
+                repeated || (command.commandId != 0 && e.commandId == command.commandId) || SameClass(e, command);
+        if (repeated) table.duplicates.push_back(command);
+        else table.entries.push_back(command);
     }
 }
 

@@ -25,8 +25,8 @@ enum class CommandRun {
 };
 
 struct DialogCommand {
-    UINT commandId = 0;              // the menu command; 0 for a launcher dialog
-    const char* className = nullptr; // the dialog class; null for a main-window handler
+    UINT commandId = 0;               // the menu command; 0 for a launcher dialog
+    const char* className = nullptr;  // the dialog class; null for a main-window handler
     std::unique_ptr<CDialog> (*make)() = nullptr;
     CommandRun run = CommandRun::Wrapped;
 };
@@ -36,9 +36,12 @@ std::unique_ptr<CDialog> MakeDialog() {
     return std::make_unique<Dialog>();
 }
 
-#define WRAPPED_COMMAND(commandId, Dialog) DialogCommand{(commandId), #Dialog, &MakeDialog<Dialog>, CommandRun::Wrapped}
-#define LAUNCHER_DIALOG(Dialog) DialogCommand{0, #Dialog, &MakeDialog<Dialog>, CommandRun::Launcher}
-#define MAIN_WINDOW_COMMAND(commandId) DialogCommand{(commandId), nullptr, nullptr, CommandRun::MainWindow}
+#define WRAPPED_COMMAND(commandId, Dialog) \
+    DialogCommand { (commandId), #Dialog, &MakeDialog<Dialog>, CommandRun::Wrapped }
+#define LAUNCHER_DIALOG(Dialog) \
+    DialogCommand { 0, #Dialog, &MakeDialog<Dialog>, CommandRun::Launcher }
+#define MAIN_WINDOW_COMMAND(commandId) \
+    DialogCommand { (commandId), nullptr, nullptr, CommandRun::MainWindow }
 
 class CommandTable {
 public:

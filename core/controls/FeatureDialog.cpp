@@ -15,8 +15,7 @@ std::vector<std::string> g_faults;
 
 }  // namespace
 
-CFeatureDialog::CFeatureDialog(UINT templateId, Look look, CWnd* parent)
-    : CDialog(templateId, parent), m_look(look) {}
+CFeatureDialog::CFeatureDialog(UINT templateId, Look look, CWnd* parent) : CDialog(templateId, parent), m_look(look) {}
 
 std::vector<std::string> CFeatureDialog::ControlFaults() {
     std::lock_guard lock(g_faultMutex);
@@ -43,8 +42,7 @@ BOOL CFeatureDialog::DestroyWindow() {
 }
 
 void CFeatureDialog::ReportControlFault(int id, const char* kind) {
-    const std::string fault = std::to_string(m_nIDTemplate) + "/" + std::to_string(id) +
-                              ": no control of kind " + kind;
+    const std::string fault = std::to_string(m_nIDTemplate) + "/" + std::to_string(id) + ": no control of kind " + kind;
     OutputDebugStringA(("control id fault " + fault).c_str());
     std::lock_guard lock(g_faultMutex);
     g_faults.push_back(fault);

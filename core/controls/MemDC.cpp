@@ -18,8 +18,7 @@ CMemDC::CMemDC(CDC* dc) : m_pDC(dc), m_bMemDC(dc != nullptr && !dc->IsPrinting()
 
 CMemDC::~CMemDC() {
     if (m_bMemDC) {
-        m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top,
-                      SRCCOPY);
+        m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top, SRCCOPY);
         if (m_oldBitmap != nullptr) SelectObject(m_oldBitmap);
     } else {
         // The handles are the target's: not ours to release.

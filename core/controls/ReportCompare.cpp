@@ -158,8 +158,8 @@ private:
         else return false;
         if (!Number(2, b) || !Take(sep) || !Number(4, c, &nc)) return false;
         int y, m, d;
-        if (na == 4) y = a, m = b, d = c;                       // year first
-        else if (sep == '/' && nc == 4) m = a, d = b, y = c;    // month/day/year
+        if (na == 4) y = a, m = b, d = c;                     // year first
+        else if (sep == '/' && nc == 4) m = a, d = b, y = c;  // month/day/year
         else return false;
         if (m < 1 || m > 12 || d < 1 || d > DaysIn(y, m)) return false;
         days = DayNumber(y, m, d);

@@ -23,7 +23,8 @@ END_MESSAGE_MAP()
 void CButtonEx::OnClicked() {
     CWnd* list = GetParent();
     CWnd* dialog = list ? list->GetParent() : nullptr;
-    if (dialog) dialog->SendMessage(WM_REPORT_BUTTON_CLICKED, static_cast<WPARAM>(m_nRow), static_cast<LPARAM>(m_nColumn));
+    if (dialog)
+        dialog->SendMessage(WM_REPORT_BUTTON_CLICKED, static_cast<WPARAM>(m_nRow), static_cast<LPARAM>(m_nColumn));
 }
 
 // ---- CReportCtrl --------------------------------------------------------------------------
@@ -72,7 +73,8 @@ int CReportCtrl::InsertColumn(int col, const std::string& heading, int format, i
     for (int r = 0; r < rows; ++r) {
         CRowInfo* info = RowInfo(r);
         if (!info) continue;
-        const auto pos = static_cast<std::ptrdiff_t>(std::min<size_t>(static_cast<size_t>(at), info->m_arrTextColor.size()));
+        const auto pos =
+            static_cast<std::ptrdiff_t>(std::min<size_t>(static_cast<size_t>(at), info->m_arrTextColor.size()));
         info->m_arrTextColor.insert(info->m_arrTextColor.begin() + pos, text);
         info->m_arrBkColor.insert(info->m_arrBkColor.begin() + pos, background);
     }
@@ -146,9 +148,7 @@ void CReportCtrl::OnCustomDraw(NMHDR* hdr, LRESULT* result) {
     *result = CDRF_DODEFAULT;
     switch (cd->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
-    case CDDS_ITEMPREPAINT:
-        *result = CDRF_NOTIFYSUBITEMDRAW;
-        break;
+    case CDDS_ITEMPREPAINT: *result = CDRF_NOTIFYSUBITEMDRAW; break;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
         const CRowInfo* info = RowInfoOf(static_cast<DWORD_PTR>(cd->nmcd.lItemlParam));
         const auto col = static_cast<size_t>(cd->iSubItem);
@@ -158,8 +158,7 @@ void CReportCtrl::OnCustomDraw(NMHDR* hdr, LRESULT* result) {
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -68,18 +68,24 @@ void ClxDialog::OnSize(UINT type, int cx, int cy) {
         switch (entry.nType) {
         case 0: x += shareX; break;
         case 1: y += shareY; break;
-        case 2: x += shareX; y += shareY; break;
+        case 2:
+            x += shareX;
+            y += shareY;
+            break;
         case 3: width += shareX; break;
         case 4: height += shareY; break;
-        case 5: width += shareX; height += shareY; break;
+        case 5:
+            width += shareX;
+            height += shareY;
+            break;
         default: break;
         }
         item->MoveWindow(x, y, width, height, TRUE);
     }
 
     if (m_wndSizeGrip.GetSafeHwnd() != nullptr) {
-        m_wndSizeGrip.MoveWindow(cx - m_bmpSizeGripInfo.bmWidth, cy - m_bmpSizeGripInfo.bmHeight, m_bmpSizeGripInfo.bmWidth,
-                                 m_bmpSizeGripInfo.bmHeight);
+        m_wndSizeGrip.MoveWindow(cx - m_bmpSizeGripInfo.bmWidth, cy - m_bmpSizeGripInfo.bmHeight,
+                                 m_bmpSizeGripInfo.bmWidth, m_bmpSizeGripInfo.bmHeight);
     }
     if (type != SIZE_MINIMIZED) {
         m_nClientWidth = cx;

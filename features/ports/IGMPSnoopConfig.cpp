@@ -18,9 +18,12 @@ struct NumberField {
     F::Field field;
 };
 const NumberField kNumberFields[] = {
-    {IDC_IGMP_HOST_TIMEOUT, F::HostTimeout},       {IDC_IGMP_ROUTER_TIMEOUT, F::RouterTimeout},
-    {IDC_IGMP_ROBUSTNESS, F::Robustness},          {IDC_IGMP_QUERY_INTERVAL, F::QueryInterval},
-    {IDC_IGMP_LAST_MEMBER_INTERVAL, F::LastMemberInterval}, {IDC_IGMP_MAX_RESPONSE, F::MaxResponse},
+    {IDC_IGMP_HOST_TIMEOUT, F::HostTimeout},
+    {IDC_IGMP_ROUTER_TIMEOUT, F::RouterTimeout},
+    {IDC_IGMP_ROBUSTNESS, F::Robustness},
+    {IDC_IGMP_QUERY_INTERVAL, F::QueryInterval},
+    {IDC_IGMP_LAST_MEMBER_INTERVAL, F::LastMemberInterval},
+    {IDC_IGMP_MAX_RESPONSE, F::MaxResponse},
 };
 
 // In the order they are checked.
@@ -107,8 +110,7 @@ void CIGMPSnoopConfig::OnEnableClick() {
 void CIGMPSnoopConfig::OnApply() {
     IGMPGlobalSettings settings;
     settings.values[F::State] = static_cast<CButton*>(GetDlgItem(IDC_IGMP_ENABLE))->GetCheck() == 1 ? "1" : "2";
-    settings.values[F::ReportAll] =
-        static_cast<CButton*>(GetDlgItem(IDC_IGMP_REPORT_ALL))->GetCheck() == 1 ? "1" : "2";
+    settings.values[F::ReportAll] = static_cast<CButton*>(GetDlgItem(IDC_IGMP_REPORT_ALL))->GetCheck() == 1 ? "1" : "2";
     for (const NumberField& f : kNumberFields) settings.values[f.field] = GetDlgItemText(f.id);
     const std::string refused = CheckRanges(settings);
     if (!refused.empty()) {

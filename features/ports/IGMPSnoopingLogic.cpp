@@ -112,8 +112,8 @@ int CIGMPSnoopingLogic::SetGlobalSettings(IGMPGlobalSettings previous, IGMPGloba
 
 void CIGMPSnoopingLogic::GetVlanSettings() {
     m_cCommonSNMPTableVlan.Open(SNMP_PDU_GETNEXT);
-    for (const std::string& column : {kVlanTable + "1", kVlanName, kVlanTable + "2", kVlanTable + "4",
-                                      kVlanTable + "8", kVlanTable + "6"}) {
+    for (const std::string& column :
+         {kVlanTable + "1", kVlanName, kVlanTable + "2", kVlanTable + "4", kVlanTable + "8", kVlanTable + "6"}) {
         m_cCommonSNMPTableVlan.AddVarBind(column, SNMP_TYPE_NULL, nullptr);
     }
     m_cCommonSNMPTableVlan.StartAsync(OnVlanSettingsRow, this, 0);

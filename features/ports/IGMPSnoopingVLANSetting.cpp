@@ -15,9 +15,15 @@ constexpr int kLastBoxId = IDC_IGMP_ROUTER_BOX_BASE + 52;
 constexpr int kSecondRowOffset = 40;
 
 const LAYOUT_INFO kLayout[] = {
-    {IDC_IGMP_VLAN_GROUP, 3, 100},    {IDC_IGMP_VLAN_LIST, 3, 100},     {IDC_IGMP_SETTINGS_GROUP, 3, 100},
-    {IDC_IGMP_ROUTER_GROUP, 3, 100},  {IDC_IGMP_VIEW_ENTRIES, 0, 100},  {IDC_IGMP_VLAN_REFRESH, 0, 100},
-    {IDCANCEL, 0, 100},               {IDC_IGMP_VLAN_APPLY, 0, 100},    {IDC_IGMP_ROUTER_APPLY, 0, 100},
+    {IDC_IGMP_VLAN_GROUP, 3, 100},
+    {IDC_IGMP_VLAN_LIST, 3, 100},
+    {IDC_IGMP_SETTINGS_GROUP, 3, 100},
+    {IDC_IGMP_ROUTER_GROUP, 3, 100},
+    {IDC_IGMP_VIEW_ENTRIES, 0, 100},
+    {IDC_IGMP_VLAN_REFRESH, 0, 100},
+    {IDCANCEL, 0, 100},
+    {IDC_IGMP_VLAN_APPLY, 0, 100},
+    {IDC_IGMP_ROUTER_APPLY, 0, 100},
 };
 
 const char* const kEnabledItems[] = {"Enabled", "Disabled"};
@@ -38,9 +44,9 @@ CIGMPSnoopingVLANSetting::CIGMPSnoopingVLANSetting(CWnd* parent) : ClxDialog(IDD
 
 int CIGMPSnoopingVLANSetting::CellWidth(int ports) {
     switch (ports) {
-        case 8: return 20;
-        case 10: return 19;
-        default: return 21;  // 28 and 52 ports; the others fit as well
+    case 8: return 20;
+    case 10: return 19;
+    default: return 21;  // 28 and 52 ports; the others fit as well
     }
 }
 
@@ -66,8 +72,9 @@ BOOL CIGMPSnoopingVLANSetting::OnInitDialog() {
     m_logic.m_hOwner = GetSafeHwnd();
     m_list.SubclassDlgItem(IDC_IGMP_VLAN_LIST, this);
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    const std::pair<const char*, int> columns[] = {{"VLAN ID", 80},       {"VLAN Name", 80},  {"State ", 80},
-                                                   {"Querier State", 120}, {"Fast Leave", 100}, {"Static Router Ports ", 160}};
+    const std::pair<const char*, int> columns[] = {{"VLAN ID", 80},     {"VLAN Name", 80},
+                                                   {"State ", 80},      {"Querier State", 120},
+                                                   {"Fast Leave", 100}, {"Static Router Ports ", 160}};
     int column = 0;
     for (const auto& [heading, width] : columns) m_list.InsertColumn(column++, heading, LVCFMT_LEFT, width);
     SetDlgItemText(IDC_IGMP_VLAN_ID, "");
@@ -184,7 +191,8 @@ void CIGMPSnoopingVLANSetting::EnableVlanPortBoxes(const std::string& vlanId) {
     if (members.empty() || m_nPortNum == 0) return;
     std::vector<int> member(static_cast<size_t>(m_nPortNum), 0);
     CUtils::PortListToArray(members, member.data(), 1);
-    for (int port = 1; port <= m_nPortNum; ++port) m_routerPorts.Enable(port, member[static_cast<size_t>(port - 1)] == 1);
+    for (int port = 1; port <= m_nPortNum; ++port)
+        m_routerPorts.Enable(port, member[static_cast<size_t>(port - 1)] == 1);
 }
 
 void CIGMPSnoopingVLANSetting::OnStateChange() { EnableSettingsLists(Combo(IDC_IGMP_VLAN_STATE).GetCurSel() == 0); }

@@ -19,8 +19,8 @@ const std::string kTimeProfileTable = "1.3.6.1.4.1.32473.10.76.21.1.32.1.1.";
 // The port walk's columns: state, time range, priority, class, the five readings, the
 // user-defined flag and watts.
 const char* const kPortColumns[] = {"3", "4", "5", "6", "9", "10", "11", "12", "13", "7", "8"};
-const char* const kHeadings[] = {"Index",      "State",      "Time Range",  "Priority",       "Power Limit",
-                                 "Power(W)",   "Voltage(V)", "Current(mA)", "Classification", "Status"};
+const char* const kHeadings[] = {"Index",    "State",      "Time Range",  "Priority",       "Power Limit",
+                                 "Power(W)", "Voltage(V)", "Current(mA)", "Classification", "Status"};
 const char* const kStates[] = {"Enable", "Disable"};
 const char* const kPriorities[] = {"Low", "Normal", "High"};
 const char* const kPowerLimits[] = {"Auto", "Class 1", "Class 2", "Class 3", "Class 4"};

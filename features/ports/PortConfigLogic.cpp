@@ -61,12 +61,13 @@ int CPortConfigLogic::GetPortConfig() {
     for (const char* column : kPortColumns) columns.push_back(kPortTable + column);
     SnmpReadSpec spec = SnmpReadSpec::Walk(columns, kPortWalkTimeoutMs);
     spec.nextTimeoutMs = 0;  // the rows after the first: the session's own
-    m_portRead.Start(spec, [this](const SnmpRow& row) { OnPortConfigRow(row); },
-                     [this](const SnmpReadResult& end) {
-                         // Every way a read can end gives the dialog its buttons back; only a
-                         // time-out asks for another read (a library error would repeat at once).
-                         Notify(end.TimedOut() ? WM_PORT_READ_TIMEOUT : WM_PORT_READ_DONE);
-                     });
+    m_portRead.Start(
+        spec, [this](const SnmpRow& row) { OnPortConfigRow(row); },
+        [this](const SnmpReadResult& end) {
+            // Every way a read can end gives the dialog its buttons back; only a
+            // time-out asks for another read (a library error would repeat at once).
+            Notify(end.TimedOut() ? WM_PORT_READ_TIMEOUT : WM_PORT_READ_DONE);
+        });
     return 1;
 }
 
@@ -90,9 +91,10 @@ void CPortConfigLogic::SetPortConfigEntry(int entry, const PortConfigEntry& valu
 int CPortConfigLogic::SetPortConfig(const PortConfigEntry& entry) {
     if (!ValidPort(entry.port)) return 0;
     const std::string instance = "." + std::to_string(entry.port);
-    const SnmpAnswer answer = SnmpSet(m_cCommonSNMP, {SnmpSetVar::Integer(kPortTable + "2" + instance, entry.speed),
-                                                      SnmpSetVar::Integer(kPortTable + "4" + instance, entry.mdix),
-                                                      SnmpSetVar::Integer(kPortTable + "5" + instance, entry.flowControl)});
+    const SnmpAnswer answer =
+        SnmpSet(m_cCommonSNMP, {SnmpSetVar::Integer(kPortTable + "2" + instance, entry.speed),
+                                SnmpSetVar::Integer(kPortTable + "4" + instance, entry.mdix),
+                                SnmpSetVar::Integer(kPortTable + "5" + instance, entry.flowControl)});
     return answer.Answered() ? 1 : 0;
 }
 
@@ -165,12 +167,13 @@ int CPortConfigLogic::ConfirmFlowControl(int flowControl) {
 
 void CPortConfigLogic::GetPortDescriptions() {
     m_nDescriptionRows = 0;
-    m_tableRead.Start(SnmpReadSpec::Walk({kDescriptionTable + "1", kDescriptionTable + "2"}),
-                      [this](const SnmpRow& row) { OnPortDescriptionRow(row); },
-                      [this](const SnmpReadResult&) {
-                          OutputDebugStringA("iStatus != CSnmp4w::EC_NO_ERROR");
-                          Notify(WM_PORT_READ_END);
-                      });
+    m_tableRead.Start(
+        SnmpReadSpec::Walk({kDescriptionTable + "1", kDescriptionTable + "2"}),
+        [this](const SnmpRow& row) { OnPortDescriptionRow(row); },
+        [this](const SnmpReadResult&) {
+            OutputDebugStringA("iStatus != CSnmp4w::EC_NO_ERROR");
+            Notify(WM_PORT_READ_END);
+        });
 }
 
 void CPortConfigLogic::OnPortDescriptionRow(const SnmpRow& row) {
@@ -192,7 +195,8 @@ int CPortConfigLogic::SetPortDescriptions(int from, int to, const std::string& t
     int status = -1;
     auto send = [&](int first, int last) {
         std::vector<SnmpSetVar> vars;
-        for (int p = first; p <= last; ++p) vars.push_back(SnmpSetVar::Octets(kDescriptionTable + "2." + std::to_string(p), text));
+        for (int p = first; p <= last; ++p)
+            vars.push_back(SnmpSetVar::Octets(kDescriptionTable + "2." + std::to_string(p), text));
         status = SnmpSet(m_cCommonSNMP, vars).status;
     };
     const int d = to - from;

@@ -81,7 +81,9 @@ private:
     // The trunk check of one field: a port sharing its aggregated link keeps its value.
     int CheckTrunkField(int row, int port, int requested, int PortConfigEntry::*field);
     bool ValidRow(int row) const { return row >= 0 && row < m_nPortNum; }
-    bool ValidPort(int port) const { return port >= 1 && port <= m_nPortNum && port <= static_cast<int>(m_TrunkPorts.size()); }
+    bool ValidPort(int port) const {
+        return port >= 1 && port <= m_nPortNum && port <= static_cast<int>(m_TrunkPorts.size());
+    }
     void Notify(UINT message);
 
     int m_nPortNum = 0;

@@ -23,8 +23,7 @@ BEGIN_MESSAGE_MAP(CPortDescription, CFeatureDialog)
     ON_MESSAGE(WM_PORT_READ_DONE, OnReadEnd)
 END_MESSAGE_MAP()
 
-CPortDescription::CPortDescription(CWnd* parent)
-    : CFeatureDialog(IDD, {.titlePrefix = "Port Description: "}, parent) {}
+CPortDescription::CPortDescription(CWnd* parent) : CFeatureDialog(IDD, {.titlePrefix = "Port Description: "}, parent) {}
 
 void CPortDescription::DoDataExchange(CDataExchange* dx) { DDX_Text(dx, IDC_DESCRIPTION, m_strDescription); }
 
@@ -86,9 +85,7 @@ LRESULT CPortDescription::OnReadEnd(WPARAM, LPARAM) {
     return 0;
 }
 
-void CPortDescription::OnFromChanged() {
-    Item(IDC_TO_PORT).SetCurSel(Item(IDC_FROM_PORT).GetCurSel());
-}
+void CPortDescription::OnFromChanged() { Item(IDC_TO_PORT).SetCurSel(Item(IDC_FROM_PORT).GetCurSel()); }
 
 void CPortDescription::OnToChanged() {
     const int from = Item(IDC_FROM_PORT).GetCurSel();

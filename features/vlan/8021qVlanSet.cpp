@@ -125,8 +125,9 @@ bool C8021qVlanSet::ReadsRunning() const {
 }
 
 void C8021qVlanSet::Refresh() {
-    m_cCommonSNMPVoiceVlan.Start(SnmpReadSpec::Get({kVoiceState, kVoiceVid, kSurveillanceState, kSurveillanceVid}),
-                                 [this](const SnmpRow& row) { OnVoiceRead(row); }, nullptr);
+    m_cCommonSNMPVoiceVlan.Start(
+        SnmpReadSpec::Get({kVoiceState, kVoiceVid, kSurveillanceState, kSurveillanceVid}),
+        [this](const SnmpRow& row) { OnVoiceRead(row); }, nullptr);
 
     // No row of the walk being replaced may land in the list from here on.
     m_cCommonSNMPTableVlan.Close();
@@ -135,11 +136,12 @@ void C8021qVlanSet::Refresh() {
     ReadAsymmetric();
 
     std::fill(m_arrPvid.begin(), m_arrPvid.end(), 1);
-    m_cCommonSNMPTable.Start(SnmpReadSpec::Walk({kPvidColumn}), [this](const SnmpRow& row) { OnPvidRow(row); }, nullptr);
+    m_cCommonSNMPTable.Start(
+        SnmpReadSpec::Walk({kPvidColumn}), [this](const SnmpRow& row) { OnPvidRow(row); }, nullptr);
 
     m_arrIpInterface.clear();
-    m_cCommonSNMPIpInterface.Start(SnmpReadSpec::Walk({kIpInterfaceVlan}),
-                                   [this](const SnmpRow& row) { OnIpInterfaceRow(row); }, nullptr);
+    m_cCommonSNMPIpInterface.Start(
+        SnmpReadSpec::Walk({kIpInterfaceVlan}), [this](const SnmpRow& row) { OnIpInterfaceRow(row); }, nullptr);
 
     m_list.DeleteAllItems();
     EnableWalkButtons(false);
@@ -262,7 +264,8 @@ int C8021qVlanSet::CheckDeletable(const std::string& vid) {
         AfxMessageBox("Can't delete the default VLAN!");
         return 0;
     }
-    if (IsDlgButtonChecked(IDC_ASYMMETRIC) && std::find(m_arrPvid.begin(), m_arrPvid.end(), number) != m_arrPvid.end()) {
+    if (IsDlgButtonChecked(IDC_ASYMMETRIC) &&
+        std::find(m_arrPvid.begin(), m_arrPvid.end(), number) != m_arrPvid.end()) {
         AfxMessageBox("The VID is one of The PVID, so it cannot be deleted.");
         return 0;
     }
@@ -288,7 +291,8 @@ void C8021qVlanSet::OnDelete() {
     if (!CheckDeletable(vid)) return;
     char question[256];
     std::snprintf(question, sizeof question,
-                  "The VLAN %s settings in IGMP Snooping and MAC Address Table maybe be affected, continue?", vid.c_str());
+                  "The VLAN %s settings in IGMP Snooping and MAC Address Table maybe be affected, continue?",
+                  vid.c_str());
     if (AfxMessageBox(question, MB_OKCANCEL) != IDOK) {
         Refresh();
         return;
@@ -315,8 +319,9 @@ void C8021qVlanSet::OnAsymmetricApply() {
         ReadAsymmetric();
         return;
     }
-    if (AfxMessageBox("The setting of VLAN, IGMP Snooping, Management VLAN and MAC Address Table will be reset to default.",
-                      MB_OKCANCEL) != IDOK) {
+    if (AfxMessageBox(
+            "The setting of VLAN, IGMP Snooping, Management VLAN and MAC Address Table will be reset to default.",
+            MB_OKCANCEL) != IDOK) {
         return;
     }
     SendInteger(m_cCommonSNMP, kAsymmetric, value);

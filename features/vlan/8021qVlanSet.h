@@ -69,12 +69,12 @@ private:
     VlanList m_vlanList;
     CListCtrl m_list;
 
-    CCommonSNMP m_cCommonSNMP;                  // asymmetric mode, read and write
-    CSnmpRead m_cCommonSNMPVoiceVlan;           // voice and surveillance
-    CSnmpRead m_cCommonSNMPTable;               // PVIDs
-    CSnmpRead m_cCommonSNMPTableVlan;           // the VLAN table
-    CCommonSNMP m_cCommonSNMPTableVlanDelete;   // delete
-    CSnmpRead m_cCommonSNMPIpInterface;         // IP interfaces
+    CCommonSNMP m_cCommonSNMP;                 // asymmetric mode, read and write
+    CSnmpRead m_cCommonSNMPVoiceVlan;          // voice and surveillance
+    CSnmpRead m_cCommonSNMPTable;              // PVIDs
+    CSnmpRead m_cCommonSNMPTableVlan;          // the VLAN table
+    CCommonSNMP m_cCommonSNMPTableVlanDelete;  // delete
+    CSnmpRead m_cCommonSNMPIpInterface;        // IP interfaces
 
     DECLARE_MESSAGE_MAP()
 };

@@ -34,14 +34,14 @@ struct PortLayout {
 
 PortLayout LayoutFor(int ports) {
     switch (ports) {
-        case 10: return {10, 0, 460, 255};
-        case 16: return {8, 10, 450, 245};
-        case 20: return {10, 0, 480, 245};
-        case 24: return {12, 0, 545, 255};
-        case 28: return {14, 0, 625, 255};
-        case 48: return {12, 0, 545, 345};
-        case 52: return {13, 0, 585, 345};
-        default: break;
+    case 10: return {10, 0, 460, 255};
+    case 16: return {8, 10, 450, 245};
+    case 20: return {10, 0, 480, 245};
+    case 24: return {12, 0, 545, 255};
+    case 28: return {14, 0, 625, 255};
+    case 48: return {12, 0, 545, 345};
+    case 52: return {13, 0, 585, 345};
+    default: break;
     }
     // Other counts: rows of up to 14, the window grown to hold them.
     const int perRow = std::clamp(ports, 1, 14);
@@ -95,8 +95,9 @@ void CKRVPVIDConfig::CreatePortControls() {
 void CKRVPVIDConfig::Refresh() {
     // Apply waits for a complete read: the edits then show what every port holds.
     GetDlgItem(IDOK)->EnableWindow(FALSE);
-    m_cCommonSNMPPvid.Start(SnmpReadSpec::Walk({kPvidColumn}), [this](const SnmpRow& row) { OnPvidRow(row); },
-                            [this](const SnmpReadResult& result) { OnPvidReadEnd(result); });
+    m_cCommonSNMPPvid.Start(
+        SnmpReadSpec::Walk({kPvidColumn}), [this](const SnmpRow& row) { OnPvidRow(row); },
+        [this](const SnmpReadResult& result) { OnPvidReadEnd(result); });
     m_logic.GetTrunkPorts();
 }
 

@@ -15,8 +15,8 @@ constexpr UINT kAppIcon = 447;
 constexpr int kColumnWidth = 17;
 constexpr int kLabelHeight = 15;
 constexpr int kBoxHeight = 20;
-constexpr int kBlockOffset = 35;      // the second block of 48 and 52 ports lies this much lower
-constexpr int kRowPitch = 26;         // from one membership row to the next (one block)
+constexpr int kBlockOffset = 35;  // the second block of 48 and 52 ports lies this much lower
+constexpr int kRowPitch = 26;     // from one membership row to the next (one block)
 constexpr std::size_t kMaxVidChars = 4;
 constexpr std::size_t kMaxNameChars = 20;
 
@@ -31,22 +31,22 @@ const LAYOUT_INFO kLayout[] = {
 };
 
 struct PortLayout {
-    int gap;     // between two columns
-    int width;   // window size, 0 when the template's size stays
+    int gap;    // between two columns
+    int width;  // window size, 0 when the template's size stays
     int height;
 };
 
 PortLayout LayoutFor(int ports) {
     switch (ports) {
-        case 8: return {38, 500, 320};
-        case 10: return {29, 0, 0};
-        case 16: return {11, 0, 0};
-        case 20: return {5, 550, 350};
-        case 24: return {2, 0, 0};
-        case 28: return {0, 570, 360};
-        case 48: return {0, 530, 400};
-        case 52: return {0, 550, 440};
-        default: return {0, 0, 0};
+    case 8: return {38, 500, 320};
+    case 10: return {29, 0, 0};
+    case 16: return {11, 0, 0};
+    case 20: return {5, 550, 350};
+    case 24: return {2, 0, 0};
+    case 28: return {0, 570, 360};
+    case 48: return {0, 530, 400};
+    case 52: return {0, 550, 440};
+    default: return {0, 0, 0};
     }
 }
 
@@ -135,8 +135,8 @@ void CKRVVlanAdd::CreatePortControls() {
     const int firstRowTop = group.top + 20 + kLabelHeight + 4;
     const int captionIds[] = {IDC_TAGGED_CAPTION, IDC_UNTAGGED_CAPTION, IDC_NOT_MEMBER_CAPTION, IDC_FORBIDDEN_CAPTION};
     for (int row = 0; row < 4; ++row) {
-        GetDlgItem(captionIds[row])->MoveWindow(caption.left, firstRowTop + row * rowPitch, caption.Width(),
-                                                caption.Height());
+        GetDlgItem(captionIds[row])
+            ->MoveWindow(caption.left, firstRowTop + row * rowPitch, caption.Width(), caption.Height());
     }
     const int left = caption.left + std::max(caption.Width(), 70) + 6;
     const int rowBases[] = {IDC_TAGGED_BASE, IDC_UNTAGGED_BASE, IDC_NOT_MEMBER_BASE, IDC_FORBIDDEN_BASE};
@@ -163,10 +163,10 @@ void CKRVVlanAdd::CreatePortControls() {
 
 int CKRVVlanAdd::BoxId(Row row, int port) const {
     switch (row) {
-        case Row::Tagged: return IDC_TAGGED_BASE + port;
-        case Row::Untagged: return IDC_UNTAGGED_BASE + port;
-        case Row::NotMember: return IDC_NOT_MEMBER_BASE + port;
-        case Row::Forbidden: break;
+    case Row::Tagged: return IDC_TAGGED_BASE + port;
+    case Row::Untagged: return IDC_UNTAGGED_BASE + port;
+    case Row::NotMember: return IDC_NOT_MEMBER_BASE + port;
+    case Row::Forbidden: break;
     }
     return IDC_FORBIDDEN_BASE + port;
 }

@@ -20,8 +20,8 @@ public:
     bool m_bAddMode = true;
     int m_nPortNum = 0;
     const VlanEntry* m_pVlanHead = nullptr;  // borrowed
-    int m_nAsymmetric = 2;                    // 1 asymmetric, 2 symmetric
-    int m_nVid = 0;                           // edit mode
+    int m_nAsymmetric = 2;                   // 1 asymmetric, 2 symmetric
+    int m_nVid = 0;                          // edit mode
 
     // True once the trunk walk has delivered its rows.
     bool TrunkPortsRead() const { return m_logic.m_bTrunkRead == 1; }

@@ -52,8 +52,9 @@ void CManagVlanSetDlg::OnRefresh() { Refresh(); }
 void CManagVlanSetDlg::Refresh() {
     VidCombo().ResetContent();
     m_arrRowStatus.clear();
-    m_cCommonSNMPTable.Start(SnmpReadSpec::Walk({kVlanName, kVlanStatus}), [this](const SnmpRow& row) { OnTableRow(row); },
-                             [this](const SnmpReadResult& result) { OnTableEnd(result); });
+    m_cCommonSNMPTable.Start(
+        SnmpReadSpec::Walk({kVlanName, kVlanStatus}), [this](const SnmpRow& row) { OnTableRow(row); },
+        [this](const SnmpReadResult& result) { OnTableEnd(result); });
 }
 
 void CManagVlanSetDlg::OnTableRow(const SnmpRow& row) {
@@ -106,7 +107,8 @@ void CManagVlanSetDlg::Display() {
     VidCombo().SetCurSel(VidCombo().FindStringExact(-1, m_strVid));
     VidCombo().EnableWindow(m_strState == "1" ? TRUE : FALSE);
     SetDlgItemText(IDC_MANAGEMENT_NAME, m_strName);
-    CheckRadioButton(IDC_MANAGEMENT_ENABLE, IDC_MANAGEMENT_DISABLE, m_nRadio == 0 ? IDC_MANAGEMENT_ENABLE : IDC_MANAGEMENT_DISABLE);
+    CheckRadioButton(IDC_MANAGEMENT_ENABLE, IDC_MANAGEMENT_DISABLE,
+                     m_nRadio == 0 ? IDC_MANAGEMENT_ENABLE : IDC_MANAGEMENT_DISABLE);
     RunPendingEnd();
 }
 

@@ -41,9 +41,7 @@ void SetInteger(CCommonSNMP& session, const std::string& oid, long long value) {
 
 CVlanAddLogic::CVlanAddLogic() : m_nPortNum(std::clamp(g_nDevicePortNum, 0, kMaxDevicePorts)) {}
 
-CVlanAddLogic::~CVlanAddLogic() {
-    m_cCommonSNMPEgrePort.Close();
-}
+CVlanAddLogic::~CVlanAddLogic() { m_cCommonSNMPEgrePort.Close(); }
 
 int CVlanAddLogic::Init() {
     std::fill(m_TrunkPorts.begin(), m_TrunkPorts.end(), 0);

@@ -14,7 +14,8 @@ void Check(bool accepted, const BmpImage& image) {
         return;
     }
     const std::int64_t pixels = std::int64_t{image.width} * image.height;
-    if (pixels <= 0 || pixels > kMaxBmpPixels || image.pixels.size() != static_cast<std::size_t>(pixels)) __builtin_trap();
+    if (pixels <= 0 || pixels > kMaxBmpPixels || image.pixels.size() != static_cast<std::size_t>(pixels))
+        __builtin_trap();
     for (std::uint32_t pixel : image.pixels)
         if ((pixel >> 24) != 0xFF) __builtin_trap();
     const bool indexed = image.bitCount <= 8;

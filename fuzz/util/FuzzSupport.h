@@ -10,10 +10,10 @@ inline void SilencePrompts() {
     ui::SetPromptHandler([](const ui::PromptRequest&) { return IDOK; });
 }
 
-#define FUZZ_CHECK(condition)                                                    \
-    do {                                                                         \
-        if (!(condition)) {                                                      \
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
             std::fprintf(stderr, "property failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            std::abort();                                                        \
-        }                                                                        \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)

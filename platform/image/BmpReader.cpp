@@ -17,13 +17,10 @@ constexpr std::size_t kInfoHeaderSize = 40;
 
 std::uint32_t U16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
 std::uint32_t U32(const std::uint8_t* p) {
-    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
-           (std::uint32_t{p[3]} << 24);
+    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
 }
 
-std::uint32_t Pack(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
-    return 0xFF000000u | (r << 16) | (g << 8) | b;
-}
+std::uint32_t Pack(std::uint32_t r, std::uint32_t g, std::uint32_t b) { return 0xFF000000u | (r << 16) | (g << 8) | b; }
 std::uint32_t Pack(const BmpColor& c) { return Pack(c.red, c.green, c.blue); }
 
 // One colour channel given by a mask of contiguous bits, widened to 8 bits.
@@ -162,8 +159,8 @@ bool DecodeRows(const Header& hd, const std::vector<BmpColor>& table, const Chan
 // line, 1 end of picture, 2 a move right and up by the next two bytes, 3 and more that many
 // pixels as they stand (padded to 16 bits). Rows run from the bottom. Pixels past a row's end
 // are dropped; the data ending before the picture does is a truncated file.
-bool DecodeRunLength(const Header& hd, const std::vector<BmpColor>& table, const std::uint8_t* data,
-                     std::size_t size, std::vector<std::uint32_t>& pixels) {
+bool DecodeRunLength(const Header& hd, const std::vector<BmpColor>& table, const std::uint8_t* data, std::size_t size,
+                     std::vector<std::uint32_t>& pixels) {
     const bool four = hd.compression == kBiRle4;
     const std::int64_t width = hd.width, height = hd.height;
     std::fill(pixels.begin(), pixels.end(), Pack(table[0]));

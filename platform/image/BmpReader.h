@@ -30,9 +30,9 @@ struct BmpColor {
 struct BmpImage {
     int width = 0;
     int height = 0;
-    int bitCount = 0;                    // as in the file
-    std::vector<std::uint32_t> pixels;   // 0xFFRRGGBB, top row first
-    std::vector<BmpColor> colorTable;    // 2 to the depth entries for 8 or fewer bits, else none
+    int bitCount = 0;                   // as in the file
+    std::vector<std::uint32_t> pixels;  // 0xFFRRGGBB, top row first
+    std::vector<BmpColor> colorTable;   // 2 to the depth entries for 8 or fewer bits, else none
 };
 
 // A bitmap file's bytes. True with the picture in `image`; false (image untouched) when refused.

@@ -72,8 +72,7 @@ int Exchange::Finish(int status, CSnmp*& response) const {
             const RequestVar& sent = m_sent[i];
             const ResponseVar& got = vars[i];
             inside = got.type < SNMP_TYPE_NO_SUCH_OBJECT && IsBelow(got.name, sent.column) &&
-                     std::lexicographical_compare(sent.name.begin(), sent.name.end(), got.name.begin(),
-                                                  got.name.end());
+                     std::lexicographical_compare(sent.name.begin(), sent.name.end(), got.name.begin(), got.name.end());
         }
         if (!inside) {
             status = EC_END_OF_TABLE;
@@ -107,11 +106,13 @@ int SendAndWait(const std::shared_ptr<SessionState>& state, const char* agent, C
         CSnmp* response = nullptr;
     };
     auto outcome = std::make_shared<Outcome>();
-    const long key = exchange.Send([outcome](int status, CSnmp* answer) {
-        outcome->status = status;
-        outcome->response = answer;
-        outcome->done.Set();
-    }, true);
+    const long key = exchange.Send(
+        [outcome](int status, CSnmp* answer) {
+            outcome->status = status;
+            outcome->response = answer;
+            outcome->done.Set();
+        },
+        true);
     snmpdetail::AwaitCompletion(key, outcome->done);  // every request completes by its time-out
     response = outcome->response;
     return exchange.Finish(outcome->status, response);
@@ -157,8 +158,7 @@ int CSnmp::addBinaryValue(const char* oid, int type, const void* data, int lengt
     }
     if (type == SNMP_TYPE_IPADDRESS && length == 4) {
         snmpdetail::RequestVar var;
-        if (int status = snmpdetail::MakeRequestVar(oid, type, "0.0.0.0", var); status != EC_NO_ERROR)
-            return status;
+        if (int status = snmpdetail::MakeRequestVar(oid, type, "0.0.0.0", var); status != EC_NO_ERROR) return status;
         var.bytes.assign(bytes, 4);
         std::lock_guard lock(m_session->mutex);
         m_session->vars.push_back(std::move(var));
@@ -238,11 +238,11 @@ int CSnmpV1::send(const char* agent, CSnmp*& response, unsigned long timeoutMs) 
 
 CSnmpV3::CSnmpV3(int pduType) : CSnmpV1(3, pduType) {}
 
-#define V3_SETTER(body)                           \
-    do {                                          \
-        std::lock_guard lock(m_session->mutex);   \
+#define V3_SETTER(body)                             \
+    do {                                            \
+        std::lock_guard lock(m_session->mutex);     \
         snmpdetail::V3Settings& v3 = m_session->v3; \
-        body;                                     \
+        body;                                       \
     } while (0)
 
 void CSnmpV3::setMsgMaxSize(int size) { V3_SETTER(v3.msgMaxSize = size); }
@@ -314,8 +314,7 @@ int CSnmpTable4w::getNextAsync(const char* agent, Snmp4wCallback callback, void*
     return start(agent, callback, userData, timeoutMs, true);
 }
 
-int CSnmp4w::start(const char* agent, Snmp4wCallback callback, void* userData, unsigned long timeoutMs,
-                   bool walk) {
+int CSnmp4w::start(const char* agent, Snmp4wCallback callback, void* userData, unsigned long timeoutMs, bool walk) {
     if (m_session == nullptr || callback == nullptr) return EC_NOT_READY;
     auto exchange = std::make_shared<Exchange>();
     if (int status = exchange->Prepare(Access::State(*m_session), agent, timeoutMs, walk); status != EC_NO_ERROR)

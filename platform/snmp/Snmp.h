@@ -20,12 +20,12 @@
 // Statuses of the library calls.
 enum SnmpStatus : int {
     EC_NO_ERROR = 0,
-    EC_TIMEOUT = -1,        // no answer within the time-out
-    EC_END_OF_TABLE = -2,   // the walk has left the requested columns
-    EC_SEND_FAILED = -3,    // the agent address or the socket could not be used
-    EC_BAD_VALUE = -4,      // an OID, value or type that cannot be encoded
-    EC_NOT_READY = -5,      // no session, or no variable prepared
-    EC_SECURITY = -6,       // SNMPv3: refused by the agent (report) or unusable settings
+    EC_TIMEOUT = -1,       // no answer within the time-out
+    EC_END_OF_TABLE = -2,  // the walk has left the requested columns
+    EC_SEND_FAILED = -3,   // the agent address or the socket could not be used
+    EC_BAD_VALUE = -4,     // an OID, value or type that cannot be encoded
+    EC_NOT_READY = -5,     // no session, or no variable prepared
+    EC_SECURITY = -6,      // SNMPv3: refused by the agent (report) or unusable settings
 };
 
 // Value types of CSnmp::addValue and of response variables.
@@ -34,12 +34,12 @@ enum SnmpValueType : int {
     SNMP_TYPE_OCTETS = 2,
     SNMP_TYPE_OID = 3,
     SNMP_TYPE_NULL = 4,
-    SNMP_TYPE_COUNTER32 = 5,   // responses only
-    SNMP_TYPE_TIMETICKS = 7,   // responses only
+    SNMP_TYPE_COUNTER32 = 5,  // responses only
+    SNMP_TYPE_TIMETICKS = 7,  // responses only
     SNMP_TYPE_IPADDRESS = 8,
-    SNMP_TYPE_COUNTER64 = 9,   // responses only
-    SNMP_TYPE_UNSIGNED32 = 10, // also Gauge32, which has the same encoding
-    SNMP_TYPE_OPAQUE = 11,     // responses only
+    SNMP_TYPE_COUNTER64 = 9,    // responses only
+    SNMP_TYPE_UNSIGNED32 = 10,  // also Gauge32, which has the same encoding
+    SNMP_TYPE_OPAQUE = 11,      // responses only
     SNMP_TYPE_NO_SUCH_OBJECT = 12,
     SNMP_TYPE_NO_SUCH_INSTANCE = 13,
     SNMP_TYPE_END_OF_MIB_VIEW = 14,
@@ -176,12 +176,10 @@ public:
     void setSnmp(CSnmp* session);
     // EC_NO_ERROR when the request started (its id is the session's getRequestId),
     // EC_NOT_READY without a session or a variable. The window handle is not used.
-    int sendAsync(const char* agent, Snmp4wCallback callback, void* userData, HWND hwnd,
-                  unsigned long timeoutMs);
+    int sendAsync(const char* agent, Snmp4wCallback callback, void* userData, HWND hwnd, unsigned long timeoutMs);
 
 protected:
-    int start(const char* agent, Snmp4wCallback callback, void* userData, unsigned long timeoutMs,
-              bool walk);
+    int start(const char* agent, Snmp4wCallback callback, void* userData, unsigned long timeoutMs, bool walk);
 
 private:
     CSnmp* m_session = nullptr;
@@ -192,8 +190,7 @@ private:
 // session's columns, advancing its variables when the answer comes.
 class CSnmpTable4w : public CSnmp4w {
 public:
-    int getNextAsync(const char* agent, Snmp4wCallback callback, void* userData, HWND hwnd,
-                     unsigned long timeoutMs);
+    int getNextAsync(const char* agent, Snmp4wCallback callback, void* userData, HWND hwnd, unsigned long timeoutMs);
 };
 
 // Start-up of the library: initialises it once (further calls do nothing) and returns 0.

@@ -112,8 +112,7 @@ void EnsureStarted();
 class Exchange {
 public:
     // Snapshots the session's request; EC_NOT_READY without variables.
-    int Prepare(const std::shared_ptr<SessionState>& state, const char* agent, unsigned long timeoutMs,
-                bool walk);
+    int Prepare(const std::shared_ptr<SessionState>& state, const char* agent, unsigned long timeoutMs, bool walk);
     // Sends the snapshot; done gets the raw outcome (see Request::done). Returns the key
     // for AwaitCompletion, which the caller must call next when awaited.
     long Send(std::function<void(int, CSnmp*)> done, bool awaited = false);

@@ -56,8 +56,10 @@ void InitNetSnmp() {
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_NO_TOKEN_WARNINGS, 1);
     const std::string dir = win::RuntimeSubdirectory("snmp");
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir.empty() ? "/nonexistent" : dir.c_str());
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, dir.empty() ? "/nonexistent" : dir.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR,
+                          dir.empty() ? "/nonexistent" : dir.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR,
+                          dir.empty() ? "/nonexistent" : dir.c_str());
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MIBDIRS, "");
     netsnmp_set_mib_directory("");
     snmp_disable_log();
@@ -163,15 +165,14 @@ bool AddVar(netsnmp_pdu* pdu, const RequestVar& var) {
     case SNMP_TYPE_OCTETS:
     case SNMP_TYPE_IPADDRESS:
         return snmp_pdu_add_variable(pdu, name.data(), name.size(),
-                                     var.type == SNMP_TYPE_OCTETS ? ASN_OCTET_STR : ASN_IPADDRESS,
-                                     var.bytes.data(), var.bytes.size()) != nullptr;
+                                     var.type == SNMP_TYPE_OCTETS ? ASN_OCTET_STR : ASN_IPADDRESS, var.bytes.data(),
+                                     var.bytes.size()) != nullptr;
     case SNMP_TYPE_OID: {
         std::vector<oid> value(var.oidValue.begin(), var.oidValue.end());
         return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, value.data(),
                                      value.size() * sizeof(oid)) != nullptr;
     }
-    default:
-        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_NULL, nullptr, 0) != nullptr;
+    default: return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_NULL, nullptr, 0) != nullptr;
     }
 }
 
@@ -304,13 +305,13 @@ private:
     struct Channel {
         std::uint64_t sessionId = 0;
         std::string fingerprint;
-        void* sess = nullptr;   // open when ready
-        void* probe = nullptr;  // SNMPv3 engine discovery under way
+        void* sess = nullptr;       // open when ready
+        void* probe = nullptr;      // SNMPv3 engine discovery under way
         std::vector<long> waiting;  // keys of requests held until discovery ends
         int inFlight = 0;
-        bool claimed = false;  // a request's waiting thread reads the socket (see Await)
+        bool claimed = false;    // a request's waiting thread reads the socket (see Await)
         bool unwatched = false;  // left out of the engine thread's present wait
-        bool retired = false;  // superseded or closed by its session: close once idle
+        bool retired = false;    // superseded or closed by its session: close once idle
     };
     struct Outstanding {
         std::unique_ptr<Request> request;
@@ -344,8 +345,7 @@ private:
         if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu != nullptr) {
             if (pdu->command == SNMP_MSG_REPORT) {
                 outcome.status = EC_SECURITY;
-                outcome.engineId.assign(reinterpret_cast<const char*>(pdu->securityEngineID),
-                                        pdu->securityEngineIDLen);
+                outcome.engineId.assign(reinterpret_cast<const char*>(pdu->securityEngineID), pdu->securityEngineIDLen);
             } else {
                 std::vector<ResponseVar> vars;
                 for (const netsnmp_variable_list* v = pdu->variables; v != nullptr; v = v->next_variable)
@@ -743,8 +743,8 @@ private:
             m_probes.erase(probe);
             snmp_sess_close(channel.probe);
             channel.probe = nullptr;
-            int status = outcome.engineId.empty() ? (outcome.status == EC_SECURITY ? EC_SECURITY : outcome.status)
-                                                  : EC_NO_ERROR;
+            int status =
+                outcome.engineId.empty() ? (outcome.status == EC_SECURITY ? EC_SECURITY : outcome.status) : EC_NO_ERROR;
             delete outcome.response;
             if (status == EC_NO_ERROR && !channel.waiting.empty())
                 status = OpenV3(channel, *m_out[channel.waiting.front()].request, outcome.engineId);
@@ -775,7 +775,6 @@ private:
 
     std::thread m_thread;
 };
-
 
 // A waiting thread may read its own answer, except the user-interface thread, whose waits
 // must keep pumping.
@@ -849,10 +848,8 @@ long Submit(std::unique_ptr<Request> request) {
 }
 
 void AwaitCompletion(long key, win::Event& done) {
-    if (Engine* engine = g_engine.load(); engine != nullptr && key != 0 && ReadsItself())
-        engine->Await(key, done);
-    else
-        done.Wait(INFINITE);
+    if (Engine* engine = g_engine.load(); engine != nullptr && key != 0 && ReadsItself()) engine->Await(key, done);
+    else done.Wait(INFINITE);
 }
 
 void CloseSession(std::uint64_t sessionId) {

@@ -71,11 +71,10 @@ int MakeRequestVar(const char* oid, int type, std::string_view value, RequestVar
     out.column = out.name;
     out.type = type;
     switch (type) {
-    case SNMP_TYPE_NULL:
-        return EC_NO_ERROR;
+    case SNMP_TYPE_NULL: return EC_NO_ERROR;
     case SNMP_TYPE_INTEGER:
-        return ParseDecimal(value, std::numeric_limits<std::int32_t>::min(),
-                            std::numeric_limits<std::int32_t>::max(), out.number)
+        return ParseDecimal(value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(),
+                            out.number)
                    ? EC_NO_ERROR
                    : EC_BAD_VALUE;
     case SNMP_TYPE_UNSIGNED32:
@@ -83,15 +82,10 @@ int MakeRequestVar(const char* oid, int type, std::string_view value, RequestVar
                        ParseDecimal(value, 0, std::numeric_limits<std::uint32_t>::max(), out.number)
                    ? EC_NO_ERROR
                    : EC_BAD_VALUE;
-    case SNMP_TYPE_OCTETS:
-        out.bytes.assign(value);
-        return EC_NO_ERROR;
-    case SNMP_TYPE_OID:
-        return ParseOid(value, out.oidValue) && out.oidValue.size() >= 2 ? EC_NO_ERROR : EC_BAD_VALUE;
-    case SNMP_TYPE_IPADDRESS:
-        return ParseIpV4(value, out.bytes) ? EC_NO_ERROR : EC_BAD_VALUE;
-    default:
-        return EC_BAD_VALUE;
+    case SNMP_TYPE_OCTETS: out.bytes.assign(value); return EC_NO_ERROR;
+    case SNMP_TYPE_OID: return ParseOid(value, out.oidValue) && out.oidValue.size() >= 2 ? EC_NO_ERROR : EC_BAD_VALUE;
+    case SNMP_TYPE_IPADDRESS: return ParseIpV4(value, out.bytes) ? EC_NO_ERROR : EC_BAD_VALUE;
+    default: return EC_BAD_VALUE;
     }
 }
 

@@ -45,7 +45,7 @@ int ShowQtMessageBox(const PromptRequest& request) {
     int answer = DefaultAnswer(request.type);
     RunOnUiThread([&] {
         QMessageBox box;
-        const std::string caption = !request.caption.empty() ? request.caption
+        const std::string caption = !request.caption.empty()                ? request.caption
                                     : g_app && !g_app->m_pszAppName.empty() ? g_app->m_pszAppName
                                                                             : std::string("Switch Module");
         box.setWindowTitle(QString::fromStdString(caption));
@@ -67,7 +67,9 @@ int ShowQtMessageBox(const PromptRequest& request) {
         case MB_ABORTRETRYIGNORE:
             choices = {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
             break;
-        case MB_YESNOCANCEL: choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}}; break;
+        case MB_YESNOCANCEL:
+            choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
+            break;
         case MB_YESNO: choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
         case MB_RETRYCANCEL: choices = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}; break;
         default: choices = {{QMessageBox::Ok, IDOK}}; break;
@@ -116,9 +118,8 @@ int CWinApp::Run(int argc, char** argv) {
     }
     ui::EnsureApplication();
     // Broadcasts of other module processes arrive as posted messages to the top-level windows.
-    win::SetBroadcastReceiver([](UINT message, WPARAM wParam, LPARAM lParam) {
-        ui::PostToTopLevelWindows(message, wParam, lParam);
-    });
+    win::SetBroadcastReceiver(
+        [](UINT message, WPARAM wParam, LPARAM lParam) { ui::PostToTopLevelWindows(message, wParam, lParam); });
     InitInstance();
     win::SetBroadcastReceiver(nullptr);
     return ExitInstance();

@@ -108,7 +108,8 @@ int WidthToShow(QWidget* widget, const QString& text) {
         label->setText(shown);
         return width;
     }
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return LineEditWidthFor(edit, edit->fontMetrics().horizontalAdvance(text));
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return LineEditWidthFor(edit, edit->fontMetrics().horizontalAdvance(text));
     return widget->width();
 }
 
@@ -120,8 +121,8 @@ int LineEditWidthFor(QLineEdit* edit, int textWidth) {
     frame.rect = edit->rect();
     frame.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit) : 0;
     frame.state |= QStyle::State_Sunken;
-    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit)
-                               .marginsRemoved(edit->textMargins());
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit).marginsRemoved(edit->textMargins());
     return edit->width() - contents.width() + 2 * 2 + textWidth + 2;
 }
 
@@ -174,8 +175,9 @@ QWidget* CreateControlWidget(Kind kind, const std::string& text, DWORD style, QW
         const DWORD type = style & SS_TYPEMASK;
         if (type == SS_ICON || type == SS_BITMAP) return CreatePicture(text, type == SS_ICON, parent);
         auto* label = new QLabel(Qs(text), parent);
-        label->setAlignment(type == SS_CENTER ? Qt::AlignCenter : type == SS_RIGHT ? (Qt::AlignRight | Qt::AlignVCenter)
-                                                                                   : (Qt::AlignLeft | Qt::AlignVCenter));
+        label->setAlignment(type == SS_CENTER  ? Qt::AlignCenter
+                            : type == SS_RIGHT ? (Qt::AlignRight | Qt::AlignVCenter)
+                                               : (Qt::AlignLeft | Qt::AlignVCenter));
         if (style & SS_SUNKEN) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setTextFormat(Qt::PlainText);
         return label;
@@ -227,8 +229,7 @@ QWidget* CreateControlWidget(Kind kind, const std::string& text, DWORD style, QW
     case Kind::IpAddress: {
         auto* edit = new QLineEdit(parent);
         // Up to four dotted fields of at most three digits; values are checked when read.
-        edit->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(R"(\d{0,3}(\.\d{0,3}){0,3})"), edit));
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(R"(\d{0,3}(\.\d{0,3}){0,3})"), edit));
         return edit;
     }
     case Kind::Header:
@@ -300,7 +301,8 @@ void ApplyStyle(WindowRecord& rec, DWORD before) {
     case Kind::Edit: ApplyEditStyle(rec.widget, rec.style); break;
     case Kind::List: ListStyleChanged(rec); break;
     case Kind::Button:
-        if (auto* push = qobject_cast<QPushButton*>(rec.widget)) push->setDefault((rec.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+        if (auto* push = qobject_cast<QPushButton*>(rec.widget))
+            push->setDefault((rec.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
         else if (changed & BS_LEFTTEXT) ApplyButtonSide(static_cast<QAbstractButton*>(rec.widget), rec.style);
         break;
     default: break;
@@ -366,9 +368,12 @@ void SetCheck(WindowRecord& rec, int check) {
 
 int GetCheck(const WindowRecord& rec) {
     if (auto* box = qobject_cast<QCheckBox*>(rec.widget)) {
-        return box->checkState() == Qt::PartiallyChecked ? BST_INDETERMINATE : box->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+        return box->checkState() == Qt::PartiallyChecked ? BST_INDETERMINATE
+               : box->isChecked()                        ? BST_CHECKED
+                                                         : BST_UNCHECKED;
     }
-    if (auto* button = qobject_cast<QAbstractButton*>(rec.widget)) return button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+    if (auto* button = qobject_cast<QAbstractButton*>(rec.widget))
+        return button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
     return BST_UNCHECKED;
 }
 
@@ -480,9 +485,7 @@ UINT CEdit::GetLimitText() const {
     return With<QLineEdit>(this, 0u, [](QLineEdit* e) { return static_cast<UINT>(e->maxLength()); });
 }
 
-BOOL CEdit::SetReadOnly(BOOL readOnly) {
-    return ModifyStyle(readOnly ? 0 : ES_READONLY, readOnly ? ES_READONLY : 0);
-}
+BOOL CEdit::SetReadOnly(BOOL readOnly) { return ModifyStyle(readOnly ? 0 : ES_READONLY, readOnly ? ES_READONLY : 0); }
 
 void CEdit::SetSel(int start, int end, BOOL) {
     With<QLineEdit>(this, 0, [&](QLineEdit* e) {
@@ -578,8 +581,12 @@ void CComboBox::ResetContent() {
     });
 }
 
-int CComboBox::GetCount() const { return With<QComboBox>(this, 0, [](QComboBox* c) { return c->count(); }); }
-int CComboBox::GetCurSel() const { return With<QComboBox>(this, CB_ERR, [](QComboBox* c) { return c->currentIndex(); }); }
+int CComboBox::GetCount() const {
+    return With<QComboBox>(this, 0, [](QComboBox* c) { return c->count(); });
+}
+int CComboBox::GetCurSel() const {
+    return With<QComboBox>(this, CB_ERR, [](QComboBox* c) { return c->currentIndex(); });
+}
 
 int CComboBox::SetCurSel(int index) {
     return With<QComboBox>(this, CB_ERR, [&](QComboBox* c) {
@@ -621,7 +628,8 @@ int CComboBox::SetItemData(int index, DWORD_PTR data) {
 
 DWORD_PTR CComboBox::GetItemData(int index) const {
     return With<QComboBox>(this, DWORD_PTR{0}, [&](QComboBox* c) {
-        return index >= 0 && index < c->count() ? static_cast<DWORD_PTR>(c->itemData(index).toULongLong()) : DWORD_PTR{0};
+        return index >= 0 && index < c->count() ? static_cast<DWORD_PTR>(c->itemData(index).toULongLong())
+                                                : DWORD_PTR{0};
     });
 }
 
@@ -632,8 +640,8 @@ int FindIn(const QComboBox* c, int startAfter, const std::string& text, bool exa
     for (int k = 1; k <= n; ++k) {
         const int i = (startAfter + k) % n;
         const QString item = c->itemText(i);
-        const bool match = exact ? QString::compare(item, t, Qt::CaseInsensitive) == 0
-                                 : item.startsWith(t, Qt::CaseInsensitive);
+        const bool match =
+            exact ? QString::compare(item, t, Qt::CaseInsensitive) == 0 : item.startsWith(t, Qt::CaseInsensitive);
         if (match) return i;
     }
     return CB_ERR;
@@ -641,7 +649,8 @@ int FindIn(const QComboBox* c, int startAfter, const std::string& text, bool exa
 }  // namespace
 
 int CComboBox::FindString(int startAfter, const std::string& prefix) const {
-    return With<QComboBox>(this, CB_ERR, [&](QComboBox* c) { return FindIn(c, std::max(startAfter, -1), prefix, false); });
+    return With<QComboBox>(this, CB_ERR,
+                           [&](QComboBox* c) { return FindIn(c, std::max(startAfter, -1), prefix, false); });
 }
 
 int CComboBox::FindStringExact(int startAfter, const std::string& text) const {

@@ -285,7 +285,8 @@ void DDX_Radio(CDataExchange* dx, int id, int& value) {
         if (h == first) started = true;
         if (!started) continue;
         const DWORD type = r->style & BS_TYPEMASK;
-        const bool radio = r->kind == ui::detail::Kind::Button && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+        const bool radio =
+            r->kind == ui::detail::Kind::Button && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
         if (!radio || (h != first && (r->style & WS_GROUP))) break;
         group.push_back(h);
     }

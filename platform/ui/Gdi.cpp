@@ -181,7 +181,8 @@ QPoint ToDevice(const HDC__& dc, const QPaintDevice* device, int x, int y) {
 QRect ToDevice(const HDC__& dc, const QPaintDevice* device, int left, int top, int right, int bottom) {
     const QPoint a = ToDevice(dc, device, left, top);
     const QPoint b = ToDevice(dc, device, right, bottom);
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())), QSize(std::abs(b.x() - a.x()), std::abs(b.y() - a.y())));
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QSize(std::abs(b.x() - a.x()), std::abs(b.y() - a.y())));
 }
 
 QImage* ImageOf(HDC__& dc) {
@@ -246,7 +247,8 @@ QFont FontOf(const HDC__& dc) { return dc.font ? dc.font->font : Stocks().font->
 QImage ImageOfPixels(int width, int height, const std::vector<std::uint32_t>& pixels) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
-        std::memcpy(image.scanLine(y), pixels.data() + static_cast<std::size_t>(y) * width, width * sizeof(std::uint32_t));
+        std::memcpy(image.scanLine(y), pixels.data() + static_cast<std::size_t>(y) * width,
+                    width * sizeof(std::uint32_t));
     return image;
 }
 
@@ -260,7 +262,8 @@ QImage ImageOfPicture(const ui::res::Picture& pic) {
     }
     QImage image(pic.width, pic.height, QImage::Format_ARGB32);
     for (int y = 0; y < pic.height; ++y) {
-        for (int x = 0; x < pic.width; ++x) image.setPixel(x, y, pic.pixels[static_cast<std::size_t>(y) * pic.width + x]);
+        for (int x = 0; x < pic.width; ++x)
+            image.setPixel(x, y, pic.pixels[static_cast<std::size_t>(y) * pic.width + x]);
     }
     return image;
 }
@@ -278,7 +281,8 @@ QImage DibToImage(const BITMAPINFO* info, const void* bitsPtr) {
     const auto* header = reinterpret_cast<const std::uint8_t*>(info);
     const std::optional<DibExtent> extent = MemoryDibExtent(header);
     BmpImage bmp;
-    if (!extent || !ReadDib(header, extent->infoBytes, static_cast<const std::uint8_t*>(bitsPtr), extent->bitsBytes, bmp))
+    if (!extent ||
+        !ReadDib(header, extent->infoBytes, static_cast<const std::uint8_t*>(bitsPtr), extent->bitsBytes, bmp))
         return {};
     return ImageOfPixels(bmp.width, bmp.height, bmp.pixels);
 }
@@ -620,9 +624,11 @@ CFont* CDC::SelectObject(CFont* font) {
 
 HGDIOBJ CDC::SelectObject(HGDIOBJ object) {
     if (auto* b = dynamic_cast<HBITMAP>(ObjectOf(object))) {
-        return m_hDC && m_hDC->kind == HDC__::Kind::Memory ? Swap<HBITMAP__>(m_hDC, &HDC__::bitmap, b, Stocks().bitmap) : nullptr;
+        return m_hDC && m_hDC->kind == HDC__::Kind::Memory ? Swap<HBITMAP__>(m_hDC, &HDC__::bitmap, b, Stocks().bitmap)
+                                                           : nullptr;
     }
-    if (auto* b = dynamic_cast<HBRUSH>(ObjectOf(object))) return Swap<HBRUSH__>(m_hDC, &HDC__::brush, b, Stocks().brushes[WHITE_BRUSH]);
+    if (auto* b = dynamic_cast<HBRUSH>(ObjectOf(object)))
+        return Swap<HBRUSH__>(m_hDC, &HDC__::brush, b, Stocks().brushes[WHITE_BRUSH]);
     if (auto* p = dynamic_cast<HPEN>(ObjectOf(object))) return Swap<HPEN__>(m_hDC, &HDC__::pen, p, Stocks().pens[1]);
     if (auto* f = dynamic_cast<HFONT>(ObjectOf(object))) return Swap<HFONT__>(m_hDC, &HDC__::font, f, Stocks().font);
     return nullptr;
@@ -659,12 +665,18 @@ T Attribute(HDC hdc, T fallback, F&& fn) {
 COLORREF CDC::SetTextColor(COLORREF color) {
     return Attribute(m_hDC, COLORREF{0}, [&](HDC__& dc) { return std::exchange(dc.textColor, color); });
 }
-COLORREF CDC::GetTextColor() const { return Attribute(m_hDC, COLORREF{0}, [](HDC__& dc) { return dc.textColor; }); }
+COLORREF CDC::GetTextColor() const {
+    return Attribute(m_hDC, COLORREF{0}, [](HDC__& dc) { return dc.textColor; });
+}
 COLORREF CDC::SetBkColor(COLORREF color) {
     return Attribute(m_hDC, COLORREF{0}, [&](HDC__& dc) { return std::exchange(dc.bkColor, color); });
 }
-COLORREF CDC::GetBkColor() const { return Attribute(m_hDC, COLORREF{0}, [](HDC__& dc) { return dc.bkColor; }); }
-int CDC::SetBkMode(int mode) { return Attribute(m_hDC, 0, [&](HDC__& dc) { return std::exchange(dc.bkMode, mode); }); }
+COLORREF CDC::GetBkColor() const {
+    return Attribute(m_hDC, COLORREF{0}, [](HDC__& dc) { return dc.bkColor; });
+}
+int CDC::SetBkMode(int mode) {
+    return Attribute(m_hDC, 0, [&](HDC__& dc) { return std::exchange(dc.bkMode, mode); });
+}
 int CDC::SetStretchBltMode(int mode) {
     return Attribute(m_hDC, 0, [&](HDC__& dc) { return std::exchange(dc.stretchMode, mode); });
 }
@@ -672,7 +684,9 @@ int CDC::SetMapMode(int mode) {
     if (mode != MM_TEXT && mode != MM_TWIPS) return 0;
     return Attribute(m_hDC, 0, [&](HDC__& dc) { return std::exchange(dc.mapMode, mode); });
 }
-int CDC::GetMapMode() const { return Attribute(m_hDC, 0, [](HDC__& dc) { return dc.mapMode; }); }
+int CDC::GetMapMode() const {
+    return Attribute(m_hDC, 0, [](HDC__& dc) { return dc.mapMode; });
+}
 CPoint CDC::SetWindowOrg(int x, int y) {
     return Attribute(m_hDC, CPoint(), [&](HDC__& dc) {
         const QPoint old = std::exchange(dc.windowOrg, QPoint(x, y));
@@ -699,7 +713,10 @@ QRect DeviceRect(HDC__& dc) {
         if (!w) return {};
         return dc.paint ? dc.clip.boundingRect() : QRect(QPoint(0, 0), w->size());
     }
-    case HDC__::Kind::Printer: return dc.printer ? QRect(QPoint(0, 0), dc.printer->pageLayout().paintRectPixels(dc.printer->resolution()).size()) : QRect();
+    case HDC__::Kind::Printer:
+        return dc.printer
+                   ? QRect(QPoint(0, 0), dc.printer->pageLayout().paintRectPixels(dc.printer->resolution()).size())
+                   : QRect();
     default: return {};
     }
 }
@@ -718,7 +735,9 @@ int CDC::GetClipBox(LPRECT rect) const {
         const QRect r = DeviceRect(*m_hDC);
         const double k = LogicalPerDevice(*m_hDC);
         const bool twips = m_hDC->mapMode == MM_TWIPS;
-        const auto lx = [&](int x) { return static_cast<LONG>(std::lround((x - m_hDC->viewportOrg.x()) * k)) + m_hDC->windowOrg.x(); };
+        const auto lx = [&](int x) {
+            return static_cast<LONG>(std::lround((x - m_hDC->viewportOrg.x()) * k)) + m_hDC->windowOrg.x();
+        };
         const auto ly = [&](int y) {
             const double d = (y - m_hDC->viewportOrg.y()) * k;
             return static_cast<LONG>(std::lround(twips ? -d : d)) + m_hDC->windowOrg.y();
@@ -806,7 +825,7 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int yS
 BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth, int srcHeight,
                      DWORD rop) {
     return Blit(m_hDC, x, y, width, height, src ? src->m_hDC : nullptr, xSrc, ySrc, srcWidth, srcHeight, rop) ? TRUE
-                                                                                                             : FALSE;
+                                                                                                              : FALSE;
 }
 
 BOOL CDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
@@ -814,7 +833,8 @@ BOOL CDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
     if (rop != PATCOPY) return FALSE;
     HDC hdc = m_hDC;
     return Draw(hdc, [&](QPainter& p, QPaintDevice* d) {
-        p.fillRect(ToDevice(*hdc, d, x, y, x + width, y + height), BrushOf(hdc->brush ? hdc->brush : Stocks().brushes[WHITE_BRUSH]));
+        p.fillRect(ToDevice(*hdc, d, x, y, x + width, y + height),
+                   BrushOf(hdc->brush ? hdc->brush : Stocks().brushes[WHITE_BRUSH]));
     });
 }
 
@@ -901,7 +921,9 @@ BOOL CDC::LineTo(int x, int y) {
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF color) {
     HDC hdc = m_hDC;
-    Draw(hdc, [&](QPainter& p, QPaintDevice* d) { p.fillRect(QRect(ToDevice(*hdc, d, x, y), QSize(1, 1)), ui::detail::ToQColor(color)); });
+    Draw(hdc, [&](QPainter& p, QPaintDevice* d) {
+        p.fillRect(QRect(ToDevice(*hdc, d, x, y), QSize(1, 1)), ui::detail::ToQColor(color));
+    });
     return color;
 }
 
@@ -1076,7 +1098,8 @@ int CWnd::ReleaseDC(CDC* dc) { return dc ? 1 : 0; }  // the window keeps its con
 // ---- free functions ------------------------------------------------------------------------------------
 int StretchDIBits(CDC* dc, int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth, int srcHeight,
                   const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop) {
-    return dc ? StretchDIBits(dc->m_hDC, x, y, width, height, xSrc, ySrc, srcWidth, srcHeight, bits, info, usage, rop) : 0;
+    return dc ? StretchDIBits(dc->m_hDC, x, y, width, height, xSrc, ySrc, srcWidth, srcHeight, bits, info, usage, rop)
+              : 0;
 }
 
 int StretchDIBits(HDC hdc, int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth, int srcHeight,

@@ -346,7 +346,7 @@ struct Picture {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
-    std::string file;  // when set: read from this BMP file
+    std::string file;        // when set: read from this BMP file
     int hotX = 0, hotY = 0;  // cursors
 };
 // A solid picture of one colour.
@@ -365,12 +365,18 @@ const Picture* Find(Kind kind, UINT id);
 
 #define UI_RES_CAT2(a, b) a##b
 #define UI_RES_CAT(a, b) UI_RES_CAT2(a, b)
-#define UI_BITMAP_RESOURCE(id, picture) \
-    namespace { const ::ui::res::Registration UI_RES_CAT(g_bitmap_, __LINE__)(::ui::res::Kind::Bitmap, (id), (picture)); }
-#define UI_ICON_RESOURCE(id, picture) \
-    namespace { const ::ui::res::Registration UI_RES_CAT(g_icon_, __LINE__)(::ui::res::Kind::Icon, (id), (picture)); }
-#define UI_CURSOR_RESOURCE(id, picture) \
-    namespace { const ::ui::res::Registration UI_RES_CAT(g_cursor_, __LINE__)(::ui::res::Kind::Cursor, (id), (picture)); }
+#define UI_BITMAP_RESOURCE(id, picture)                                                                      \
+    namespace {                                                                                              \
+    const ::ui::res::Registration UI_RES_CAT(g_bitmap_, __LINE__)(::ui::res::Kind::Bitmap, (id), (picture)); \
+    }
+#define UI_ICON_RESOURCE(id, picture)                                                                    \
+    namespace {                                                                                          \
+    const ::ui::res::Registration UI_RES_CAT(g_icon_, __LINE__)(::ui::res::Kind::Icon, (id), (picture)); \
+    }
+#define UI_CURSOR_RESOURCE(id, picture)                                                                      \
+    namespace {                                                                                              \
+    const ::ui::res::Registration UI_RES_CAT(g_cursor_, __LINE__)(::ui::res::Kind::Cursor, (id), (picture)); \
+    }
 
 namespace ui::detail {
 // The backing surface's pixel at a point of the window's client area, after any pending

@@ -19,7 +19,7 @@ struct GdiObject {
     bool stock = false;  // never deleted
 };
 struct HBITMAP__ : GdiObject {
-    QImage image;      // Format_RGB32
+    QImage image;                     // Format_RGB32
     int bitCount = 32;                // 1, 4 or 8 for a bitmap file of that depth, with its
     std::vector<RGBQUAD> colorTable;  // colour table of 2 to the depth entries
 };
@@ -42,8 +42,8 @@ struct HPALETTE__ : GdiObject {
 struct HDC__ {
     enum class Kind { Memory, Window, Screen, Printer };
     Kind kind = Kind::Memory;
-    HWND hwnd = nullptr;       // Window
-    bool paint = false;        // a paint context: clipped to `clip`
+    HWND hwnd = nullptr;  // Window
+    bool paint = false;   // a paint context: clipped to `clip`
     QRegion clip;
     HBITMAP bitmap = nullptr;  // Memory: the selected bitmap
     HBRUSH brush = nullptr;

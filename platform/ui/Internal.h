@@ -17,17 +17,17 @@ enum class Kind { Window, Dialog, Static, Group, Button, Edit, Combo, List, Head
 // the program sets is shown whole: the free room of its row (the stretch after it) or of its
 // parent; the controls between it and that stretch are pushed along (FitText).
 struct TextRoom {
-    int baseWidth = 0;           // the width the layout (or the program, by MoveWindow) gave it
-    int room = 0;                // pixels it may grow by
+    int baseWidth = 0;            // the width the layout (or the program, by MoveWindow) gave it
+    int room = 0;                 // pixels it may grow by
     std::vector<HWND> followers;  // the controls after it in its row, up to the stretch
-    int grown = 0;               // pixels grown now
+    int grown = 0;                // pixels grown now
 };
 
 struct WindowRecord {
     HWND hwnd = nullptr;
-    QWidget* widget = nullptr;  // outermost widget (the frame of a top-level window)
-    QWidget* client = nullptr;  // the client area: children live here, client coordinates
-    CWnd* wnd = nullptr;        // the attached object
+    QWidget* widget = nullptr;      // outermost widget (the frame of a top-level window)
+    QWidget* client = nullptr;      // the client area: children live here, client coordinates
+    CWnd* wnd = nullptr;            // the attached object
     std::unique_ptr<CWnd> standIn;  // the layer's own object when none is attached
     HWND parent = nullptr;
     int id = 0;

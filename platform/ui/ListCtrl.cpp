@@ -58,7 +58,9 @@ public:
     }
     static Qt::Alignment Alignment(int format) {
         const int f = format & 0x3;
-        return Qt::AlignVCenter | (f == LVCFMT_CENTER ? Qt::AlignHCenter : f == LVCFMT_RIGHT ? Qt::AlignRight : Qt::AlignLeft);
+        return Qt::AlignVCenter | (f == LVCFMT_CENTER  ? Qt::AlignHCenter
+                                   : f == LVCFMT_RIGHT ? Qt::AlignRight
+                                                       : Qt::AlignLeft);
     }
 
     std::vector<ListColumn> cols;
@@ -164,7 +166,8 @@ public:
     ListHeader* Header() { return m_header; }
 
     void ApplyStyle(DWORD style) {
-        setSelectionMode((style & LVS_SINGLESEL) ? QAbstractItemView::SingleSelection : QAbstractItemView::ExtendedSelection);
+        setSelectionMode((style & LVS_SINGLESEL) ? QAbstractItemView::SingleSelection
+                                                 : QAbstractItemView::ExtendedSelection);
         header()->setSectionsClickable(!(style & LVS_NOSORTHEADER));
         header()->setHidden(style & LVS_NOCOLUMNHEADER);
         m_singleSel = (style & LVS_SINGLESEL) != 0;
@@ -180,15 +183,18 @@ public:
         const int v = verticalScrollBar()->value();
         const int h = horizontalScrollBar()->value();
         m_model.Publish();
-        for (int c = 0; c < static_cast<int>(m_model.cols.size()); ++c) header()->resizeSection(c, m_model.cols[c].width);
+        for (int c = 0; c < static_cast<int>(m_model.cols.size()); ++c)
+            header()->resizeSection(c, m_model.cols[c].width);
         QItemSelection selection;
         int focused = -1;
         for (int r = 0; r < static_cast<int>(m_model.rows.size()); ++r) {
             const UINT state = m_model.rows[r].state;
             if (state & LVIS_SELECTED) {
                 int end = r;
-                while (end + 1 < static_cast<int>(m_model.rows.size()) && (m_model.rows[end + 1].state & LVIS_SELECTED)) ++end;
-                selection.select(m_model.index(r, 0), m_model.index(end, std::max(0, static_cast<int>(m_model.cols.size()) - 1)));
+                while (end + 1 < static_cast<int>(m_model.rows.size()) && (m_model.rows[end + 1].state & LVIS_SELECTED))
+                    ++end;
+                selection.select(m_model.index(r, 0),
+                                 m_model.index(end, std::max(0, static_cast<int>(m_model.cols.size()) - 1)));
                 for (int k = r; k <= end; ++k) {
                     if (m_model.rows[k].state & LVIS_FOCUSED) focused = k;
                 }
@@ -328,8 +334,9 @@ private:
         if (m_syncing || row >= m_model.rowCount({})) return;
         m_syncing = true;
         const QModelIndex index = m_model.index(row, 0);
-        selectionModel()->select(index, ((state & LVIS_SELECTED) ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
-                                            QItemSelectionModel::Rows);
+        selectionModel()->select(
+            index, ((state & LVIS_SELECTED) ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                       QItemSelectionModel::Rows);
         if (state & LVIS_FOCUSED) selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
         m_syncing = false;
     }
@@ -367,15 +374,13 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     const ListRow& row = rows[index.row()];
     const int col = index.column();
     switch (role) {
-    case Qt::DisplayRole:
-        return col < static_cast<int>(row.texts.size()) ? row.texts[col] : QString();
+    case Qt::DisplayRole: return col < static_cast<int>(row.texts.size()) ? row.texts[col] : QString();
     case Qt::TextAlignmentRole:
         return col < static_cast<int>(cols.size()) ? QVariant::fromValue(Alignment(cols[col].format)) : QVariant();
     case Qt::CheckStateRole:
         if (col != 0 || !(m_view->exStyle & LVS_EX_CHECKBOXES)) return {};
         return ((row.state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? Qt::Checked : Qt::Unchecked;
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -495,7 +500,8 @@ BOOL CListCtrl::SetColumnWidth(int col, int width) {
 
 std::string CListCtrl::GetColumnText(int col) const {
     return WithView(this, std::string(), [&](ListView& v) {
-        return col >= 0 && col < static_cast<int>(v.Model().cols.size()) ? v.Model().cols[col].heading.toStdString() : std::string();
+        return col >= 0 && col < static_cast<int>(v.Model().cols.size()) ? v.Model().cols[col].heading.toStdString()
+                                                                         : std::string();
     });
 }
 
@@ -508,17 +514,16 @@ CHeaderCtrl* CListCtrl::GetHeaderCtrl() {
     return header;
 }
 
-int CListCtrl::InsertItem(int row, const std::string& text) {
-    return InsertItem(LVIF_TEXT, row, text, 0, 0, 0, 0);
-}
+int CListCtrl::InsertItem(int row, const std::string& text) { return InsertItem(LVIF_TEXT, row, text, 0, 0, 0, 0); }
 
 int CListCtrl::InsertItem(const LVITEM* item) {
     if (!item) return -1;
-    return InsertItem(item->mask, item->iItem, item->pszText ? item->pszText : "", item->state, item->stateMask, item->iImage,
-                      item->lParam);
+    return InsertItem(item->mask, item->iItem, item->pszText ? item->pszText : "", item->state, item->stateMask,
+                      item->iImage, item->lParam);
 }
 
-int CListCtrl::InsertItem(UINT mask, int row, const std::string& text, UINT state, UINT stateMask, int image, LPARAM param) {
+int CListCtrl::InsertItem(UINT mask, int row, const std::string& text, UINT state, UINT stateMask, int image,
+                          LPARAM param) {
     return WithView(this, -1, [&](ListView& v) {
         auto& rows = v.Model().rows;
         const int at = std::clamp(row, 0, static_cast<int>(rows.size()));
@@ -552,7 +557,8 @@ BOOL CListCtrl::SetItem(const LVITEM* item) {
 
 BOOL CListCtrl::SetItemText(int row, int subItem, const std::string& text) {
     return WithView(this, FALSE, [&](ListView& v) {
-        if (!ValidRow(v, row) || subItem < 0 || (subItem > 0 && subItem >= static_cast<int>(v.Model().cols.size()))) return FALSE;
+        if (!ValidRow(v, row) || subItem < 0 || (subItem > 0 && subItem >= static_cast<int>(v.Model().cols.size())))
+            return FALSE;
         auto& texts = v.Model().rows[row].texts;
         if (static_cast<int>(texts.size()) <= subItem) texts.resize(subItem + 1);
         texts[subItem] = QString::fromStdString(text);
@@ -590,7 +596,8 @@ BOOL CListCtrl::SetItemData(int row, DWORD_PTR data) {
 }
 
 DWORD_PTR CListCtrl::GetItemData(int row) const {
-    return WithView(this, DWORD_PTR{0}, [&](ListView& v) { return ValidRow(v, row) ? v.Model().rows[row].data : DWORD_PTR{0}; });
+    return WithView(this, DWORD_PTR{0},
+                    [&](ListView& v) { return ValidRow(v, row) ? v.Model().rows[row].data : DWORD_PTR{0}; });
 }
 
 BOOL CListCtrl::DeleteItem(int row) {
@@ -647,7 +654,9 @@ UINT CListCtrl::GetItemState(int row, UINT mask) const {
     return WithView(this, 0u, [&](ListView& v) { return ValidRow(v, row) ? (v.Model().rows[row].state & mask) : 0u; });
 }
 
-BOOL CListCtrl::SetCheck(int row, BOOL check) { return SetItemState(row, INDEXTOSTATEIMAGEMASK(check ? 2 : 1), LVIS_STATEIMAGEMASK); }
+BOOL CListCtrl::SetCheck(int row, BOOL check) {
+    return SetItemState(row, INDEXTOSTATEIMAGEMASK(check ? 2 : 1), LVIS_STATEIMAGEMASK);
+}
 
 BOOL CListCtrl::GetCheck(int row) const { return ((GetItemState(row, LVIS_STATEIMAGEMASK) >> 12) == 2) ? TRUE : FALSE; }
 

@@ -23,9 +23,9 @@ struct HMENU__ {
         HMENU popup = nullptr;  // owned
     };
     std::vector<Item> items;
-    HMENU parent = nullptr;   // the menu holding this one as a popup
-    HWND window = nullptr;    // the window showing this menu (a bar or its window menu)
-    CMenu* holder = nullptr;  // the object that destroys it, if any
+    HMENU parent = nullptr;          // the menu holding this one as a popup
+    HWND window = nullptr;           // the window showing this menu (a bar or its window menu)
+    CMenu* holder = nullptr;         // the object that destroys it, if any
     std::unique_ptr<CMenu> wrapper;  // FromHandle
 
     ~HMENU__() {
@@ -195,7 +195,8 @@ bool Place(HMENU menu, std::size_t index, HMENU__::Item item) {
 bool HandlesCommand(const CWnd* wnd, UINT id) {
     for (const ui::MessageMap* m = wnd->GetMessageMap(); m; m = m->base) {
         for (const ui::MessageEntry& e : m->entries) {
-            if (e.kind == ui::MessageEntry::Kind::Command && e.code == BN_CLICKED && id >= e.idFirst && id <= e.idLast) {
+            if (e.kind == ui::MessageEntry::Kind::Command && e.code == BN_CLICKED && id >= e.idFirst &&
+                id <= e.idLast) {
                 return true;
             }
         }
@@ -556,7 +557,8 @@ BOOL CMenu::ModifyMenu(UINT position, UINT flags, UINT_PTR idNewItem, const std:
     BOOL ok = FALSE;
     WithItem(m_hMenu, position, flags, [&](HMENU owner, std::size_t index) {
         HMENU__::Item replacement = MakeItem(flags, idNewItem, text);
-        if (replacement.popup && (replacement.popup == owner || replacement.popup->parent || replacement.popup->window)) return;
+        if (replacement.popup && (replacement.popup == owner || replacement.popup->parent || replacement.popup->window))
+            return;
         HMENU__::Item& item = owner->items[index];
         if (item.popup && item.popup != replacement.popup) delete item.popup;  // a replaced popup goes
         if (replacement.popup) {
@@ -572,18 +574,21 @@ BOOL CMenu::ModifyMenu(UINT position, UINT flags, UINT_PTR idNewItem, const std:
 
 namespace {
 BOOL Take(HMENU menu, UINT position, UINT flags, bool destroy) {
-    return WithItem(menu, position, flags, [&](HMENU owner, std::size_t index) {
-        HMENU popup = owner->items[index].popup;
-        owner->items.erase(owner->items.begin() + static_cast<std::ptrdiff_t>(index));
-        if (popup) {
-            if (destroy) {
-                delete popup;
-            } else {
-                popup->parent = nullptr;
-            }
-        }
-        Changed(owner);
-    }) ? TRUE : FALSE;
+    return WithItem(menu, position, flags,
+                    [&](HMENU owner, std::size_t index) {
+                        HMENU popup = owner->items[index].popup;
+                        owner->items.erase(owner->items.begin() + static_cast<std::ptrdiff_t>(index));
+                        if (popup) {
+                            if (destroy) {
+                                delete popup;
+                            } else {
+                                popup->parent = nullptr;
+                            }
+                        }
+                        Changed(owner);
+                    })
+               ? TRUE
+               : FALSE;
 }
 }  // namespace
 
@@ -741,7 +746,8 @@ MenuChoice ChooseMenuItem(HWND hwnd, const std::vector<std::string>& path, bool 
         }
         // Every menu on the way must be enabled too.
         for (std::size_t n = 1; n < path.size(); ++n) {
-            QAction* step = FindAction(actions, std::vector<std::string>(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(n)), 0);
+            QAction* step = FindAction(
+                actions, std::vector<std::string>(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(n)), 0);
             if (step && (!step->isEnabled() || (step->menu() && !step->menu()->isEnabled()))) {
                 result = MenuChoice::Disabled;
                 return;

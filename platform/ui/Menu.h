@@ -98,16 +98,18 @@ const std::vector<Entry>* FindMenu(UINT id);
 #define UI_MENU_CAT2(a, b) a##b
 #define UI_MENU_CAT(a, b) UI_MENU_CAT2(a, b)
 // Declares menu resource `id`: its popups and items, in order. Item, Separator and Popup are in scope.
-#define UI_MENU_TEMPLATE(id, ...)                                                        \
-    namespace {                                                                        \
+#define UI_MENU_TEMPLATE(id, ...)                                                             \
+    namespace {                                                                               \
     const ::ui::menu::Registration UI_MENU_CAT(g_menu_, __LINE__)(static_cast<UINT>(id), [] { \
-        using namespace ::ui::menu;                                                    \
-        return std::vector<::ui::menu::Entry>{__VA_ARGS__};                            \
-    }());                                                                              \
+        using namespace ::ui::menu;                                                           \
+        return std::vector<::ui::menu::Entry>{__VA_ARGS__};                                   \
+    }());                                                                                     \
     }
 // Dialog template `dialogId` carries menu `menuId`.
-#define UI_DIALOG_MENU(dialogId, menuId) \
-    namespace { const ::ui::menu::DialogMenu UI_MENU_CAT(g_dialog_menu_, __LINE__)((dialogId), (menuId)); }
+#define UI_DIALOG_MENU(dialogId, menuId)                                                      \
+    namespace {                                                                               \
+    const ::ui::menu::DialogMenu UI_MENU_CAT(g_dialog_menu_, __LINE__)((dialogId), (menuId)); \
+    }
 
 // ---- the model as shown, for tests ---------------------------------------------------------------
 namespace ui {
@@ -117,9 +119,9 @@ struct MenuItemInfo {
     UINT id = 0;
     bool separator = false;
     bool popup = false;
-    bool grayed = false;   // MF_GRAYED or MF_DISABLED
+    bool grayed = false;  // MF_GRAYED or MF_DISABLED
     bool checked = false;
-    bool enabled = true;   // as shown: not grayed, and (for a command) handled by the window
+    bool enabled = true;  // as shown: not grayed, and (for a command) handled by the window
     std::vector<MenuItemInfo> items;
 };
 // The window's menu bar (or its window menu), as shown. Empty when it has none.

@@ -24,10 +24,10 @@ namespace ui {
 struct MessageEntry {
     enum class Kind { Message, Command, Notify, ReflectCommand, ReflectNotify };
     Kind kind = Kind::Message;
-    UINT message = 0;              // Kind::Message: the window message
+    UINT message = 0;                  // Kind::Message: the window message
     const UINT* messageVar = nullptr;  // a registered message: the variable that holds its number
-    UINT code = 0;                 // command code or notification code
-    UINT idFirst = 0, idLast = 0;  // control ids (Command, Notify)
+    UINT code = 0;                     // command code or notification code
+    UINT idFirst = 0, idLast = 0;      // control ids (Command, Notify)
     // Runs the handler; false means "not handled" (the _EX reflections and nothing else).
     std::function<bool(CWnd*, WPARAM, LPARAM, LRESULT*)> handler;
 
@@ -42,7 +42,9 @@ struct MessageMap {
 namespace map {
 
 template <class T>
-T* As(CWnd* w) { return static_cast<T*>(w); }
+T* As(CWnd* w) {
+    return static_cast<T*>(w);
+}
 
 inline MessageEntry Msg(UINT message, std::function<bool(CWnd*, WPARAM, LPARAM, LRESULT*)> h) {
     MessageEntry e;
@@ -53,7 +55,10 @@ inline MessageEntry Msg(UINT message, std::function<bool(CWnd*, WPARAM, LPARAM, 
 
 template <class T>
 MessageEntry Message(UINT message, LRESULT (T::*fn)(WPARAM, LPARAM)) {
-    return Msg(message, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) { *r = (As<T>(w)->*fn)(wp, lp); return true; });
+    return Msg(message, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) {
+        *r = (As<T>(w)->*fn)(wp, lp);
+        return true;
+    });
 }
 template <class T>
 MessageEntry Registered(const UINT* var, LRESULT (T::*fn)(WPARAM, LPARAM)) {
@@ -76,46 +81,57 @@ inline MessageEntry Routed(MessageEntry::Kind kind, UINT message, UINT code, UIN
 
 template <class T>
 MessageEntry Command(WORD code, UINT first, UINT last, void (T::*fn)()) {
-    return Routed(MessageEntry::Kind::Command, WM_COMMAND, code, first, last,
-                  [fn](CWnd* w, WPARAM, LPARAM, LRESULT*) { (As<T>(w)->*fn)(); return true; });
+    return Routed(MessageEntry::Kind::Command, WM_COMMAND, code, first, last, [fn](CWnd* w, WPARAM, LPARAM, LRESULT*) {
+        (As<T>(w)->*fn)();
+        return true;
+    });
 }
 template <class T>
 MessageEntry CommandRange(WORD code, UINT first, UINT last, void (T::*fn)(UINT)) {
     return Routed(MessageEntry::Kind::Command, WM_COMMAND, code, first, last,
-                  [fn](CWnd* w, WPARAM wp, LPARAM, LRESULT*) { (As<T>(w)->*fn)(LOWORD(wp)); return true; });
+                  [fn](CWnd* w, WPARAM wp, LPARAM, LRESULT*) {
+                      (As<T>(w)->*fn)(LOWORD(wp));
+                      return true;
+                  });
 }
 template <class T>
 MessageEntry Notify(UINT code, UINT first, UINT last, void (T::*fn)(NMHDR*, LRESULT*)) {
-    return Routed(MessageEntry::Kind::Notify, WM_NOTIFY, code, first, last, [fn](CWnd* w, WPARAM, LPARAM lp, LRESULT* r) {
-        (As<T>(w)->*fn)(reinterpret_cast<NMHDR*>(lp), r);
-        return true;
-    });
+    return Routed(MessageEntry::Kind::Notify, WM_NOTIFY, code, first, last,
+                  [fn](CWnd* w, WPARAM, LPARAM lp, LRESULT* r) {
+                      (As<T>(w)->*fn)(reinterpret_cast<NMHDR*>(lp), r);
+                      return true;
+                  });
 }
 template <class T>
 MessageEntry NotifyRange(UINT code, UINT first, UINT last, void (T::*fn)(UINT, NMHDR*, LRESULT*)) {
-    return Routed(MessageEntry::Kind::Notify, WM_NOTIFY, code, first, last, [fn](CWnd* w, WPARAM, LPARAM lp, LRESULT* r) {
-        auto* h = reinterpret_cast<NMHDR*>(lp);
-        (As<T>(w)->*fn)(static_cast<UINT>(h->idFrom), h, r);
-        return true;
-    });
+    return Routed(MessageEntry::Kind::Notify, WM_NOTIFY, code, first, last,
+                  [fn](CWnd* w, WPARAM, LPARAM lp, LRESULT* r) {
+                      auto* h = reinterpret_cast<NMHDR*>(lp);
+                      (As<T>(w)->*fn)(static_cast<UINT>(h->idFrom), h, r);
+                      return true;
+                  });
 }
 template <class T>
 MessageEntry ReflectNotify(UINT code, void (T::*fn)(NMHDR*, LRESULT*)) {
-    return Routed(MessageEntry::Kind::ReflectNotify, WM_NOTIFY, code, 0, 0, [fn](CWnd* w, WPARAM, LPARAM lp, LRESULT* r) {
-        (As<T>(w)->*fn)(reinterpret_cast<NMHDR*>(lp), r);
-        return true;
-    });
+    return Routed(MessageEntry::Kind::ReflectNotify, WM_NOTIFY, code, 0, 0,
+                  [fn](CWnd* w, WPARAM, LPARAM lp, LRESULT* r) {
+                      (As<T>(w)->*fn)(reinterpret_cast<NMHDR*>(lp), r);
+                      return true;
+                  });
 }
 template <class T>
 MessageEntry ReflectNotifyEx(UINT code, BOOL (T::*fn)(NMHDR*, LRESULT*)) {
-    return Routed(MessageEntry::Kind::ReflectNotify, WM_NOTIFY, code, 0, 0, [fn](CWnd* w, WPARAM, LPARAM lp, LRESULT* r) {
-        return (As<T>(w)->*fn)(reinterpret_cast<NMHDR*>(lp), r) != FALSE;
-    });
+    return Routed(MessageEntry::Kind::ReflectNotify, WM_NOTIFY, code, 0, 0,
+                  [fn](CWnd* w, WPARAM, LPARAM lp, LRESULT* r) {
+                      return (As<T>(w)->*fn)(reinterpret_cast<NMHDR*>(lp), r) != FALSE;
+                  });
 }
 template <class T>
 MessageEntry ReflectCommand(WORD code, void (T::*fn)()) {
-    return Routed(MessageEntry::Kind::ReflectCommand, WM_COMMAND, code, 0, 0,
-                  [fn](CWnd* w, WPARAM, LPARAM, LRESULT*) { (As<T>(w)->*fn)(); return true; });
+    return Routed(MessageEntry::Kind::ReflectCommand, WM_COMMAND, code, 0, 0, [fn](CWnd* w, WPARAM, LPARAM, LRESULT*) {
+        (As<T>(w)->*fn)();
+        return true;
+    });
 }
 template <class T>
 MessageEntry ReflectCommandEx(WORD code, BOOL (T::*fn)()) {
@@ -124,132 +140,173 @@ MessageEntry ReflectCommandEx(WORD code, BOOL (T::*fn)()) {
 }
 
 inline CPoint PointOf(LPARAM lp) {
-    return CPoint(static_cast<short>(LOWORD(static_cast<DWORD_PTR>(lp))), static_cast<short>(HIWORD(static_cast<DWORD_PTR>(lp))));
+    return CPoint(static_cast<short>(LOWORD(static_cast<DWORD_PTR>(lp))),
+                  static_cast<short>(HIWORD(static_cast<DWORD_PTR>(lp))));
 }
 CWnd* WndOf(HWND h);  // CWnd::FromHandle without the include cycle
 
 // The window messages with their framework handler signatures.
-template <class T> MessageEntry Timer(void (T::*fn)(UINT_PTR)) {
-    return Msg(WM_TIMER, [fn](CWnd* w, WPARAM wp, LPARAM, LRESULT*) { (As<T>(w)->*fn)(wp); return true; });
+template <class T>
+MessageEntry Timer(void (T::*fn)(UINT_PTR)) {
+    return Msg(WM_TIMER, [fn](CWnd* w, WPARAM wp, LPARAM, LRESULT*) {
+        (As<T>(w)->*fn)(wp);
+        return true;
+    });
 }
-template <class T> MessageEntry Size(void (T::*fn)(UINT, int, int)) {
+template <class T>
+MessageEntry Size(void (T::*fn)(UINT, int, int)) {
     return Msg(WM_SIZE, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT*) {
         (As<T>(w)->*fn)(static_cast<UINT>(wp), LOWORD(static_cast<DWORD_PTR>(lp)), HIWORD(static_cast<DWORD_PTR>(lp)));
         return true;
     });
 }
-template <class T> MessageEntry Sizing(void (T::*fn)(UINT, LPRECT)) {
+template <class T>
+MessageEntry Sizing(void (T::*fn)(UINT, LPRECT)) {
     return Msg(WM_SIZING, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) {
         (As<T>(w)->*fn)(static_cast<UINT>(wp), reinterpret_cast<LPRECT>(lp));
         *r = TRUE;
         return true;
     });
 }
-template <class T> MessageEntry Void(UINT message, void (T::*fn)()) {
-    return Msg(message, [fn](CWnd* w, WPARAM, LPARAM, LRESULT*) { (As<T>(w)->*fn)(); return true; });
+template <class T>
+MessageEntry Void(UINT message, void (T::*fn)()) {
+    return Msg(message, [fn](CWnd* w, WPARAM, LPARAM, LRESULT*) {
+        (As<T>(w)->*fn)();
+        return true;
+    });
 }
-template <class T> MessageEntry EraseBkgnd(BOOL (T::*fn)(CDC*)) {
+template <class T>
+MessageEntry EraseBkgnd(BOOL (T::*fn)(CDC*)) {
     return Msg(WM_ERASEBKGND, [fn](CWnd* w, WPARAM wp, LPARAM, LRESULT* r) {
         *r = (As<T>(w)->*fn)(reinterpret_cast<CDC*>(wp));
         return true;
     });
 }
-template <class T> MessageEntry ShowWindow(void (T::*fn)(BOOL, UINT)) {
+template <class T>
+MessageEntry ShowWindow(void (T::*fn)(BOOL, UINT)) {
     return Msg(WM_SHOWWINDOW, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT*) {
         (As<T>(w)->*fn)(static_cast<BOOL>(wp), static_cast<UINT>(lp));
         return true;
     });
 }
-template <class T> MessageEntry Mouse(UINT message, void (T::*fn)(UINT, CPoint)) {
+template <class T>
+MessageEntry Mouse(UINT message, void (T::*fn)(UINT, CPoint)) {
     return Msg(message, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT*) {
         (As<T>(w)->*fn)(static_cast<UINT>(wp), PointOf(lp));
         return true;
     });
 }
-template <class T> MessageEntry MouseWheel(BOOL (T::*fn)(UINT, short, CPoint)) {
+template <class T>
+MessageEntry MouseWheel(BOOL (T::*fn)(UINT, short, CPoint)) {
     return Msg(WM_MOUSEWHEEL, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) {
         *r = (As<T>(w)->*fn)(LOWORD(wp), static_cast<short>(HIWORD(wp)), PointOf(lp));
         return true;
     });
 }
-template <class T> MessageEntry Scroll(UINT message, void (T::*fn)(UINT, UINT, CWnd*)) {
+template <class T>
+MessageEntry Scroll(UINT message, void (T::*fn)(UINT, UINT, CWnd*)) {
     return Msg(message, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT*) {
         (As<T>(w)->*fn)(LOWORD(wp), HIWORD(wp), WndOf(reinterpret_cast<HWND>(lp)));
         return true;
     });
 }
-template <class T> MessageEntry Focus(UINT message, void (T::*fn)(CWnd*)) {
+template <class T>
+MessageEntry Focus(UINT message, void (T::*fn)(CWnd*)) {
     return Msg(message, [fn](CWnd* w, WPARAM wp, LPARAM, LRESULT*) {
         (As<T>(w)->*fn)(WndOf(reinterpret_cast<HWND>(wp)));
         return true;
     });
 }
-template <class T> MessageEntry SetCursor(BOOL (T::*fn)(CWnd*, UINT, UINT)) {
+template <class T>
+MessageEntry SetCursor(BOOL (T::*fn)(CWnd*, UINT, UINT)) {
     return Msg(WM_SETCURSOR, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) {
-        *r = (As<T>(w)->*fn)(WndOf(reinterpret_cast<HWND>(wp)), LOWORD(static_cast<DWORD_PTR>(lp)), HIWORD(static_cast<DWORD_PTR>(lp)));
+        *r = (As<T>(w)->*fn)(WndOf(reinterpret_cast<HWND>(wp)), LOWORD(static_cast<DWORD_PTR>(lp)),
+                             HIWORD(static_cast<DWORD_PTR>(lp)));
         return true;
     });
 }
 // WM_CTLCOLOR: wParam the device context (CDC*), lParam the control, HIWORD of nothing: the
 // control kind is asked of the control (CTLCOLOR_* below).
-constexpr UINT CTLCOLOR_MSGBOX = 0, CTLCOLOR_EDIT = 1, CTLCOLOR_LISTBOX = 2, CTLCOLOR_BTN = 3,
-               CTLCOLOR_DLG = 4, CTLCOLOR_SCROLLBAR = 5, CTLCOLOR_STATIC = 6;
+constexpr UINT CTLCOLOR_MSGBOX = 0, CTLCOLOR_EDIT = 1, CTLCOLOR_LISTBOX = 2, CTLCOLOR_BTN = 3, CTLCOLOR_DLG = 4,
+               CTLCOLOR_SCROLLBAR = 5, CTLCOLOR_STATIC = 6;
 UINT CtlColorKindOf(HWND control);
-template <class T> MessageEntry CtlColor(HBRUSH (T::*fn)(CDC*, CWnd*, UINT)) {
+template <class T>
+MessageEntry CtlColor(HBRUSH (T::*fn)(CDC*, CWnd*, UINT)) {
     return Msg(WM_CTLCOLOR, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) {
         const HWND ctl = reinterpret_cast<HWND>(lp);
         *r = reinterpret_cast<LRESULT>((As<T>(w)->*fn)(reinterpret_cast<CDC*>(wp), WndOf(ctl), CtlColorKindOf(ctl)));
         return true;
     });
 }
-template <class T> MessageEntry CopyData(BOOL (T::*fn)(CWnd*, COPYDATASTRUCT*)) {
+template <class T>
+MessageEntry CopyData(BOOL (T::*fn)(CWnd*, COPYDATASTRUCT*)) {
     return Msg(WM_COPYDATA, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT* r) {
         *r = (As<T>(w)->*fn)(WndOf(reinterpret_cast<HWND>(wp)), reinterpret_cast<COPYDATASTRUCT*>(lp));
         return true;
     });
 }
-template <class T> MessageEntry SysCommand(void (T::*fn)(UINT, LPARAM)) {
-    return Msg(WM_SYSCOMMAND, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT*) { (As<T>(w)->*fn)(static_cast<UINT>(wp), lp); return true; });
+template <class T>
+MessageEntry SysCommand(void (T::*fn)(UINT, LPARAM)) {
+    return Msg(WM_SYSCOMMAND, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT*) {
+        (As<T>(w)->*fn)(static_cast<UINT>(wp), lp);
+        return true;
+    });
 }
-template <class T> MessageEntry QueryDragIcon(HCURSOR (T::*fn)()) {
+template <class T>
+MessageEntry QueryDragIcon(HCURSOR (T::*fn)()) {
     return Msg(WM_QUERYDRAGICON, [fn](CWnd* w, WPARAM, LPARAM, LRESULT* r) {
         *r = reinterpret_cast<LRESULT>((As<T>(w)->*fn)());
         return true;
     });
 }
-template <class T> MessageEntry KeyDown(void (T::*fn)(UINT, UINT, UINT)) {
+template <class T>
+MessageEntry KeyDown(void (T::*fn)(UINT, UINT, UINT)) {
     return Msg(WM_KEYDOWN, [fn](CWnd* w, WPARAM wp, LPARAM lp, LRESULT*) {
         (As<T>(w)->*fn)(static_cast<UINT>(wp), LOWORD(static_cast<DWORD_PTR>(lp)), HIWORD(static_cast<DWORD_PTR>(lp)));
         return true;
     });
 }
-template <class T> MessageEntry QueryNewPalette(BOOL (T::*fn)()) {
-    return Msg(WM_QUERYNEWPALETTE, [fn](CWnd* w, WPARAM, LPARAM, LRESULT* r) { *r = (As<T>(w)->*fn)(); return true; });
+template <class T>
+MessageEntry QueryNewPalette(BOOL (T::*fn)()) {
+    return Msg(WM_QUERYNEWPALETTE, [fn](CWnd* w, WPARAM, LPARAM, LRESULT* r) {
+        *r = (As<T>(w)->*fn)();
+        return true;
+    });
 }
-template <class T> MessageEntry PaletteChanged(void (T::*fn)(CWnd*)) { return Focus<T>(WM_PALETTECHANGED, fn); }
+template <class T>
+MessageEntry PaletteChanged(void (T::*fn)(CWnd*)) {
+    return Focus<T>(WM_PALETTECHANGED, fn);
+}
 
 }  // namespace map
 }  // namespace ui
 
-#define DECLARE_MESSAGE_MAP()                                                   \
-public:                                                                         \
-    static const ::ui::MessageMap* GetThisMessageMap();                         \
+#define DECLARE_MESSAGE_MAP()                                                              \
+public:                                                                                    \
+    static const ::ui::MessageMap* GetThisMessageMap();                                    \
     const ::ui::MessageMap* GetMessageMap() const override { return GetThisMessageMap(); } \
-                                                                                \
+                                                                                           \
 protected:
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                  \
-    const ::ui::MessageMap* theClass::GetThisMessageMap() {                     \
-        using ThisClass [[maybe_unused]] = theClass;                             \
-        static const ::ui::MessageMap map{baseClass::GetThisMessageMap(), {
-
-#define END_MESSAGE_MAP() }}; return &map; }
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)              \
+    const ::ui::MessageMap* theClass::GetThisMessageMap() { \
+        using ThisClass [[maybe_unused]] = theClass;        \
+        static const ::ui::MessageMap map {                 \
+            baseClass::GetThisMessageMap(), {
+#define END_MESSAGE_MAP() \
+    }                     \
+    }                     \
+    ;                     \
+    return &map;          \
+    }
 
 // Commands and control notifications sent to the parent
 #define ON_COMMAND(id, fn) ::ui::map::Command<ThisClass>(BN_CLICKED, (id), (id), &ThisClass::fn),
-#define ON_COMMAND_RANGE(first, last, fn) ::ui::map::CommandRange<ThisClass>(BN_CLICKED, (first), (last), &ThisClass::fn),
+#define ON_COMMAND_RANGE(first, last, fn) \
+    ::ui::map::CommandRange<ThisClass>(BN_CLICKED, (first), (last), &ThisClass::fn),
 #define ON_CONTROL(code, id, fn) ::ui::map::Command<ThisClass>((code), (id), (id), &ThisClass::fn),
-#define ON_CONTROL_RANGE(code, first, last, fn) ::ui::map::CommandRange<ThisClass>((code), (first), (last), &ThisClass::fn),
+#define ON_CONTROL_RANGE(code, first, last, fn) \
+    ::ui::map::CommandRange<ThisClass>((code), (first), (last), &ThisClass::fn),
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_BN_DOUBLECLICKED(id, fn) ON_CONTROL(BN_DOUBLECLICKED, id, fn)
 #define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
@@ -261,7 +318,8 @@ protected:
 #define ON_CBN_KILLFOCUS(id, fn) ON_CONTROL(CBN_KILLFOCUS, id, fn)
 #define ON_STN_CLICKED(id, fn) ON_CONTROL(STN_CLICKED, id, fn)
 #define ON_NOTIFY(code, id, fn) ::ui::map::Notify<ThisClass>((code), (id), (id), &ThisClass::fn),
-#define ON_NOTIFY_RANGE(code, first, last, fn) ::ui::map::NotifyRange<ThisClass>((code), (first), (last), &ThisClass::fn),
+#define ON_NOTIFY_RANGE(code, first, last, fn) \
+    ::ui::map::NotifyRange<ThisClass>((code), (first), (last), &ThisClass::fn),
 // Notifications reflected to the control that sent them
 #define ON_NOTIFY_REFLECT(code, fn) ::ui::map::ReflectNotify<ThisClass>((code), &ThisClass::fn),
 #define ON_NOTIFY_REFLECT_EX(code, fn) ::ui::map::ReflectNotifyEx<ThisClass>((code), &ThisClass::fn),

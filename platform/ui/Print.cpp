@@ -71,7 +71,8 @@ INT_PTR CPrintDialog::DoModal() {
     }
     if (!printer->isValid()) return IDOK;
     m_pd.nCopies = static_cast<WORD>(std::max(1, printer->copyCount()));
-    m_deviceName = printer->printerName().isEmpty() ? printer->outputFileName().toStdString() : printer->printerName().toStdString();
+    m_deviceName = printer->printerName().isEmpty() ? printer->outputFileName().toStdString()
+                                                    : printer->printerName().toStdString();
     m_pd.hDC = ui::detail::MakePrinterDC(std::move(printer));
     return IDOK;
 }

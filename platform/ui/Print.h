@@ -57,9 +57,9 @@ private:
 namespace ui {
 
 struct PrintChoice {
-    bool ok = false;          // false: the user cancelled
-    std::string pdfFile;      // the PDF file that stands for the printer
-    bool printerReady = true; // false: OK, but no printer context can be made
+    bool ok = false;           // false: the user cancelled
+    std::string pdfFile;       // the PDF file that stands for the printer
+    bool printerReady = true;  // false: OK, but no printer context can be made
 };
 using PrintDialogHandler = std::function<PrintChoice()>;
 // Replaces the print dialog (tests); nullptr restores it. Returns the previous handler.

@@ -11,11 +11,26 @@ PromptHandler g_handler;
 
 int ButtonsOf(UINT type, int index) {
     switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: { static const int b[] = {IDOK, IDCANCEL, IDCANCEL}; return b[index]; }
-    case MB_ABORTRETRYIGNORE: { static const int b[] = {IDABORT, IDRETRY, IDIGNORE}; return b[index]; }
-    case MB_YESNOCANCEL: { static const int b[] = {IDYES, IDNO, IDCANCEL}; return b[index]; }
-    case MB_YESNO: { static const int b[] = {IDYES, IDNO, IDNO}; return b[index]; }
-    case MB_RETRYCANCEL: { static const int b[] = {IDRETRY, IDCANCEL, IDCANCEL}; return b[index]; }
+    case MB_OKCANCEL: {
+        static const int b[] = {IDOK, IDCANCEL, IDCANCEL};
+        return b[index];
+    }
+    case MB_ABORTRETRYIGNORE: {
+        static const int b[] = {IDABORT, IDRETRY, IDIGNORE};
+        return b[index];
+    }
+    case MB_YESNOCANCEL: {
+        static const int b[] = {IDYES, IDNO, IDCANCEL};
+        return b[index];
+    }
+    case MB_YESNO: {
+        static const int b[] = {IDYES, IDNO, IDNO};
+        return b[index];
+    }
+    case MB_RETRYCANCEL: {
+        static const int b[] = {IDRETRY, IDCANCEL, IDCANCEL};
+        return b[index];
+    }
     default: return IDOK;
     }
 }
@@ -51,9 +66,7 @@ int ShowPrompt(const PromptRequest& request) {
 
 }  // namespace ui
 
-int AfxMessageBox(const std::string& text, UINT type) {
-    return ui::ShowPrompt({nullptr, text, std::string(), type});
-}
+int AfxMessageBox(const std::string& text, UINT type) { return ui::ShowPrompt({nullptr, text, std::string(), type}); }
 
 int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
     return ui::ShowPrompt({owner, text, caption, type});

@@ -60,9 +60,13 @@ Item Stretch() {
 }
 
 Item Label(int id, const std::string& text, DWORD style) { return ControlItem(Control::Label, id, text, style); }
-Item Button(int id, const std::string& text, DWORD style) { return ControlItem(Control::Button, id, text, style | WS_TABSTOP); }
+Item Button(int id, const std::string& text, DWORD style) {
+    return ControlItem(Control::Button, id, text, style | WS_TABSTOP);
+}
 Item DefButton(int id, const std::string& text) { return Button(id, text, BS_DEFPUSHBUTTON); }
-Item Check(int id, const std::string& text) { return ControlItem(Control::Check, id, text, BS_AUTOCHECKBOX | WS_TABSTOP); }
+Item Check(int id, const std::string& text) {
+    return ControlItem(Control::Check, id, text, BS_AUTOCHECKBOX | WS_TABSTOP);
+}
 Item Radio(int id, const std::string& text, bool groupStart) {
     return ControlItem(Control::Radio, id, text, BS_AUTORADIOBUTTON | (groupStart ? WS_GROUP | WS_TABSTOP : 0));
 }
@@ -150,7 +154,8 @@ struct Builder {
             }
             w->setMinimumWidth(WidthToShow(w, QString(item.chars, widest)));
         }
-        if (!item.fits.empty()) w->setMinimumWidth(std::max(w->minimumWidth(), WidthToShow(w, QString::fromStdString(item.fits))));
+        if (!item.fits.empty())
+            w->setMinimumWidth(std::max(w->minimumWidth(), WidthToShow(w, QString::fromStdString(item.fits))));
         if (item.width > 0) w->setFixedWidth(item.width);
         if (item.height > 0) w->setFixedHeight(item.height);
         Register(w, nullptr, nullptr, dialog, item.id, item.style | WS_CHILD | WS_VISIBLE, kind);
@@ -176,7 +181,8 @@ struct Builder {
             QWidget* w = MakeControl(item, parent);
             // A check box with its text at the left keeps its text beside its box.
             const bool leftText = item.control == Control::Check && (item.style & BS_LEFTTEXT);
-            if (auto* box = qobject_cast<QBoxLayout*>(layout); box && leftText) box->addWidget(w, 0, Qt::AlignLeft | Qt::AlignAbsolute);
+            if (auto* box = qobject_cast<QBoxLayout*>(layout); box && leftText)
+                box->addWidget(w, 0, Qt::AlignLeft | Qt::AlignAbsolute);
             else layout->addWidget(w);
             break;
         }

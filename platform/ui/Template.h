@@ -32,11 +32,11 @@ struct Item {
     int id = IDC_STATIC;
     std::string text;
     DWORD style = 0;
-    int width = 0;   // a size the system gives (0: the control's natural size)
+    int width = 0;  // a size the system gives (0: the control's natural size)
     int height = 0;
     int chars = 0;     // wide enough for this many digits (0: its natural width)
     std::string fits;  // wide enough to show this text
-    int columns = 0;  // Grid
+    int columns = 0;   // Grid
     bool visible = true;
     std::vector<Item> children;
 
@@ -115,10 +115,10 @@ const DialogTemplate* FindTemplate(UINT id);
 #define UI_TEMPLATE_CAT2(a, b) a##b
 #define UI_TEMPLATE_CAT(a, b) UI_TEMPLATE_CAT2(a, b)
 // Declares and registers dialog template `id`. The Item helpers are in scope in `body`.
-#define UI_DIALOG_TEMPLATE(id, caption, style, body)                                            \
-    namespace {                                                                               \
-    const ::ui::tpl::Registration UI_TEMPLATE_CAT(g_template_, __LINE__)([] {                 \
-        using namespace ::ui::tpl;                                                            \
-        return ::ui::tpl::DialogTemplate{static_cast<UINT>(id), (caption), (style), (body)};  \
-    }());                                                                                     \
+#define UI_DIALOG_TEMPLATE(id, caption, style, body)                                         \
+    namespace {                                                                              \
+    const ::ui::tpl::Registration UI_TEMPLATE_CAT(g_template_, __LINE__)([] {                \
+        using namespace ::ui::tpl;                                                           \
+        return ::ui::tpl::DialogTemplate{static_cast<UINT>(id), (caption), (style), (body)}; \
+    }());                                                                                    \
     }

@@ -26,8 +26,12 @@ class CWnd;
 
 constexpr WORD LOWORD(DWORD_PTR v) { return static_cast<WORD>(v & 0xFFFF); }
 constexpr WORD HIWORD(DWORD_PTR v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return static_cast<WPARAM>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16)); }
-constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return static_cast<LPARAM>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16)); }
+constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) {
+    return static_cast<WPARAM>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16));
+}
+constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) {
+    return static_cast<LPARAM>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16));
+}
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
@@ -36,24 +40,41 @@ constexpr int GetGValue(COLORREF c) { return (c >> 8) & 0xFF; }
 constexpr int GetBValue(COLORREF c) { return (c >> 16) & 0xFF; }
 
 // ---- geometry -------------------------------------------------------------------------
-struct POINT { LONG x = 0, y = 0; };
-struct SIZE { LONG cx = 0, cy = 0; };
-struct RECT { LONG left = 0, top = 0, right = 0, bottom = 0; };
+struct POINT {
+    LONG x = 0, y = 0;
+};
+struct SIZE {
+    LONG cx = 0, cy = 0;
+};
+struct RECT {
+    LONG left = 0, top = 0, right = 0, bottom = 0;
+};
 using LPRECT = RECT*;
 using LPPOINT = POINT*;
 
 struct CPoint : POINT {
     CPoint() = default;
-    CPoint(int x_, int y_) { x = x_; y = y_; }
+    CPoint(int x_, int y_) {
+        x = x_;
+        y = y_;
+    }
     bool operator==(const CPoint& o) const { return x == o.x && y == o.y; }
 };
 struct CSize : SIZE {
     CSize() = default;
-    CSize(int cx_, int cy_) { cx = cx_; cy = cy_; }
+    CSize(int cx_, int cy_) {
+        cx = cx_;
+        cy = cy_;
+    }
 };
 struct CRect : RECT {
     CRect() = default;
-    CRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
+    CRect(int l, int t, int r, int b) {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     CRect(const RECT& r) : RECT(r) {}
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
@@ -61,7 +82,12 @@ struct CRect : RECT {
     CPoint BottomRight() const { return {right, bottom}; }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
     bool PtInRect(POINT p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-    void OffsetRect(int dx, int dy) { left += dx; right += dx; top += dy; bottom += dy; }
+    void OffsetRect(int dx, int dy) {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
+    }
     bool operator==(const CRect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }

@@ -526,7 +526,8 @@ bool EventBridge::eventFilter(QObject* obj, QEvent* e) {
                 Dispatch(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
             } else if (!rec->widget->isMinimized() && wasMinimized) {
                 const QSize c = rec->client->size();
-                Dispatch(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<WORD>(c.width()), static_cast<WORD>(c.height())));
+                Dispatch(hwnd, WM_SIZE, SIZE_RESTORED,
+                         MAKELPARAM(static_cast<WORD>(c.width()), static_cast<WORD>(c.height())));
             }
         }
         return false;
@@ -554,7 +555,8 @@ bool EventBridge::eventFilter(QObject* obj, QEvent* e) {
         const WindowRecord* otherRec = in ? nullptr : NearestRecord(other);
         Dispatch(hwnd, in ? WM_SETFOCUS : WM_KILLFOCUS,
                  reinterpret_cast<WPARAM>(otherRec && otherRec != rec ? otherRec->hwnd : nullptr), 0);
-        if (rec->kind == Kind::Edit || rec->kind == Kind::IpAddress) NotifyParent(hwnd, in ? EN_SETFOCUS : EN_KILLFOCUS);
+        if (rec->kind == Kind::Edit || rec->kind == Kind::IpAddress)
+            NotifyParent(hwnd, in ? EN_SETFOCUS : EN_KILLFOCUS);
         if (rec->kind == Kind::Combo) NotifyParent(hwnd, in ? CBN_SETFOCUS : CBN_KILLFOCUS);
         if (rec->kind == Kind::List && !in) {
             NMHDR hdr;
@@ -573,8 +575,7 @@ bool EventBridge::eventFilter(QObject* obj, QEvent* e) {
             Dispatch(hwnd, WM_SHOWWINDOW, e->type() == QEvent::Show, 0);
         }
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -700,15 +701,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CLOSE:
-        DestroyWindow();
-        return 0;
-    case WM_SETTEXT:
-        SetWindowText(lParam ? reinterpret_cast<const char*>(lParam) : "");
-        return TRUE;
-    case WM_SETREDRAW:
-        OnUi([&](QWidget* w) { w->setUpdatesEnabled(wParam != 0); });
-        return 0;
+    case WM_CLOSE: DestroyWindow(); return 0;
+    case WM_SETTEXT: SetWindowText(lParam ? reinterpret_cast<const char*>(lParam) : ""); return TRUE;
+    case WM_SETREDRAW: OnUi([&](QWidget* w) { w->setUpdatesEnabled(wParam != 0); }); return 0;
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {
         case SC_CLOSE: SendMessage(WM_CLOSE); break;
@@ -718,8 +713,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         default: break;
         }
         return 0;
-    default:
-        return 0;
+    default: return 0;
     }
 }
 
@@ -799,8 +793,10 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 void CWnd::OnClose() { DefWindowProc(WM_CLOSE, 0, 0); }
 void CWnd::OnSysCommand(UINT id, LPARAM lParam) { DefWindowProc(WM_SYSCOMMAND, id, lParam); }
 
-BOOL CWnd::Create(const char* className, const std::string& text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    return ui::detail::CreateChild(this, ui::detail::KindOfClass(className, style), text, style, rect, parent, id) != nullptr;
+BOOL CWnd::Create(const char* className, const std::string& text, DWORD style, const RECT& rect, CWnd* parent,
+                  UINT id) {
+    return ui::detail::CreateChild(this, ui::detail::KindOfClass(className, style), text, style, rect, parent, id) !=
+           nullptr;
 }
 
 BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
@@ -857,7 +853,8 @@ CWnd* CWnd::GetDlgItem(int id) const {
 }
 
 CWnd* CWnd::GetParent() const {
-    return WithRecord(m_hWnd.load(), static_cast<CWnd*>(nullptr), [](WindowRecord& rec) { return FromHandle(rec.parent); });
+    return WithRecord(m_hWnd.load(), static_cast<CWnd*>(nullptr),
+                      [](WindowRecord& rec) { return FromHandle(rec.parent); });
 }
 
 CWnd* CWnd::GetTopLevelParent() const {
@@ -1173,7 +1170,8 @@ HICON CWnd::SetIcon(HICON icon, BOOL big) {
             // the size it needs from both.
             QIcon shown;
             for (HICON each : rec.icons) {
-                const QImage image = ui::detail::ResourceImage(true, static_cast<UINT>(reinterpret_cast<std::uintptr_t>(each)));
+                const QImage image =
+                    ui::detail::ResourceImage(true, static_cast<UINT>(reinterpret_cast<std::uintptr_t>(each)));
                 if (each && !image.isNull()) shown.addPixmap(QPixmap::fromImage(image));
             }
             rec.widget->setWindowIcon(shown);

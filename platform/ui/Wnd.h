@@ -76,8 +76,8 @@ public:
 
     // ---- creation, attachment, destruction ----
     // A plain child window (a container or a surface to draw on).
-    virtual BOOL Create(const char* className, const std::string& text, DWORD style, const RECT& rect,
-                        CWnd* parent, UINT id);
+    virtual BOOL Create(const char* className, const std::string& text, DWORD style, const RECT& rect, CWnd* parent,
+                        UINT id);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     BOOL SubclassWindow(HWND hwnd);
     HWND UnsubclassWindow();
@@ -143,7 +143,8 @@ public:
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
     void UpdateWindow();
-    BOOL RedrawWindow(const RECT* rect = nullptr, void* region = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    BOOL RedrawWindow(const RECT* rect = nullptr, void* region = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     void SetRedraw(BOOL redraw = TRUE);
 
     // ---- timers (any thread); the elapse runs on the program's clock (win::Clock) ----

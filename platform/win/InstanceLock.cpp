@@ -21,8 +21,8 @@ std::string LockFileName(const std::string& name) {
     std::string readable;
     for (char c : name) {
         if (readable.size() == 64) break;
-        bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                    c == '.' || c == '-' || c == '_';
+        bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+                    c == '-' || c == '_';
         readable += safe ? c : '_';
     }
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a

@@ -11,9 +11,9 @@ namespace win {
 class InstanceLock {
 public:
     enum class Result {
-        Acquired,      // this object now holds the name
-        HeldByOther,   // another live holder has it (another process, or another object here)
-        Failed,        // the runtime directory or the lock file could not be used
+        Acquired,     // this object now holds the name
+        HeldByOther,  // another live holder has it (another process, or another object here)
+        Failed,       // the runtime directory or the lock file could not be used
     };
 
     InstanceLock() = default;

@@ -134,8 +134,7 @@ std::string ExecProgram(const std::string& exec) {
             program += unescaped[i];
         }
     } else {
-        for (; i < unescaped.size() && unescaped[i] != ' ' && unescaped[i] != '\t'; ++i)
-            program += unescaped[i];
+        for (; i < unescaped.size() && unescaped[i] != ' ' && unescaped[i] != '\t'; ++i) program += unescaped[i];
     }
     return program;
 }

@@ -33,8 +33,7 @@ std::optional<std::string> ReadProfileValue(const std::string& fileName, const s
 
 namespace win {
 
-std::optional<std::string> FindProfileValue(std::string_view content, std::string_view section,
-                                            std::string_view key) {
+std::optional<std::string> FindProfileValue(std::string_view content, std::string_view section, std::string_view key) {
     // A file saved by an editor that marks UTF-8 would otherwise hide its first section.
     constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
     if (content.starts_with(kUtf8Bom)) content.remove_prefix(kUtf8Bom.size());
@@ -60,9 +59,8 @@ std::optional<std::string> FindProfileValue(std::string_view content, std::strin
 
 }  // namespace win
 
-DWORD GetPrivateProfileString(const std::string& section, const std::string& key,
-                              const std::string& defaultValue, char* buffer, DWORD size,
-                              const std::string& fileName) {
+DWORD GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                              char* buffer, DWORD size, const std::string& fileName) {
     if (buffer == nullptr || size == 0) return 0;
     const std::string value = ReadProfileValue(fileName, section, key).value_or(defaultValue);
     const std::size_t n = std::min<std::size_t>(value.size(), size - 1);

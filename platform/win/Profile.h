@@ -16,15 +16,13 @@
 
 namespace win {
 // The value of section/key in the text of a profile file, if the key is there.
-std::optional<std::string> FindProfileValue(std::string_view content, std::string_view section,
-                                            std::string_view key);
+std::optional<std::string> FindProfileValue(std::string_view content, std::string_view section, std::string_view key);
 }  // namespace win
 
 // Copies the value (or the default when the key is absent) into buffer, at most size - 1
 // characters and always terminated when size > 0; returns the number of characters copied.
-DWORD GetPrivateProfileString(const std::string& section, const std::string& key,
-                              const std::string& defaultValue, char* buffer, DWORD size,
-                              const std::string& fileName);
+DWORD GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                              char* buffer, DWORD size, const std::string& fileName);
 
 // The value as an integer: an absent key or an empty value gives the default; otherwise an
 // optional sign and the leading decimal digits (none gives 0), wrapping at 32 bits. A

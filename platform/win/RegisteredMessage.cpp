@@ -281,9 +281,7 @@ UINT RegisterWindowMessage(const char* text) {
 
 namespace win {
 
-bool SetBroadcastReceiver(BroadcastReceiver receiver) {
-    return TheListener().SetReceiver(std::move(receiver));
-}
+bool SetBroadcastReceiver(BroadcastReceiver receiver) { return TheListener().SetReceiver(std::move(receiver)); }
 
 BroadcastRecorder::BroadcastRecorder() { m_listening = TheListener().AddRecorder(this); }
 

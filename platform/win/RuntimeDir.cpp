@@ -28,8 +28,7 @@ std::string RuntimeDirectory() {
     const char* xdg = std::getenv("XDG_RUNTIME_DIR");
     std::string dir;
     if (xdg && *xdg == '/') dir = std::string(xdg) + "/switchmodule";
-    if (dir.empty() || dir.size() > kMaxDirLength)
-        dir = "/tmp/switchmodule-" + std::to_string(::geteuid());
+    if (dir.empty() || dir.size() > kMaxDirLength) dir = "/tmp/switchmodule-" + std::to_string(::geteuid());
     return EnsurePrivateDirectory(dir) ? dir : std::string();
 }
 

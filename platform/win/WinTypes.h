@@ -3,7 +3,7 @@
 #include <cstdint>
 
 struct HWND__;
-using HWND = HWND__*;          // a window handle: opaque, owned by platform/ui
+using HWND = HWND__*;  // a window handle: opaque, owned by platform/ui
 using UINT = unsigned int;
 using BOOL = int;
 using BYTE = unsigned char;

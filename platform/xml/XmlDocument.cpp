@@ -34,9 +34,7 @@ void ForEachDescendant(pugi::xml_node root, Visit visit) {
     }
 }
 
-bool IsText(pugi::xml_node node) {
-    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
-}
+bool IsText(pugi::xml_node node) { return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata; }
 
 bool HasRepeatedAttribute(pugi::xml_node element) {
     std::vector<std::string_view> names;
@@ -45,9 +43,7 @@ bool HasRepeatedAttribute(pugi::xml_node element) {
     return std::adjacent_find(names.begin(), names.end()) != names.end();
 }
 
-Node FromXPath(const pugi::xpath_node& n) {
-    return n.attribute() ? Node(n.attribute(), n.parent()) : Node(n.node());
-}
+Node FromXPath(const pugi::xpath_node& n) { return n.attribute() ? Node(n.attribute(), n.parent()) : Node(n.node()); }
 
 // Compiles `xpath`; false when it is not a valid expression that selects nodes.
 template <typename Use>
@@ -69,35 +65,34 @@ bool WithQuery(std::string_view xpath, Use use) {
 NodeType Node::Type() const {
     if (m_attribute) return NodeType::Attribute;
     switch (m_node.type()) {
-        case pugi::node_null: return NodeType::Null;
-        case pugi::node_document: return NodeType::Document;
-        case pugi::node_element: return NodeType::Element;
-        case pugi::node_pcdata: return NodeType::Text;
-        case pugi::node_cdata: return NodeType::CData;
-        case pugi::node_comment: return NodeType::Comment;
-        case pugi::node_pi:
-        case pugi::node_declaration: return NodeType::ProcessingInstruction;
-        default: return NodeType::Other;
+    case pugi::node_null: return NodeType::Null;
+    case pugi::node_document: return NodeType::Document;
+    case pugi::node_element: return NodeType::Element;
+    case pugi::node_pcdata: return NodeType::Text;
+    case pugi::node_cdata: return NodeType::CData;
+    case pugi::node_comment: return NodeType::Comment;
+    case pugi::node_pi:
+    case pugi::node_declaration: return NodeType::ProcessingInstruction;
+    default: return NodeType::Other;
     }
 }
 
 std::string Node::NodeName() const {
     switch (Type()) {
-        case NodeType::Attribute: return m_attribute.name();
-        case NodeType::Element:
-        case NodeType::ProcessingInstruction: return m_node.name();
-        case NodeType::Document: return "#document";
-        case NodeType::Text: return "#text";
-        case NodeType::CData: return "#cdata-section";
-        case NodeType::Comment: return "#comment";
-        default: return {};
+    case NodeType::Attribute: return m_attribute.name();
+    case NodeType::Element:
+    case NodeType::ProcessingInstruction: return m_node.name();
+    case NodeType::Document: return "#document";
+    case NodeType::Text: return "#text";
+    case NodeType::CData: return "#cdata-section";
+    case NodeType::Comment: return "#comment";
+    default: return {};
     }
 }
 
 std::string Node::BaseName() const {
     NodeType type = Type();
-    if (type != NodeType::Element && type != NodeType::Attribute && type != NodeType::ProcessingInstruction)
-        return {};
+    if (type != NodeType::Element && type != NodeType::Attribute && type != NodeType::ProcessingInstruction) return {};
     std::string name = NodeName();
     std::size_t colon = name.rfind(':');
     return colon == std::string::npos ? name : name.substr(colon + 1);
@@ -105,12 +100,12 @@ std::string Node::BaseName() const {
 
 std::string Node::NodeValue() const {
     switch (Type()) {
-        case NodeType::Attribute: return m_attribute.value();
-        case NodeType::Text:
-        case NodeType::CData:
-        case NodeType::Comment:
-        case NodeType::ProcessingInstruction: return m_node.value();
-        default: return {};
+    case NodeType::Attribute: return m_attribute.value();
+    case NodeType::Text:
+    case NodeType::CData:
+    case NodeType::Comment:
+    case NodeType::ProcessingInstruction: return m_node.value();
+    default: return {};
     }
 }
 
@@ -127,16 +122,16 @@ std::string Node::Text() const {
 bool Node::SetText(std::string_view text) {
     std::string value(text);
     switch (Type()) {
-        case NodeType::Attribute: return m_attribute.set_value(value.c_str());
-        case NodeType::Text:
-        case NodeType::CData:
-        case NodeType::Comment: return m_node.set_value(value.c_str());
-        case NodeType::Element: {
-            pugi::xml_node node = m_node;
-            while (node.first_child()) node.remove_child(node.first_child());
-            return value.empty() || node.append_child(pugi::node_pcdata).set_value(value.c_str());
-        }
-        default: return false;
+    case NodeType::Attribute: return m_attribute.set_value(value.c_str());
+    case NodeType::Text:
+    case NodeType::CData:
+    case NodeType::Comment: return m_node.set_value(value.c_str());
+    case NodeType::Element: {
+        pugi::xml_node node = m_node;
+        while (node.first_child()) node.remove_child(node.first_child());
+        return value.empty() || node.append_child(pugi::node_pcdata).set_value(value.c_str());
+    }
+    default: return false;
     }
 }
 
@@ -221,8 +216,7 @@ bool Document::Check(const pugi::xml_parse_result& result) {
         if (IsText(child)) malformed = true;
     }
     ForEachDescendant(m_doc, [&](pugi::xml_node n) {
-        if (!malformed && n.type() == pugi::node_element && n.first_attribute() &&
-            n.first_attribute().next_attribute())
+        if (!malformed && n.type() == pugi::node_element && n.first_attribute() && n.first_attribute().next_attribute())
             malformed = HasRepeatedAttribute(n);
     });
     if (!malformed && elements == 1) return true;

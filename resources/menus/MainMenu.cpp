@@ -2,6 +2,7 @@
 #include "platform/ui/Menu.h"
 #include "resources/menus/CommandIds.h"
 
+// clang-format off
 UI_MENU_TEMPLATE(131,
     Popup("Device Manager   ", {
         Popup("System", {
@@ -91,5 +92,6 @@ UI_MENU_TEMPLATE(131,
     Popup("About   ", {
         Item("About DUZ-3300-48", ID_APP_ABOUT),
     }))
+// clang-format on
 
 UI_DIALOG_MENU(102, 131)

@@ -4,6 +4,7 @@
 
 namespace about_ids {
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD, "About", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
     Row({
         Column({Picture(IDC_STATIC, 447), Stretch()}),
@@ -17,4 +18,5 @@ UI_DIALOG_TEMPLATE(IDD, "About", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSM
         }),
         Column({DefButton(IDOK, "OK"), Stretch()}),
     }))
+// clang-format on
 }  // namespace about_ids

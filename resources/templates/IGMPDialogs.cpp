@@ -8,8 +8,9 @@ using namespace igmpids;
 namespace {
 constexpr DWORD kDialogStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kNumberField = ES_NUMBER | ES_RIGHT;
-}
+}  // namespace
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_IGMP_SNOOP_CONFIG, "IGMP Snooping Configuration", kDialogStyle,
     Column({
         Group(IDC_STATIC, "IGMP Global Settings", {
@@ -30,7 +31,9 @@ UI_DIALOG_TEMPLATE(IDD_IGMP_SNOOP_CONFIG, "IGMP Snooping Configuration", kDialog
         Row({Stretch(), DefButton(IDC_IGMP_APPLY, "&Apply"), Button(IDC_IGMP_VLAN_INFO, "&IGMP Vlan Info"),
              Button(IDC_IGMP_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
+// clang-format on
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_IGMP_VLAN_SETTING, "The VLAN Settings of IGMP snooping ", kDialogStyle,
     Column({
         Group(IDC_IGMP_VLAN_GROUP, "The VLAN Settings of IGMP snooping ", {
@@ -52,7 +55,9 @@ UI_DIALOG_TEMPLATE(IDD_IGMP_VLAN_SETTING, "The VLAN Settings of IGMP snooping ",
             }),
         }),
     }))
+// clang-format on
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_IGMP_MULTICAST_ENTRIES, "Multicast Entry Table", kDialogStyle,
     Column({
         Group(IDC_STATIC, "Multicast Entry Table Info", {
@@ -60,7 +65,9 @@ UI_DIALOG_TEMPLATE(IDD_IGMP_MULTICAST_ENTRIES, "Multicast Entry Table", kDialogS
         }),
         Row({Stretch(), Button(IDC_IGMP_GROUP_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
+// clang-format on
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_MULTI_FILTER_MODE, "Multicast Filtering Mode Configuration", kDialogStyle,
     Column({
         Row({Label(IDC_STATIC, "VLAN ID"), Combo(IDC_FILTER_VLAN_ID).Width(80), Check(IDC_FILTER_ALL, "All"),
@@ -69,3 +76,4 @@ UI_DIALOG_TEMPLATE(IDD_MULTI_FILTER_MODE, "Multicast Filtering Mode Configuratio
         Group(IDC_STATIC, "", {List(IDC_FILTER_LIST, LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER).Size(590, 260)}),
         Row({Stretch(), Button(IDC_FILTER_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
     }))
+// clang-format on

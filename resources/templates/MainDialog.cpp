@@ -29,5 +29,7 @@ ui::res::Picture ProgramIcon() {
 
 UI_ICON_RESOURCE(447, ProgramIcon())
 
+// clang-format off
 UI_DIALOG_TEMPLATE(102, "DerariModule", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
     Column({Stretch().Size(450, 145)}))
+// clang-format on

@@ -8,6 +8,7 @@ namespace {
 constexpr DWORD kDialogStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 }
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_POE_CONFIG, "PoE Configuration", kDialogStyle,
     Column({
         Group(IDC_STATIC, "Port Information", {
@@ -26,7 +27,9 @@ UI_DIALOG_TEMPLATE(IDD_POE_CONFIG, "PoE Configuration", kDialogStyle,
         Row({Stretch(), Button(IDC_POE_REFRESH, "&Refresh"), Button(IDC_POE_APPLY, "&Apply"),
              Button(IDCANCEL, "&Close")}),
     }))
+// clang-format on
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_POE_GLOBAL, "PoE Global Settings", kDialogStyle,
     Column({
         Group(IDC_STATIC, "PoE Global Settings", {
@@ -47,3 +50,4 @@ UI_DIALOG_TEMPLATE(IDD_POE_GLOBAL, "PoE Global Settings", kDialogStyle,
             }),
         }),
     }))
+// clang-format on

@@ -7,6 +7,7 @@ constexpr DWORD kDialogStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMEN
 }
 
 namespace port_config_ids {
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD, "Port Configuration", kDialogStyle,
     Column({
         Group(IDC_INFO_GROUP, "Port Information", {List(IDC_PORT_LIST, LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER).Size(680, 320)}),
@@ -20,9 +21,11 @@ UI_DIALOG_TEMPLATE(IDD, "Port Configuration", kDialogStyle,
         }),
         Row({Stretch(), DefButton(IDC_REFRESH, "&Refresh"), Button(IDC_APPLY, "&Apply"), Button(IDCANCEL, "&Close")}),
     }))
+// clang-format on
 }  // namespace port_config_ids
 
 namespace port_description_ids {
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD, "Port Description", kDialogStyle,
     Column({
         Group(IDC_LIST_GROUP, "Description", {List(IDC_DESCRIPTION_LIST, LVS_REPORT | LVS_SINGLESEL).Size(420, 320)}),
@@ -34,9 +37,11 @@ UI_DIALOG_TEMPLATE(IDD, "Port Description", kDialogStyle,
         }),
         Row({Stretch(), DefButton(IDC_REFRESH, "Refresh"), Button(IDC_APPLY, "Apply"), Button(IDC_CLOSE, "Close")}),
     }))
+// clang-format on
 }  // namespace port_description_ids
 
 namespace jumbo_frame_ids {
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD, "Jumbo Frame Configuration", kDialogStyle,
     Column({
         Group(IDC_GROUP, "", {
@@ -45,4 +50,5 @@ UI_DIALOG_TEMPLATE(IDD, "Jumbo Frame Configuration", kDialogStyle,
         }),
         Row({Stretch(), DefButton(IDOK, "&Apply"), Stretch()}),
     }))
+// clang-format on
 }  // namespace jumbo_frame_ids

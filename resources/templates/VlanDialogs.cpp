@@ -8,6 +8,7 @@ namespace {
 constexpr DWORD kDialogStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 }
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_VLAN_SET, "802.1Q VLAN Configuration", kDialogStyle,
     Column({
         Group(IDC_STATIC, "802.1Q Asymmetric VLAN Configuration ", {
@@ -21,7 +22,9 @@ UI_DIALOG_TEMPLATE(IDD_VLAN_SET, "802.1Q VLAN Configuration", kDialogStyle,
             }),
         }),
     }))
+// clang-format on
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_VLAN_ADD, "Add VLAN", kDialogStyle,
     Column({
         Group(IDC_NAME_GROUP, "802.1Q VLAN Name and ID", {
@@ -40,14 +43,18 @@ UI_DIALOG_TEMPLATE(IDD_VLAN_ADD, "Add VLAN", kDialogStyle,
         }).Size(540, 170),
         Row({Stretch(), DefButton(IDOK, "OK"), Button(IDCANCEL, "Cancel")}),
     }))
+// clang-format on
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_PVID, "PVID Configuration", kDialogStyle,
     Column({
         // The per-port labels and edits are made at run time inside the group.
         Group(IDC_PVID_GROUP, "PVID Configuration", {Label(IDC_STATIC, "Port VID:"), Stretch()}).Size(560, 150),
         Row({Stretch(), Button(IDC_PVID_REFRESH, "&Refresh"), DefButton(IDOK, "Apply"), Button(IDCANCEL, "Cancel")}),
     }))
+// clang-format on
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_MANAGEMENT_VLAN, "IEEE 802.1Q Management VLAN Configuration", kDialogStyle,
     Column({
         Grid(2, {
@@ -58,3 +65,4 @@ UI_DIALOG_TEMPLATE(IDD_MANAGEMENT_VLAN, "IEEE 802.1Q Management VLAN Configurati
         }),
         Row({Stretch(), Button(IDC_MANAGEMENT_REFRESH, "&Refresh"), DefButton(IDOK, "&Apply")}),
     }))
+// clang-format on

@@ -16,7 +16,8 @@ CBmpPalette::CBmpPalette(const CDIBitmap& dib) {
     std::vector<std::uint8_t> block(sizeof(LOGPALETTE) + m_entries.size() * sizeof(PALETTEENTRY));
     auto* logical = new (block.data()) LOGPALETTE;
     logical->palNumEntries = static_cast<WORD>(m_entries.size());
-    std::memcpy(block.data() + offsetof(LOGPALETTE, palPalEntry), m_entries.data(), m_entries.size() * sizeof(PALETTEENTRY));
+    std::memcpy(block.data() + offsetof(LOGPALETTE, palPalEntry), m_entries.data(),
+                m_entries.size() * sizeof(PALETTEENTRY));
     CreatePalette(logical);
 }
 
@@ -33,7 +34,8 @@ void CDIBitmap::Stretch(CDC* dc, int x, int y, int width, int height) const {
         info.bmiHeader.biWidth = m_width;
         info.bmiHeader.biHeight = -m_height;  // rows are held top-down
         info.bmiHeader.biBitCount = 32;
-        StretchDIBits(dc, x, y, width, height, 0, 0, m_width, m_height, m_pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        StretchDIBits(dc, x, y, width, height, 0, 0, m_width, m_height, m_pixels.data(), &info, DIB_RGB_COLORS,
+                      SRCCOPY);
     }
     if (m_palette) dc->SelectPalette(previous, FALSE);
 }
@@ -70,7 +72,8 @@ BOOL CDIBitmap::FromBitmap(CDC* reference, HBITMAP bitmap) {
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     // The colour table after a header of the held depth (BITMAPINFO ends in a one-entry array).
     const std::size_t entries = depth <= 8 ? std::size_t{1} << depth : 0;
-    std::vector<std::uint8_t> tableBlock(sizeof(BITMAPINFOHEADER) + std::max<std::size_t>(entries, 1) * sizeof(RGBQUAD));
+    std::vector<std::uint8_t> tableBlock(sizeof(BITMAPINFOHEADER) +
+                                         std::max<std::size_t>(entries, 1) * sizeof(RGBQUAD));
     auto* tableInfo = new (tableBlock.data()) BITMAPINFO;
     tableInfo->bmiHeader.biWidth = width;
     tableInfo->bmiHeader.biHeight = height;
@@ -78,7 +81,8 @@ BOOL CDIBitmap::FromBitmap(CDC* reference, HBITMAP bitmap) {
 
     if (width <= 0 || height <= 0 ||
         ::GetDIBits(hdc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &rowsInfo, DIB_RGB_COLORS) != height ||
-        (entries > 0 && ::GetDIBits(hdc, bitmap, 0, static_cast<UINT>(height), nullptr, tableInfo, DIB_RGB_COLORS) == 0)) {
+        (entries > 0 &&
+         ::GetDIBits(hdc, bitmap, 0, static_cast<UINT>(height), nullptr, tableInfo, DIB_RGB_COLORS) == 0)) {
         ClearPicture();
         return FALSE;
     }

@@ -16,25 +16,11 @@ std::function<void()> g_settingsDialogRunner;
 // The pointing hand over ports and consoles: outline X, fill '.', the rest clear.
 ui::res::Picture HandCursor() {
     static const char* const rows[] = {
-        "       XXX",
-        "      X...X",
-        "      X...X",
-        "      X...X",
-        "      X...X",
-        "      X...XXX",
-        "      X...X..XXX",
-        "      X...X..X..XX",
-        "  XXX X...X..X..X.X",
-        "  X..XX...........X",
-        "  X...X...........X",
-        "   X..............X",
-        "   X..............X",
-        "    X.............X",
-        "    X............X",
-        "     X...........X",
-        "     X..........X",
-        "      X.........X",
-        "      XXXXXXXXXXX",
+        "       XXX",          "      X...X",         "      X...X",         "      X...X",
+        "      X...X",         "      X...XXX",       "      X...X..XXX",    "      X...X..X..XX",
+        "  XXX X...X..X..X.X", "  X..XX...........X", "  X...X...........X", "   X..............X",
+        "   X..............X", "    X.............X", "    X............X",  "     X...........X",
+        "     X..........X",   "      X.........X",   "      XXXXXXXXXXX",
     };
     ui::res::Picture picture;
     picture.width = picture.height = 32;
@@ -90,10 +76,8 @@ void CDevModule::OnLButtonDown(int& x, int& y) {
 void CModule::ResetPorts() {
     for (auto& child : m_children) {
         const std::string name = GetClassName(child.get());
-        if (name == "CPort")
-            static_cast<CPort*>(child.get())->SetPortStatus(PORT_ENABLE);
-        else if (name == "CModule")
-            static_cast<CModule*>(child.get())->ResetPorts();
+        if (name == "CPort") static_cast<CPort*>(child.get())->SetPortStatus(PORT_ENABLE);
+        else if (name == "CModule") static_cast<CModule*>(child.get())->ResetPorts();
     }
 }
 

@@ -135,20 +135,13 @@ CVirtualDev* CParseDevXML::CreateDevice(const xml::Node& node, CVirtualDev* pare
     }
 
     std::unique_ptr<CVirtualDev> object;
-    if (tag == "PANEL")
-        object = std::make_unique<CPanel>();
-    else if (tag == "PORT")
-        object = std::make_unique<CPort>();
-    else if (tag == "LAMP")
-        object = std::make_unique<CLamp>();
-    else if (tag == "SLOT")
-        object = std::make_unique<CSlot>();
-    else if (tag == "CONSOLE" || tag == "MASTER" || tag == "RPS" || tag == "FAN")
-        object = std::make_unique<CCom>();
-    else if (tag == "POWER")
-        object = std::make_unique<CPower>();
-    else if (tag == "LED")
-        object = std::make_unique<CLed>();
+    if (tag == "PANEL") object = std::make_unique<CPanel>();
+    else if (tag == "PORT") object = std::make_unique<CPort>();
+    else if (tag == "LAMP") object = std::make_unique<CLamp>();
+    else if (tag == "SLOT") object = std::make_unique<CSlot>();
+    else if (tag == "CONSOLE" || tag == "MASTER" || tag == "RPS" || tag == "FAN") object = std::make_unique<CCom>();
+    else if (tag == "POWER") object = std::make_unique<CPower>();
+    else if (tag == "LED") object = std::make_unique<CLed>();
     if (object == nullptr || parent == nullptr) return nullptr;  // DEVICEMODULE, other tags, no parent
 
     if (ReadProperties(object.get(), node, tag) == nullptr) {

@@ -7,16 +7,12 @@
 #include "platform/ui/Gdi.h"
 #include "shell/panel/DevElements.h"
 
-std::string CVirtualDev::GetClassName(const CVirtualDev* element) {
-    return element ? element->RuntimeClassName() : "";
-}
+std::string CVirtualDev::GetClassName(const CVirtualDev* element) { return element ? element->RuntimeClassName() : ""; }
 
 void CVirtualDev::ShowCursor(UINT cursorId) {
     HCURSOR cursor = nullptr;
-    if (cursorId == IDC_ARROW)
-        cursor = ::LoadCursor(nullptr, IDC_ARROW);
-    else if (CWinApp* app = AfxGetApp())
-        cursor = app->LoadCursor(cursorId);
+    if (cursorId == IDC_ARROW) cursor = ::LoadCursor(nullptr, IDC_ARROW);
+    else if (CWinApp* app = AfxGetApp()) cursor = app->LoadCursor(cursorId);
     if (cursor != nullptr) ::SetCursor(cursor);
 }
 

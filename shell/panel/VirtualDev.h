@@ -77,7 +77,6 @@ public:
     // A pixel of the element's picture (0xFFRRGGBB) from its top-left corner; 0 without one.
     std::uint32_t GetImagePixel(int x, int y) const;
 
-
 protected:
     // IDC_ARROW or kHandCursor; a cursor that cannot be loaded leaves the current one.
     static void ShowCursor(UINT cursorId);

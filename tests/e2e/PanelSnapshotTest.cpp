@@ -56,7 +56,8 @@ int RunProgram(const std::string& commandLine, const std::vector<std::string>& e
     if (spawned != 0) return -1;
     for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;) {
         int status = 0;
-        if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        if (::waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         std::this_thread::sleep_for(20ms);
     }
     ::kill(pid, SIGKILL);
@@ -74,7 +75,8 @@ TEST(PanelSnapshotTest, TheProgramShowsThePolledPortStates) {
     ASSERT_TRUE(sim.Start(&error)) << error;
     // Port 1 linked at its full speed, port 3 without link.
     ASSERT_TRUE(sim.SetObject("1.3.6.1.2.1.2.2.1.5.1", "u", "100000000"));
-    for (const char* column : {"7.1", "8.1", "7.3"}) ASSERT_TRUE(sim.SetObject(std::string("1.3.6.1.2.1.2.2.1.") + column, "i", "1"));
+    for (const char* column : {"7.1", "8.1", "7.3"})
+        ASSERT_TRUE(sim.SetObject(std::string("1.3.6.1.2.1.2.2.1.") + column, "i", "1"));
     ASSERT_TRUE(sim.SetObject("1.3.6.1.2.1.2.2.1.8.3", "i", "2"));
     ASSERT_TRUE(sim.SetObject("1.3.6.1.4.1.32473.10.76.21.1.22.8.0", "i", "1"));  // link mode on PoE models
 

@@ -53,7 +53,7 @@ TEST(ForwardingTableFormatTest, MacAndStatusTexts) {
     EXPECT_EQ(CSwitchDatabase::IndexToMac(".100.0.27.44.61.78.95"), "00-1B-2C-3D-4E-5F");
     EXPECT_EQ(CSwitchDatabase::IndexToMac(".1.255.255.255.255.255.255"), "FF-FF-FF-FF-FF-FF");
     const std::pair<const char*, const char*> statuses[] = {
-        {"1", "Other"}, {"2", "Invalid"}, {"3", "Learn"}, {"4", "Own"}, {"5", "Static"},
+        {"1", "Other"}, {"2", "Invalid"}, {"3", "Learn"}, {"4", "Own"},    {"5", "Static"},
         {"6", "6"},     {"0", "0"},       {"", ""},       {"30", "Learn"},
     };
     for (const auto& [value, text] : statuses) EXPECT_EQ(CSwitchDatabase::StatusText(value), text) << value;
@@ -113,7 +113,8 @@ TEST_F(ForwardingTableTest, PagesOfAHundredRows) {
         Harness ui;
         CSwitchDatabase view;
         ui.RunModal(view, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return view.StoredRows() == static_cast<std::size_t>(c.entries) && d.IsEnabled(IDC_REFRESH); }));
+            ASSERT_TRUE(WaitUntil(
+                [&] { return view.StoredRows() == static_cast<std::size_t>(c.entries) && d.IsEnabled(IDC_REFRESH); }));
             EXPECT_EQ(d.GetText(IDC_AGE_TIME), "77");
             for (const Step& s : c.steps) {
                 if (s.button) d.Click(s.button);

@@ -58,7 +58,8 @@ protected:
         return r.out.substr(0, r.out.find('\n'));
     }
     // snmpwalk of the columns, one row per line of the first, each value through format.
-    static Rows Walk(const std::vector<std::string>& columns, const std::function<std::string(int, const std::string&)>& format) {
+    static Rows Walk(const std::vector<std::string>& columns,
+                     const std::function<std::string(int, const std::string&)>& format) {
         Rows rows;
         for (std::size_t c = 0; c < columns.size(); ++c) {
             const auto r = Tool("snmpwalk", "-Oqv", {columns[c]});
@@ -101,7 +102,8 @@ std::string AsReceived(int, const std::string& value) { return value; }
 }  // namespace
 
 TEST_F(RealAgentTest, InterfaceAndAddressViewsListWhatSnmpwalkPrints) {
-    const Rows interfaces = Walk({"1.3.6.1.2.1.2.2.1.1", "1.3.6.1.2.1.2.2.1.8", "1.3.6.1.2.1.2.2.1.5"}, &CIntfList::FormatValue);
+    const Rows interfaces =
+        Walk({"1.3.6.1.2.1.2.2.1.1", "1.3.6.1.2.1.2.2.1.8", "1.3.6.1.2.1.2.2.1.5"}, &CIntfList::FormatValue);
     ASSERT_FALSE(interfaces.empty());
     EXPECT_EQ(Show<CIntfList>(interface_table_ids::IDC_LIST, interface_table_ids::IDC_REFRESH), interfaces);
     const Rows addresses = Walk({"1.3.6.1.2.1.4.20.1.1", "1.3.6.1.2.1.4.20.1.3"}, &AsReceived);

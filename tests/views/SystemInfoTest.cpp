@@ -48,8 +48,9 @@ protected:
 
 TEST(SystemInfoFormatTest, UptimeInHoursAndMinutes) {
     const std::pair<const char*, const char*> cases[] = {
-        {"0", "0 Hour 0 Min"},         {"359999", "0 Hour 59 Min"}, {"360000", "1 Hour 0 Min"},
-        {"4294967295", "11930 Hour 27 Min"}, {" 366000x", "1 Hour 1 Min"}, {"none", "0 Hour 0 Min"},
+        {"0", "0 Hour 0 Min"},        {"359999", "0 Hour 59 Min"},
+        {"360000", "1 Hour 0 Min"},   {"4294967295", "11930 Hour 27 Min"},
+        {" 366000x", "1 Hour 1 Min"}, {"none", "0 Hour 0 Min"},
     };
     for (const auto& [ticks, text] : cases) EXPECT_EQ(CSnmpDevIden::FormatUptime(ticks), text) << ticks;
 }
@@ -80,7 +81,9 @@ TEST_F(SystemInfoTest, ApplyWritesNameAndLocation) {
         d.TypeText(IDC_LOCATION, "");
         d.Click(IDC_APPLY);
         // The test keyboard types ASCII only: the field gets the text directly.
-        d.Window().SetDlgItemText(IDC_NAME, "K\xC3\xBC" "che-1");
+        d.Window().SetDlgItemText(IDC_NAME,
+                                  "K\xC3\xBC"
+                                  "che-1");
         d.TypeText(IDC_LOCATION, "Lab 2");
         d.Click(IDC_APPLY);
         EXPECT_TRUE(ui.ShownMessageBoxes().empty());
@@ -100,7 +103,11 @@ TEST_F(SystemInfoTest, ApplyWritesNameAndLocation) {
     EXPECT_EQ(s_sim->GetObject(kSysLocation), "s 4C 61 62 20 32");
 
     // Read back through the view: the non-ASCII name survives.
-    WithView([&](DialogDriver& d, Harness&) { EXPECT_EQ(d.GetText(IDC_NAME), "K\xC3\xBC" "che-1"); });
+    WithView([&](DialogDriver& d, Harness&) {
+        EXPECT_EQ(d.GetText(IDC_NAME),
+                  "K\xC3\xBC"
+                  "che-1");
+    });
 }
 
 TEST_F(SystemInfoTest, RefusedInputSendsNothing) {
@@ -110,10 +117,8 @@ TEST_F(SystemInfoTest, RefusedInputSendsNothing) {
         const char* message;
     };
     const Case cases[] = {
-        {"core.example", "Lab", "Invalid System Name."},
-        {"core", "Lab, room 2", "Invalid System Location."},
-        {"a/b", "x;y", "Invalid System Name."},
-        {"sw@home", "Lab", "Invalid System Name."},
+        {"core.example", "Lab", "Invalid System Name."}, {"core", "Lab, room 2", "Invalid System Location."},
+        {"a/b", "x;y", "Invalid System Name."},          {"sw@home", "Lab", "Invalid System Name."},
         {"sw", "Lab #2", "Invalid System Location."},
     };
     WithView([&](DialogDriver& d, Harness& ui) {

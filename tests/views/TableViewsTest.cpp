@@ -51,17 +51,18 @@ TEST(PublicMibFormatTest, InterfaceAndTcpCellTexts) {
         const char* cell;
     };
     const Case interfaces[] = {
-        {1, "1", "Connected"},   {1, "2", "UnConnected"}, {1, "3", "Test"},       {1, "5", "Unknown"},
-        {1, "7", "Unknown"},     {1, "", "Unknown"},      {2, "100000000", "100M"}, {2, "1000000000", "1000M"},
-        {2, "1500000", "1M"},    {2, "0", "0M"},          {2, "4294967295", "4294M"}, {2, " 10000000x", "10M"},
-        {2, "abc", "0M"},        {0, "17", "17"},
+        {1, "1", "Connected"}, {1, "2", "UnConnected"}, {1, "3", "Test"},           {1, "5", "Unknown"},
+        {1, "7", "Unknown"},   {1, "", "Unknown"},      {2, "100000000", "100M"},   {2, "1000000000", "1000M"},
+        {2, "1500000", "1M"},  {2, "0", "0M"},          {2, "4294967295", "4294M"}, {2, " 10000000x", "10M"},
+        {2, "abc", "0M"},      {0, "17", "17"},
     };
-    for (const Case& c : interfaces) EXPECT_EQ(CIntfList::FormatValue(c.col, c.value), c.cell) << c.col << " " << c.value;
+    for (const Case& c : interfaces)
+        EXPECT_EQ(CIntfList::FormatValue(c.col, c.value), c.cell) << c.col << " " << c.value;
 
     const std::pair<const char*, const char*> states[] = {
-        {"1", "closed"},   {"0", "closed"},       {"13", "closed"},  {"", "closed"},    {"2", "listen"},
-        {"3", "synSent"},  {"4", "synReceived"},  {"5", "established"}, {"6", "finWait1"}, {"7", "finWait2"},
-        {"8", "closeWait"}, {"9", "lastAck"},     {"10", "closing"}, {"11", "timeWait"}, {"12", "deleteTCB"},
+        {"1", "closed"},    {"0", "closed"},      {"13", "closed"},     {"", "closed"},     {"2", "listen"},
+        {"3", "synSent"},   {"4", "synReceived"}, {"5", "established"}, {"6", "finWait1"},  {"7", "finWait2"},
+        {"8", "closeWait"}, {"9", "lastAck"},     {"10", "closing"},    {"11", "timeWait"}, {"12", "deleteTCB"},
     };
     for (const auto& [value, name] : states) EXPECT_EQ(CTcpPortInfo::StateName(value), name) << value;
 }
@@ -73,9 +74,11 @@ TEST_F(TableViewsTest, InterfaceViewListsTheWalkedColumns) {
     CIntfList view;
     ui.RunModal(view, [&](DialogDriver& d) {
         EXPECT_EQ(view.GetWindowText(), "Interface Table");
-        EXPECT_EQ(d.GetColumns(interface_table_ids::IDC_LIST), (std::vector<std::string>{"  Index          ", "  Link Status             ",
-                                                                    "  Speed(b/s)                      "}));
-        ASSERT_TRUE(WaitUntil([&] { return !GetNexts(*s_sim).empty() && d.IsEnabled(interface_table_ids::IDC_REFRESH); }));
+        EXPECT_EQ(d.GetColumns(interface_table_ids::IDC_LIST),
+                  (std::vector<std::string>{"  Index          ", "  Link Status             ",
+                                            "  Speed(b/s)                      "}));
+        ASSERT_TRUE(
+            WaitUntil([&] { return !GetNexts(*s_sim).empty() && d.IsEnabled(interface_table_ids::IDC_REFRESH); }));
         const auto logged = s_sim->Requests();  // before snmpwalk adds its own
         const auto index = WalkColumn(*s_sim, kIfIndex);
         const auto status = WalkColumn(*s_sim, kIfOperStatus);
@@ -101,8 +104,9 @@ TEST_F(TableViewsTest, InterfaceViewListsTheWalkedColumns) {
         // One request per row and the one that runs past the table.
         EXPECT_EQ(getnexts, static_cast<int>(index.size()) + 1);
         EXPECT_EQ(requests.front(), (std::vector<std::string>{kIfIndex, kIfOperStatus, kIfSpeed}));
-        EXPECT_EQ(requests[1], (std::vector<std::string>{std::string(kIfIndex) + ".1", std::string(kIfOperStatus) + ".1",
-                                                         std::string(kIfSpeed) + ".1"}));
+        EXPECT_EQ(requests[1],
+                  (std::vector<std::string>{std::string(kIfIndex) + ".1", std::string(kIfOperStatus) + ".1",
+                                            std::string(kIfSpeed) + ".1"}));
 
         // Refresh walks again from an empty list.
         s_sim->SetObject(std::string(kIfOperStatus) + ".2", "i", "3");
@@ -130,7 +134,8 @@ TEST_F(TableViewsTest, AddressTcpAndUdpViewsShowTheModelTables) {
     EXPECT_EQ(title, "TCP Service");
     EXPECT_EQ(headers.back(), " Status ");
 
-    EXPECT_EQ(ReadView<CUdpPortInfo>(udp_service_ids::IDC_LIST, udp_service_ids::IDC_REFRESH, &title), (Rows{{"68", "0.0.0.0"}, {"161", "0.0.0.0"}, {"514", "0.0.0.0"}}));
+    EXPECT_EQ(ReadView<CUdpPortInfo>(udp_service_ids::IDC_LIST, udp_service_ids::IDC_REFRESH, &title),
+              (Rows{{"68", "0.0.0.0"}, {"161", "0.0.0.0"}, {"514", "0.0.0.0"}}));
     EXPECT_EQ(title, "UDP Service");
 }
 
@@ -155,7 +160,8 @@ TEST_F(TableViewsTest, WalkFaultsEndTheWalkKeepingTheRows) {
         Harness ui;
         CIntfList view;
         ui.RunModal(view, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return !GetNexts(*s_sim).empty() && d.IsEnabled(interface_table_ids::IDC_REFRESH); }));
+            ASSERT_TRUE(
+                WaitUntil([&] { return !GetNexts(*s_sim).empty() && d.IsEnabled(interface_table_ids::IDC_REFRESH); }));
             const Rows rows = d.GetRows(interface_table_ids::IDC_LIST);
             ASSERT_EQ(rows.size(), c.rows);
             EXPECT_EQ(rows.back()[0], std::to_string(c.rows));
@@ -173,7 +179,8 @@ TEST_F(TableViewsTest, EmptyTableLeavesTheListEmpty) {
     Harness ui;
     CIntfList view;
     ui.RunModal(view, [&](DialogDriver& d) {
-        ASSERT_TRUE(WaitUntil([&] { return !GetNexts(*sim).empty() && d.IsEnabled(interface_table_ids::IDC_REFRESH); }));
+        ASSERT_TRUE(
+            WaitUntil([&] { return !GetNexts(*sim).empty() && d.IsEnabled(interface_table_ids::IDC_REFRESH); }));
         EXPECT_TRUE(d.GetRows(interface_table_ids::IDC_LIST).empty());
         EXPECT_EQ(d.GetText(interface_table_ids::IDC_COUNTER), "0");
         d.Click(IDCANCEL);

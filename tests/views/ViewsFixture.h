@@ -24,9 +24,7 @@ using Rows = std::vector<std::vector<std::string>>;
 class ViewsTest : public ::testing::Test {
 protected:
     // The switch of the suite; a test that needs other objects starts its own (Model).
-    static void SetUpTestSuite() {
-        s_sim = switchsim::StartSuiteSwitch();
-    }
+    static void SetUpTestSuite() { s_sim = switchsim::StartSuiteSwitch(); }
     static void TearDownTestSuite() { s_sim.reset(); }
 
     void SetUp() override {
@@ -61,8 +59,8 @@ protected:
     // The values snmpwalk prints for one column of the switch, in walk order.
     static std::vector<std::string> WalkColumn(const switchsim::SimulatedSwitch& sim, const std::string& oid) {
         const auto state = std::filesystem::temp_directory_path() / ("views-tool-" + std::to_string(::getpid()));
-        const switchsim::ToolResult r =
-            switchsim::RunTool({"snmpwalk", "-v1", "-c", "norfen", "-Oqv", "-t", "2", sim.Target(), oid}, state.string());
+        const switchsim::ToolResult r = switchsim::RunTool(
+            {"snmpwalk", "-v1", "-c", "norfen", "-Oqv", "-t", "2", sim.Target(), oid}, state.string());
         EXPECT_EQ(r.exitCode, 0) << r.err;
         std::vector<std::string> values;
         std::istringstream in(r.out);

@@ -51,14 +51,10 @@ void SetVar(netsnmp_variable_list* vb, const Oid& name, const Value& v) {
         snmp_set_var_typed_value(vb, v.type, &c, sizeof c);
         break;
     }
-    case ASN_OBJECT_ID:
-        snmp_set_var_typed_value(vb, v.type, v.oidValue.data(), v.oidValue.size() * sizeof(oid));
-        break;
+    case ASN_OBJECT_ID: snmp_set_var_typed_value(vb, v.type, v.oidValue.data(), v.oidValue.size() * sizeof(oid)); break;
     case ASN_OCTET_STR:
     case ASN_IPADDRESS:
-    case ASN_OPAQUE:
-        snmp_set_var_typed_value(vb, v.type, v.bytes.data(), v.bytes.size());
-        break;
+    case ASN_OPAQUE: snmp_set_var_typed_value(vb, v.type, v.bytes.data(), v.bytes.size()); break;
     default: snmp_set_var_typed_value(vb, v.type, nullptr, 0); break;
     }
 }
@@ -122,11 +118,25 @@ const char* PduName(int command) {
     }
 }
 
-const char* const kStatusNames[] = {
-    "noError",    "tooBig",      "noSuchName",   "badValue",          "readOnly",
-    "genErr",     "noAccess",    "wrongType",    "wrongLength",       "wrongEncoding",
-    "wrongValue", "noCreation",  "inconsistentValue", "resourceUnavailable", "commitFailed",
-    "undoFailed", "authorizationError", "notWritable", "inconsistentName"};
+const char* const kStatusNames[] = {"noError",
+                                    "tooBig",
+                                    "noSuchName",
+                                    "badValue",
+                                    "readOnly",
+                                    "genErr",
+                                    "noAccess",
+                                    "wrongType",
+                                    "wrongLength",
+                                    "wrongEncoding",
+                                    "wrongValue",
+                                    "noCreation",
+                                    "inconsistentValue",
+                                    "resourceUnavailable",
+                                    "commitFailed",
+                                    "undoFailed",
+                                    "authorizationError",
+                                    "notWritable",
+                                    "inconsistentName"};
 
 }  // namespace
 
@@ -255,13 +265,16 @@ void Agent::GetNext(netsnmp_pdu* request, Answer& answer, bool& silent) const {
 void Agent::GetBulk(netsnmp_pdu* request, Answer& answer, bool& silent) const {
     std::vector<Oid> names;
     for (auto* vb = request->variables; vb; vb = vb->next_variable) names.push_back(NameOf(vb));
-    const size_t nonRepeaters = std::min<size_t>(static_cast<size_t>(std::max(0L, request->non_repeaters)), names.size());
+    const size_t nonRepeaters =
+        std::min<size_t>(static_cast<size_t>(std::max(0L, request->non_repeaters)), names.size());
     const long repetitions = std::max(0L, request->max_repetitions);
-    const size_t limit = request->msgMaxSize > 484 ? static_cast<size_t>(std::min(request->msgMaxSize, 65000L)) - 100 : 1372;
+    const size_t limit =
+        request->msgMaxSize > 484 ? static_cast<size_t>(std::min(request->msgMaxSize, 65000L)) - 100 : 1372;
     // The answer's size: each varbind's name, value and a little encoding overhead.
     auto size = [&answer]() {
         size_t total = 0;
-        for (const auto& [name, v] : answer.varbinds) total += name.size() * 2 + v.bytes.size() + v.oidValue.size() * 2 + 12;
+        for (const auto& [name, v] : answer.varbinds)
+            total += name.size() * 2 + v.bytes.size() + v.oidValue.size() * 2 + 12;
         return total;
     };
     Oid reached;
@@ -354,13 +367,11 @@ int Agent::Write(const Oid& name, const Value& value, const std::vector<Oid>& cr
     // A missing cell may be written in a row that exists or that this PDU creates.
     auto statusCell = model.StatusCellFor(name);
     if (!statusCell) return SNMP_ERR_NOTWRITABLE;
-    if (!model.objects.count(*statusCell) &&
-        std::find(creating.begin(), creating.end(), *statusCell) == creating.end())
+    if (!model.objects.count(*statusCell) && std::find(creating.begin(), creating.end(), *statusCell) == creating.end())
         return readOnly ? SNMP_ERR_NOTWRITABLE : SNMP_ERR_NOCREATION;
     if (readOnly) return SNMP_ERR_NOTWRITABLE;
     model.StatusColumnOf(*statusCell, &column);
-    if (auto type = model.ColumnType(name, column.size()); type && *type != value.type)
-        return SNMP_ERR_WRONGTYPE;
+    if (auto type = model.ColumnType(name, column.size()); type && *type != value.type) return SNMP_ERR_WRONGTYPE;
     undo.emplace_back(name, std::nullopt);
     model.objects[name] = value;
     return SNMP_ERR_NOERROR;
@@ -403,7 +414,8 @@ void Agent::Set(netsnmp_pdu* request, bool writable, Answer& answer, bool& silen
         if (auto b = behaviours.find(w.first); b != behaviours.end()) b->second(*this, w.second);
         if (w.first.size() > 1) {
             const Oid column(w.first.begin(), w.first.end() - 1);
-            if (auto b = columnBehaviours.find(column); b != columnBehaviours.end()) b->second(*this, w.first, w.second);
+            if (auto b = columnBehaviours.find(column); b != columnBehaviours.end())
+                b->second(*this, w.first, w.second);
         }
     }
 }

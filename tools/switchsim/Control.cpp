@@ -30,8 +30,8 @@ std::string RestAfterWords(const std::string& line, int count) {
 std::string StartSetting(Agent& agent, const std::vector<std::string>& w) {
     Config& c = agent.config;
     const std::string& key = w[0];
-    static const char* const settings[] = {"model", "log", "read-community", "write-community", "engine-id", "port",
-                                           "control-port", "save-time", "reboot-time", "user"};
+    static const char* const settings[] = {"model", "log",          "read-community", "write-community", "engine-id",
+                                           "port",  "control-port", "save-time",      "reboot-time",     "user"};
     if (std::find(std::begin(settings), std::end(settings), key) == std::end(settings)) return "";
     if (w.size() < 2) return "error " + key + " needs a value";
     if (key == "model") c.model = w[1];
@@ -43,7 +43,10 @@ std::string StartSetting(Agent& agent, const std::vector<std::string>& w) {
         int n = 0;
         const bool port = key == "port" || key == "control-port";
         if (!ParseNumber(w[1], 0, port ? 65535 : 3600000, n)) return "error bad number for " + key;
-        (key == "port" ? c.port : key == "control-port" ? c.controlPort : key == "save-time" ? c.saveMs : c.rebootMs) = n;
+        (key == "port"           ? c.port
+         : key == "control-port" ? c.controlPort
+         : key == "save-time"    ? c.saveMs
+                                 : c.rebootMs) = n;
     } else if (key == "user") {
         User u;
         u.name = w[1];
@@ -101,8 +104,7 @@ std::string ApplyCommand(Agent& agent, const std::string& line, bool starting) {
             it = objects.erase(it);
         return "ok " + std::to_string(removed);
     }
-    if (key == "readonly" || key == "noaccess" || key == "rowstatus" || key == "entrystatus" ||
-        key == "rowdefault") {
+    if (key == "readonly" || key == "noaccess" || key == "rowstatus" || key == "entrystatus" || key == "rowdefault") {
         if (!agent.model.ApplyLine(line, ".", error)) return "error " + error;
         return "ok";
     }

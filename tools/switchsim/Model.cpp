@@ -124,12 +124,8 @@ std::optional<Value> ParseValue(char typeLetter, const std::string& text, std::s
             v.bytes += static_cast<char>(HexDigit(digits[i]) * 16 + HexDigit(digits[i + 1]));
         return v;
     }
-    case 'n':
-        v.type = ASN_NULL;
-        return v;
-    default:
-        error = std::string("unknown type '") + typeLetter + "'";
-        return std::nullopt;
+    case 'n': v.type = ASN_NULL; return v;
+    default: error = std::string("unknown type '") + typeLetter + "'"; return std::nullopt;
     }
     error = std::string("bad value '") + text + "' for type " + typeLetter;
     return std::nullopt;
@@ -197,8 +193,7 @@ bool SplitWords(const std::string& line, std::vector<std::string>& words, std::s
         if (c == '#') break;
         std::string word;
         if (c != '"') {
-            while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r' &&
-                   line[i] != '\n')
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r' && line[i] != '\n')
                 word += line[i++];
             words.push_back(word);
             continue;
@@ -219,8 +214,7 @@ bool SplitWords(const std::string& line, std::vector<std::string>& words, std::s
             c = line[i++];
             if (c == 'n') word += '\n';
             else if (c == 't') word += '\t';
-            else if (c == 'x' && i + 1 < line.size() && HexDigit(line[i]) >= 0 &&
-                     HexDigit(line[i + 1]) >= 0) {
+            else if (c == 'x' && i + 1 < line.size() && HexDigit(line[i]) >= 0 && HexDigit(line[i + 1]) >= 0) {
                 word += static_cast<char>(HexDigit(line[i]) * 16 + HexDigit(line[i + 1]));
                 i += 2;
             } else word += c;
@@ -238,8 +232,7 @@ bool Model::Load(const std::string& path, std::string& error) {
     return ApplyLine("include \"" + path + "\"", "", error);
 }
 
-bool Model::ApplyLine(const std::string& line, const std::string& baseDir, std::string& error,
-                      int depth) {
+bool Model::ApplyLine(const std::string& line, const std::string& baseDir, std::string& error, int depth) {
     std::vector<std::string> w;
     if (!SplitWords(line, w, error)) return false;
     if (w.empty()) return true;
@@ -310,7 +303,8 @@ bool Model::ApplyLine(const std::string& line, const std::string& baseDir, std::
     auto v = ParseValue(w[1][0], w.size() == 3 ? w[2] : "", error);
     if (!v) return false;
     // Model files are mostly in OID order: insert at the end when that is the place.
-    if (objects.empty() || objects.rbegin()->first < *o) objects.emplace_hint(objects.end(), std::move(*o), std::move(*v));
+    if (objects.empty() || objects.rbegin()->first < *o)
+        objects.emplace_hint(objects.end(), std::move(*o), std::move(*v));
     else objects[*o] = std::move(*v);
     return true;
 }
@@ -342,8 +336,7 @@ std::optional<Oid> Model::StatusCellFor(const Oid& o, RowKind* kind) const {
     for (int k = 0; k < 2; ++k) {
         for (const Oid& c : k == 0 ? rowStatusColumns : entryStatusColumns) {
             const size_t entryLength = c.size() - 1;
-            if (o.size() <= entryLength + 1 || !std::equal(c.begin(), c.end() - 1, o.begin()))
-                continue;
+            if (o.size() <= entryLength + 1 || !std::equal(c.begin(), c.end() - 1, o.begin())) continue;
             Oid cell(c);
             cell.insert(cell.end(), o.begin() + static_cast<long>(entryLength) + 1, o.end());
             if (kind) *kind = k == 0 ? RowKind::RowStatus : RowKind::EntryStatus;

@@ -62,8 +62,7 @@ public:
     // earlier objects of the same OID.
     bool Load(const std::string& path, std::string& error);
     // Applies one model line; `where` names the place for error messages.
-    bool ApplyLine(const std::string& line, const std::string& baseDir, std::string& error,
-                   int depth = 0);
+    bool ApplyLine(const std::string& line, const std::string& baseDir, std::string& error, int depth = 0);
 
     bool IsReadOnly(const Oid& o) const;
     bool IsNoAccess(const Oid& o) const;
@@ -79,8 +78,7 @@ public:
     void FillCreatedRow(const Oid& statusCell, size_t columnLength,
                         std::vector<std::pair<Oid, std::optional<Value>>>* undo);
     // Removes every cell of the row that `statusCell` belongs to.
-    void RemoveRow(const Oid& statusCell, size_t columnLength,
-                   std::vector<std::pair<Oid, std::optional<Value>>>* undo);
+    void RemoveRow(const Oid& statusCell, size_t columnLength, std::vector<std::pair<Oid, std::optional<Value>>>* undo);
 };
 
 }  // namespace switchsim

@@ -30,8 +30,9 @@ int Fail(const std::string& message) {
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: switchsim [-c CONFIG] [-e LINE]... [--model FILE] [--port N] [--control-port N] [--log FILE]\n");
+    std::fprintf(
+        stderr,
+        "usage: switchsim [-c CONFIG] [-e LINE]... [--model FILE] [--port N] [--control-port N] [--log FILE]\n");
     return 2;
 }
 
@@ -39,8 +40,7 @@ int OnPacket(int operation, netsnmp_session* session, int, netsnmp_pdu* pdu, voi
     // The library also hands over a request whose digest was wrong (marked in s_snmp_errno);
     // it answers that one itself with a report, the agent must not.
     if (session->s_snmp_errno == SNMPERR_USM_AUTHENTICATIONFAILURE) return 1;
-    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE)
-        static_cast<switchsim::Agent*>(magic)->HandleRequest(pdu);
+    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) static_cast<switchsim::Agent*>(magic)->HandleRequest(pdu);
     return 1;
 }
 
@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
     const int controlFd = OpenControl(agent.config.controlPort);
     if (controlFd < 0) return Fail("cannot open the control port " + std::to_string(agent.config.controlPort));
 
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = 0;  // no SA_RESTART: the wait in select ends at once

@@ -178,7 +178,9 @@ void CDirectSnmpDlg::ShowScalars(const std::vector<DirectValue>& values) {
         switch (f.format) {
         case ScalarField::Text: SetDlgItemText(f.controlId, values[i].text); break;
         case ScalarField::Hex: SetDlgItemText(f.controlId, HexText(values[i].bytes)); break;
-        case ScalarField::Check: CheckDlgButton(f.controlId, values[i].text == "1" ? BST_CHECKED : BST_UNCHECKED); break;
+        case ScalarField::Check:
+            CheckDlgButton(f.controlId, values[i].text == "1" ? BST_CHECKED : BST_UNCHECKED);
+            break;
         }
     }
 }

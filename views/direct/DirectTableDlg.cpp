@@ -18,7 +18,8 @@ void CDirectTableDlg::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, m_view
 BOOL CDirectTableDlg::OnInitDialog() {
     CDirectSnmpDlg::OnInitDialog();
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
-    for (std::size_t i = 0; i < m_view.headers.size(); ++i) m_list.InsertHeaderColumn(static_cast<int>(i), m_view.headers[i]);
+    for (std::size_t i = 0; i < m_view.headers.size(); ++i)
+        m_list.InsertHeaderColumn(static_cast<int>(i), m_view.headers[i]);
     TakeSettings();
     ReadTableDirect();
     return TRUE;

@@ -3,8 +3,8 @@
 // a Refresh button (241) and Close (2). Version 1 walks one row per asynchronous request on
 // the member session; version 3 reads the whole table synchronously under the wait cursor;
 // any other version reads nothing. A dialog that builds its session for each read takes the
-// start-up values at each read, serves version 1 only and may keep an entry counter. Each dialog gives its template, list and columns as data
-// and turns a row into its cells in FormatRow.
+// start-up values at each read, serves version 1 only and may keep an entry counter. Each dialog gives its template,
+// list and columns as data and turns a row into its cells in FormatRow.
 #include <functional>
 #include <memory>
 #include <string>
@@ -64,7 +64,7 @@ private:
 
     const View m_view;
     std::unique_ptr<CSnmpV1> m_readSession;  // the session of the last read (sessionPerRead)
-    bool m_readingV3 = false;  // a Refresh pressed during the synchronous read does nothing
+    bool m_readingV3 = false;                // a Refresh pressed during the synchronous read does nothing
 
     DECLARE_MESSAGE_MAP()
 };

@@ -4,7 +4,6 @@
 
 using namespace agent_table_ids;
 
-
 BEGIN_MESSAGE_MAP(CEngineInfo, CDirectSnmpDlg)
     ON_BN_CLICKED(IDC_REFRESH, OnRefresh)
 END_MESSAGE_MAP()

@@ -5,7 +5,8 @@
 using namespace agent_table_ids;
 
 CGroupInfo::CGroupInfo()
-    : CDirectTableDlg({IDD_GROUP, IDC_GROUP_LIST,
+    : CDirectTableDlg({IDD_GROUP,
+                       IDC_GROUP_LIST,
                        {" Security Mode ", " Security Name        ", " Group Name    ", "   Storage Mode     ",
                         "   Group Status  "},
                        {"1.3.6.1.6.3.16.1.2.1.3", "1.3.6.1.6.3.16.1.2.1.4", "1.3.6.1.6.3.16.1.2.1.5"}}) {}

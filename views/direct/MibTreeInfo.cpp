@@ -5,10 +5,11 @@
 using namespace agent_table_ids;
 
 CMibTreeInfo::CMibTreeInfo()
-    : CDirectTableDlg({IDD_MIB_TREE, IDC_MIB_TREE_LIST,
-                       {"   View Name    ", "   MIB Tree       ", "   Access Type ", "   Storage Mode     ",
-                        "   Group Status  "},
-                       {"1.3.6.1.6.3.16.1.5.2.1.4", "1.3.6.1.6.3.16.1.5.2.1.5", "1.3.6.1.6.3.16.1.5.2.1.6"}}) {}
+    : CDirectTableDlg(
+          {IDD_MIB_TREE,
+           IDC_MIB_TREE_LIST,
+           {"   View Name    ", "   MIB Tree       ", "   Access Type ", "   Storage Mode     ", "   Group Status  "},
+           {"1.3.6.1.6.3.16.1.5.2.1.4", "1.3.6.1.6.3.16.1.5.2.1.5", "1.3.6.1.6.3.16.1.5.2.1.6"}}) {}
 
 // Index: view name, subtree.
 std::vector<std::string> CMibTreeInfo::FormatRow(const DirectRow& row) const {

@@ -7,13 +7,14 @@ using namespace agent_table_ids;
 namespace {
 // vacmGroupName of security model 3; its rows are indexed by the security name.
 const std::string kGroupNameOfUsm = "1.3.6.1.6.3.16.1.2.1.3.3";
-}
+}  // namespace
 
 CUserInfo::CUserInfo()
-    : CDirectTableDlg({IDD_USER, IDC_USER_LIST,
-                       {" Security Name   ", " Group Name   ", " Authentication Protocol       ",
-                        " Cript Protocol       "},
-                       {"1.3.6.1.6.3.15.1.2.2.1.3", "1.3.6.1.6.3.15.1.2.2.1.5", "1.3.6.1.6.3.15.1.2.2.1.8"}}) {}
+    : CDirectTableDlg(
+          {IDD_USER,
+           IDC_USER_LIST,
+           {" Security Name   ", " Group Name   ", " Authentication Protocol       ", " Cript Protocol       "},
+           {"1.3.6.1.6.3.15.1.2.2.1.3", "1.3.6.1.6.3.15.1.2.2.1.5", "1.3.6.1.6.3.15.1.2.2.1.8"}}) {}
 
 // The group is filled in afterwards from the user's own group entry (OnTableRead), so a user
 // without one shows no group and does not shift the groups of the users after it.

@@ -14,8 +14,10 @@ namespace {
 
 enum : int { IDD_PORTS = 9201, IDC_REFERENCE = 1201, kFirstLabel = 7501, kFirstBox = 6001 };
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_PORTS, "Ports", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
     Column({Label(IDC_REFERENCE, "Mirrored:").Size(90, 20), Frame(1202).Size(900, 120), Row({Stretch(), Button(IDCANCEL, "Close")})}))
+// clang-format on
 
 constexpr int kSize = 13;
 constexpr int kSpacing = 4;

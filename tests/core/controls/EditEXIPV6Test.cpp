@@ -19,9 +19,11 @@ namespace {
 
 enum : int { IDD_SERVER = 9501, IDC_ADDRESS = 1501, IDC_PORT = 1502 };
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_SERVER, "Server", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
     Column({Grid(2, {Label(IDC_STATIC, "IPV4/IPV6 Address"), Edit(IDC_ADDRESS), Label(IDC_STATIC, "Port"), Edit(IDC_PORT)}),
             Row({Stretch(), Button(IDCANCEL, "Close")})}))
+// clang-format on
 
 class CServerDlg : public CDialog {
 public:

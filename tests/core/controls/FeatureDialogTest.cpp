@@ -19,8 +19,10 @@ constexpr ui::ControlId<CComboBox> IDC_CHOICE{1201};
 constexpr ui::ControlId<CEdit> IDC_TEXT{1202};
 }  // namespace ids
 
+// clang-format off
 UI_DIALOG_TEMPLATE(ids::IDD, "Feature", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
     Column({Combo(ids::IDC_CHOICE), Edit(ids::IDC_TEXT), Row({Stretch(), Button(IDCANCEL, "Close")})}))
+// clang-format on
 
 class CProbeDlg : public CFeatureDialog {
 public:

@@ -15,8 +15,10 @@ namespace {
 
 enum : int { IDD_TABLE = 9301, IDC_TABLE = 1301 };
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_TABLE, "Table", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
     Column({List(IDC_TABLE, LVS_REPORT | LVS_SINGLESEL).Size(400, 150), Row({Stretch(), Button(IDCANCEL, "Close")})}))
+// clang-format on
 
 class CTableDlg : public CDialog {
 public:

@@ -24,9 +24,11 @@ namespace {
 enum : int { IDD_REPORT = 9401, IDC_REPORT = 1401 };
 
 // The template's list has a header that does not sort: the report list makes it clickable.
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_REPORT, "Report", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
     Column({List(IDC_REPORT, LVS_REPORT | LVS_NOSORTHEADER | LVS_EDITLABELS).Size(420, 200),
             Row({Stretch(), Button(IDCANCEL, "Close")})}))
+// clang-format on
 
 class CReportDlg : public CDialog {
 public:
@@ -97,26 +99,26 @@ TEST(CompareReportTextsTest, OrdersNumbersDatesAndTexts) {
         int want;
     };
     const Case cases[] = {
-        {"2", "10", -1},                                       // decimal, not text order
-        {"-5", "3", -1},                                       // signed
-        {"18446744073709551615", "4294967296", 1},             // 64-bit counters beyond 32 bits
-        {"18446744073709551615", "18446744073709551614", 1},   // beyond a double's precision
+        {"2", "10", -1},                                      // decimal, not text order
+        {"-5", "3", -1},                                      // signed
+        {"18446744073709551615", "4294967296", 1},            // 64-bit counters beyond 32 bits
+        {"18446744073709551615", "18446744073709551614", 1},  // beyond a double's precision
         {"-18446744073709551615", "-2", -1},
         {"007", "7", 0},
         {"-0", "+0", 0},
-        {"ff", "1a", 1},                                       // hexadecimal when neither is decimal
+        {"ff", "1a", 1},  // hexadecimal when neither is decimal
         {"0x10", "f", 1},
-        {"12.5%", "3%", 1},                                    // percentages as numbers
+        {"12.5%", "3%", 1},  // percentages as numbers
         {"1.5", "10", -1},
         {"-2.5", "1e1", -1},
-        {"2024-01-05", "2023-12-31", 1},                       // dates
+        {"2024-01-05", "2023-12-31", 1},  // dates
         {"12/31/2023", "01/05/2024", -1},
         {"2024/01/05 09:30:00", "2024/01/05 10:15", -1},
-        {"9:15 PM", "10:30", 1},                               // times
-        {"abc", "abd", -1},                                    // texts, case-sensitive
+        {"9:15 PM", "10:30", 1},  // times
+        {"abc", "abd", -1},       // texts, case-sensitive
         {"Bz", "az", -1},
         {"Port 2", "Port 10", 1},
-        {"1,5", "1.4", -1},                                    // a comma is no decimal point
+        {"1,5", "1.4", -1},  // a comma is no decimal point
         {"", "", 0},
     };
     for (const Case& c : cases) {
@@ -136,13 +138,19 @@ TEST(CReportCtrlTest, HeaderClicksSortEachColumnAndToggleTheDirection) {
         EXPECT_EQ(list.GetExtendedStyle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_SUBITEMIMAGES);
         AddColumns(list, {{"Index", 120}, {"Octets", 120}, {"Owner", 120}});
         const Rows rows = {
-            {"3", "4294967296", "beta"},  {"10", "-5", "Alpha"},   {"1", "18446744073709551615", "alpha"},
-            {"7", "0", "gamma"},          {"2", "18446744073709551614", "delta"}, {"9", "10", "Beta"},
-            {"4", "9", "epsilon"},        {"8", "-18446744073709551616", "zeta"}, {"6", "255", "eta"},
+            {"3", "4294967296", "beta"},
+            {"10", "-5", "Alpha"},
+            {"1", "18446744073709551615", "alpha"},
+            {"7", "0", "gamma"},
+            {"2", "18446744073709551614", "delta"},
+            {"9", "10", "Beta"},
+            {"4", "9", "epsilon"},
+            {"8", "-18446744073709551616", "zeta"},
+            {"6", "255", "eta"},
             {"5", "100", "theta"},
         };
         Fill(list, rows);
-        list.SetItemData(1, 4242);  // the row "10"
+        list.SetItemData(1, 4242);                                                         // the row "10"
         list.SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);  // the row "7"
 
         d.ClickListHeader(IDC_REPORT, 0);

@@ -14,10 +14,18 @@ namespace {
 
 enum : int {
     IDD_RESIZABLE = 9101,
-    IDC_GROUP = 1101, IDC_HALF_WIDE = 1102, IDC_DOWN = 1103, IDC_STILL = 1104, IDC_OVER = 1105, IDC_UNDER = 1106,
-    IDC_TALL = 1107, IDC_DIAGONAL = 1108, IDC_MISSING = 1199,
+    IDC_GROUP = 1101,
+    IDC_HALF_WIDE = 1102,
+    IDC_DOWN = 1103,
+    IDC_STILL = 1104,
+    IDC_OVER = 1105,
+    IDC_UNDER = 1106,
+    IDC_TALL = 1107,
+    IDC_DIAGONAL = 1108,
+    IDC_MISSING = 1199,
 };
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_RESIZABLE, "Resizable", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
     Column({
         Group(IDC_GROUP, "Members", {Label(IDC_STILL, "Still"), Edit(IDC_HALF_WIDE)}),
@@ -25,11 +33,12 @@ UI_DIALOG_TEMPLATE(IDD_RESIZABLE, "Resizable", DS_MODALFRAME | WS_CAPTION | WS_S
              Label(IDC_DIAGONAL, "Diagonal")}),
         Row({Stretch(), Button(IDOK, "OK"), Button(IDCANCEL, "Cancel")}),
     }))
+// clang-format on
 
 const LAYOUT_INFO kLayout[] = {
-    {IDOK, 2, 100},           {IDCANCEL, 2, 100},   {IDC_GROUP, 5, 100}, {IDC_HALF_WIDE, 3, 50},
-    {IDC_DOWN, 1, 100},       {IDC_STILL, 0, 0},    {IDC_OVER, 0, 101},  {IDC_UNDER, 2, -1},
-    {IDC_TALL, 4, 30},        {IDC_DIAGONAL, 9, 100}, {IDC_MISSING, 2, 100},
+    {IDOK, 2, 100},     {IDCANCEL, 2, 100},     {IDC_GROUP, 5, 100},   {IDC_HALF_WIDE, 3, 50},
+    {IDC_DOWN, 1, 100}, {IDC_STILL, 0, 0},      {IDC_OVER, 0, 101},    {IDC_UNDER, 2, -1},
+    {IDC_TALL, 4, 30},  {IDC_DIAGONAL, 9, 100}, {IDC_MISSING, 2, 100},
 };
 
 class CResizableDlg : public ClxDialog {
@@ -68,7 +77,9 @@ void ResizeBy(DialogDriver& d, int dx, int dy) {
     ui::test::Pump(std::chrono::milliseconds(20));
 }
 
-CRect Moved(CRect r, int dx, int dy, int dw, int dh) { return CRect(r.left + dx, r.top + dy, r.right + dx + dw, r.bottom + dy + dh); }
+CRect Moved(CRect r, int dx, int dy, int dw, int dh) {
+    return CRect(r.left + dx, r.top + dy, r.right + dx + dw, r.bottom + dy + dh);
+}
 
 }  // namespace
 
@@ -82,8 +93,8 @@ TEST(ClxDialogTest, ResizingMovesAndGrowsTheListedControlsByTheirShare) {
         EXPECT_TRUE(dlg.GetExStyle() & WS_EX_TOPMOST);
         EXPECT_TRUE(dlg.GetStyle() & WS_THICKFRAME);
 
-        const std::vector<int> ids = {IDOK, IDCANCEL, IDC_GROUP, IDC_HALF_WIDE, IDC_DOWN, IDC_STILL,
-                                      IDC_OVER, IDC_UNDER, IDC_TALL, IDC_DIAGONAL};
+        const std::vector<int> ids = {IDOK,      IDCANCEL, IDC_GROUP, IDC_HALF_WIDE, IDC_DOWN,
+                                      IDC_STILL, IDC_OVER, IDC_UNDER, IDC_TALL,      IDC_DIAGONAL};
         std::map<int, CRect> before;
         for (int id : ids) before[id] = d.GetRect(id);
 

@@ -19,8 +19,10 @@ enum : int { IDD_TRANSFER = 9701, IDC_PROGRESS = 1035 };
 constexpr int kWidth = 510;  // 255 bands of 2 pixels for the default colours
 constexpr int kHeight = 20;
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_TRANSFER, "Transfer", DS_MODALFRAME | WS_CAPTION,
     Column({Progress(IDC_PROGRESS).Size(kWidth, kHeight), Row({Stretch(), Button(IDCANCEL, "Close")})}))
+// clang-format on
 
 class CTransferDlg : public CDialog {
 public:

@@ -327,11 +327,8 @@ TEST_F(ModuleBaseTest, SetPortBitmapSendsThePortsAsAPaddedBitmap) {
         const char* hex;
     };
     const Case cases[] = {
-        {28, "1-2", "C0000000"},
-        {28, "28", "00000010"},
-        {28, "1,3-4,9", "B0800000"},
-        {24, "1-24", "FFFFFF00"},
-        {52, "1,52", "8000000000001000"},
+        {28, "1-2", "C0000000"},  {28, "28", "00000010"},           {28, "1,3-4,9", "B0800000"},
+        {24, "1-24", "FFFFFF00"}, {52, "1,52", "8000000000001000"},
     };
     ASSERT_TRUE(sim->SetObject(kUplinkPorts, "x", "00 00 00 00"));
     for (const Case& c : cases) {

@@ -94,7 +94,7 @@ struct EndCase {
     SnmpReadSpec spec;
     Act act = Act::Nothing;
     std::size_t stopAfter = 0;
-    const char* agent = nullptr;  // another agent address than the switch
+    const char* agent = nullptr;     // another agent address than the switch
     std::optional<SnmpReadEnd> end;  // none: no end may be delivered
     std::size_t rows = 0;
     int status = 0;
@@ -109,20 +109,46 @@ SnmpReadSpec Walk(int minVarbinds = 0, int timeoutMs = 0) {
 
 const EndCase kEndCases[] = {
     {"EndOfTable", {}, Walk(), Act::Nothing, 0, nullptr, SnmpReadEnd::Complete, 3},
-    {"GetAnswered", {}, SnmpReadSpec::Get({kNumbers + ".2", kBytes + ".2"}), Act::Nothing, 0, nullptr,
-     SnmpReadEnd::Complete, 1},
+    {"GetAnswered",
+     {},
+     SnmpReadSpec::Get({kNumbers + ".2", kBytes + ".2"}),
+     Act::Nothing,
+     0,
+     nullptr,
+     SnmpReadEnd::Complete,
+     1},
     {"StoppedByTheRowHandler", {}, Walk(), Act::Nothing, 2, nullptr, SnmpReadEnd::Stopped, 2},
-    {"Timeout", {"silence " + kNumbers + ".3"}, Walk(0, 300), Act::Nothing, 0, nullptr, SnmpReadEnd::Timeout, 2,
+    {"Timeout",
+     {"silence " + kNumbers + ".3"},
+     Walk(0, 300),
+     Act::Nothing,
+     0,
+     nullptr,
+     SnmpReadEnd::Timeout,
+     2,
      EC_TIMEOUT},
-    {"ErrorStatus", {"error " + kNumbers + ".2 genErr"}, Walk(), Act::Nothing, 0, nullptr, SnmpReadEnd::ErrorStatus,
-     1, 0, 5},
-    {"LibraryError", {}, Walk(), Act::Nothing, 0, "127.0.0.1:notaport", SnmpReadEnd::LibraryError, 0,
-     EC_SEND_FAILED},
+    {"ErrorStatus",
+     {"error " + kNumbers + ".2 genErr"},
+     Walk(),
+     Act::Nothing,
+     0,
+     nullptr,
+     SnmpReadEnd::ErrorStatus,
+     1,
+     0,
+     5},
+    {"LibraryError", {}, Walk(), Act::Nothing, 0, "127.0.0.1:notaport", SnmpReadEnd::LibraryError, 0, EC_SEND_FAILED},
     {"ShortAnswer", {}, Walk(3), Act::Nothing, 0, nullptr, SnmpReadEnd::ShortAnswer, 0},
     {"LoopingAgent", {"loop " + kNumbers}, Walk(), Act::Nothing, 0, nullptr, SnmpReadEnd::Complete, 1},
     // The restarted read's rows and end only; the first read's late answer is dropped.
-    {"StaleAnswerAfterRestart", {"delay 1500"}, Walk(0, 3000), Act::RestartDuringRequest, 0, nullptr,
-     SnmpReadEnd::Complete, 3},
+    {"StaleAnswerAfterRestart",
+     {"delay 1500"},
+     Walk(0, 3000),
+     Act::RestartDuringRequest,
+     0,
+     nullptr,
+     SnmpReadEnd::Complete,
+     3},
     {"CloseDuringRequest", {"silence all"}, Walk(0, 2000), Act::CloseDuringRequest, 0, nullptr, std::nullopt, 0},
     {"DestructionDuringCallback", {}, Walk(), Act::DestroyInRowHandler, 0, nullptr, std::nullopt, 1},
 };
@@ -249,10 +275,12 @@ TEST_F(SnmpReadTest, OpenDuringAWalksRearmReturnsAtOnce) {
         ++w.callbacks;
         w.inCallback.Set();
         w.openStarted.Wait(INFINITE);
-        w.session.StartAsync(+[](CSnmp* r, int, void*, int) -> int {
-            delete r;
-            return 0;
-        }, data, 0);
+        w.session.StartAsync(
+            +[](CSnmp* r, int, void*, int) -> int {
+                delete r;
+                return 0;
+            },
+            data, 0);
         return 0;
     };
     walk.session.Open(SNMP_PDU_GETNEXT);

@@ -35,9 +35,9 @@ TEST_F(CodeConvertTest, AnsiToUtf8ByteExact) {
         {"abc", {0x61, 0x62, 0x63, 0x00}},
         {"", {0x00}},
         {"caf\xE9", {0x63, 0x61, 0x66, 0xC3, 0xA9, 0x00}},
-        {"\x80", {0xE2, 0x82, 0xAC, 0x00}},          // euro sign
+        {"\x80", {0xE2, 0x82, 0xAC, 0x00}},  // euro sign
         {"\xFF\xA0", {0xC3, 0xBF, 0xC2, 0xA0, 0x00}},
-        {std::string("a\0b", 3), {0x61, 0x00}},       // an embedded NUL ends the text
+        {std::string("a\0b", 3), {0x61, 0x00}},  // an embedded NUL ends the text
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ansi);
@@ -77,9 +77,9 @@ TEST_F(CodeConvertTest, Utf8ToAnsi) {
         {"abc", 1, "abc"},
         {"caf\xC3\xA9", 1, "caf\xE9"},
         {"\xE2\x82\xAC", 1, "\x80"},
-        {"\xE4\xB8\xAD", 1, "?"},          // not in the code page: its default character
-        {"a\xE2\x82", 1, "a"},              // a sequence cut by the end
-        {"\x80x", 1, "?x"},                 // a stray continuation byte stands for U+0080
+        {"\xE4\xB8\xAD", 1, "?"},  // not in the code page: its default character
+        {"a\xE2\x82", 1, "a"},     // a sequence cut by the end
+        {"\x80x", 1, "?x"},        // a stray continuation byte stands for U+0080
         {"", 0, ""},
     };
     for (const auto& c : cases) {
@@ -161,7 +161,9 @@ TEST_F(CodeConvertTest, Utf16AndUtf8Buffers) {
     EXPECT_EQ(convert.Utf16ToUtf8(wide, out, 4), out + 1);  // the euro sign needs 3 more bytes
     EXPECT_STREQ(out, "A");
     EXPECT_EQ(convert.Utf16ToUtf8(wide, out, 6), out + 5);
-    EXPECT_STREQ(out, "A\xE2\x82\xAC" "B");
+    EXPECT_STREQ(out,
+                 "A\xE2\x82\xAC"
+                 "B");
     EXPECT_EQ(convert.Utf16ToUtf8(nullptr, out, 6), out);
     EXPECT_EQ(convert.Utf16ToUtf8(wide, nullptr, 6), nullptr);
 }

@@ -24,12 +24,12 @@ struct MatchCase {
 void RunTable(const std::vector<MatchCase>& cases) {
     for (const auto& c : cases) {
         for (const auto& text : c.accepted) {
-            EXPECT_TRUE(Matches(c.pattern, text, c.flags)) << "pattern '" << c.pattern << "' flags " << c.flags
-                                                            << " should match '" << text << "'";
+            EXPECT_TRUE(Matches(c.pattern, text, c.flags))
+                << "pattern '" << c.pattern << "' flags " << c.flags << " should match '" << text << "'";
         }
         for (const auto& text : c.refused) {
-            EXPECT_FALSE(Matches(c.pattern, text, c.flags)) << "pattern '" << c.pattern << "' flags " << c.flags
-                                                             << " should not match '" << text << "'";
+            EXPECT_FALSE(Matches(c.pattern, text, c.flags))
+                << "pattern '" << c.pattern << "' flags " << c.flags << " should not match '" << text << "'";
         }
     }
 }
@@ -210,7 +210,7 @@ TEST(PatternSyntax, BackReferencesConditionsAndRecursion) {
         {"(a(? 1)?b)", 0, {"aabb"}, {}},
         {"(?<p>x(?R<p>)?y)", 0, {"xy", "xxyy"}, {"xxy"}},
         {"a(?R 0)?b", 0, {"aabb"}, {}},
-        {"a(?5)b", 0, {"ab"}, {"axb"}},   // no such group: matches the empty string
+        {"a(?5)b", 0, {"ab"}, {"axb"}},  // no such group: matches the empty string
         {"a(?R<none>)b", 0, {"ab"}, {}},
         {"\\((?:[^()]|(?R))*\\)", 0, {"()", "(a(b)c)", "((()))"}, {"(()", "())"}},
     });
@@ -245,14 +245,10 @@ TEST(PatternMatchRecord, GroupSpansAndNumbering) {
         int highest;
         std::vector<int> spans;
     } cases[] = {
-        {"(a*)(b)", 0, "aab", 2, {0, 3, 0, 2, 2, 3}},
-        {"(a)|b", 0, "b", 1, {0, 1, -1, -1}},
-        {"(?<x>a)(b)", 0, "ab", 2, {0, 2, 1, 2, 0, 1}},
-        {"(?<n>a)|(?<n>b)", 0, "b", 1, {0, 1, 0, 1}},
-        {"((a)|b)+", 0, "ab", 2, {0, 2, 1, 2, 0, 1}},
-        {"(?=(a))a", 0, "a", 1, {0, 1, 0, 1}},
-        {"(a*)(b)", RTL, "aab", 2, {0, 3, 0, 2, 2, 3}},
-        {"(?<3>a)", 0, "a", 3, {0, 1, -1, -1, -1, -1, 0, 1}},
+        {"(a*)(b)", 0, "aab", 2, {0, 3, 0, 2, 2, 3}},   {"(a)|b", 0, "b", 1, {0, 1, -1, -1}},
+        {"(?<x>a)(b)", 0, "ab", 2, {0, 2, 1, 2, 0, 1}}, {"(?<n>a)|(?<n>b)", 0, "b", 1, {0, 1, 0, 1}},
+        {"((a)|b)+", 0, "ab", 2, {0, 2, 1, 2, 0, 1}},   {"(?=(a))a", 0, "a", 1, {0, 1, 0, 1}},
+        {"(a*)(b)", RTL, "aab", 2, {0, 3, 0, 2, 2, 3}}, {"(?<3>a)", 0, "a", 3, {0, 1, -1, -1, -1, -1, 0, 1}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pattern);

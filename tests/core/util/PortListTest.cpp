@@ -76,8 +76,8 @@ TEST(PortSetWireForm, FlagsToBitmapBytesOfTheModelsWidthOrAGivenOne) {
         {24, {24}, 0, {0x00, 0x00, 0x01, 0x00}},
         {28, {1, 2}, 16, {0xC0, 0, 0, 0, 0, 0, 0, 0}},
         {52, {52}, 24, {0, 0, 0, 0, 0, 0, 0x10, 0, 0, 0, 0, 0}},
-        {12, {1, 12}, 0, {0x80, 0x10}},      // a count without padding: its own digits
-        {28, {1}, 4, {0x80, 0, 0, 0}},        // a width below the ports' own is not cut
+        {12, {1, 12}, 0, {0x80, 0x10}},  // a count without padding: its own digits
+        {28, {1}, 4, {0x80, 0, 0, 0}},   // a width below the ports' own is not cut
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.portCount << " ports, " << c.hexDigits << " digits");
@@ -104,12 +104,9 @@ TEST(PortSetWireForm, HexStringToBytesReadsPairsUpToCapacity) {
         int capacity;
         std::vector<unsigned char> expected;  // the whole 4-byte buffer, 0xEE untouched
     } cases[] = {
-        {"abc", 4, {0xAB, 0xC0, 0xEE, 0xEE}},
-        {"e0000010", 2, {0xE0, 0x00, 0xEE, 0xEE}},
-        {"FFff", 4, {0xFF, 0xFF, 0xEE, 0xEE}},
-        {"1g", 4, {0x01, 0xEE, 0xEE, 0xEE}},  // valid leading part
-        {"g1", 4, {0x00, 0xEE, 0xEE, 0xEE}},
-        {"", 4, {0xEE, 0xEE, 0xEE, 0xEE}},
+        {"abc", 4, {0xAB, 0xC0, 0xEE, 0xEE}},  {"e0000010", 2, {0xE0, 0x00, 0xEE, 0xEE}},
+        {"FFff", 4, {0xFF, 0xFF, 0xEE, 0xEE}}, {"1g", 4, {0x01, 0xEE, 0xEE, 0xEE}},  // valid leading part
+        {"g1", 4, {0x00, 0xEE, 0xEE, 0xEE}},   {"", 4, {0xEE, 0xEE, 0xEE, 0xEE}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.hex);
@@ -129,7 +126,7 @@ TEST(PortSetLists, PortBitmapToListReadsCeilNOver8Bytes) {
         {28, {0xE0, 0x00, 0x00, 0x10}, "1,2,3,28", 4},
         {28, {0x00, 0x00, 0x00, 0x1F}, "28,29,30,31,32", 5},  // bits past N from the device
         {28, {0x00, 0x00, 0x00, 0x00}, "", 0},
-        {28, {0x80, 0x00, 0x00, 0x00, 0xFF}, "1", 1},          // a fifth byte is not read
+        {28, {0x80, 0x00, 0x00, 0x00, 0xFF}, "1", 1},  // a fifth byte is not read
         {10, {0x40, 0xC0}, "2,9,10", 3},
         {52, {0, 0, 0, 0, 0, 0, 0x10, 0x00}, "52", 1},
         {8, {0xFF}, "1,2,3,4,5,6,7,8", 8},
@@ -176,8 +173,8 @@ TEST(PortSetLists, BitmapToPortRangeListWritesRunsWithinTheRange) {
         const char* text;
         int result;
     } cases[] = {
-        {{0xEB}, 1, 8, "1-3,5,7-8", 6},            // ports 1,2,3,5,7,8
-        {{0x1F, 0x80}, 5, 8, "5-8", 4},             // ports 4..9, range 5..8
+        {{0xEB}, 1, 8, "1-3,5,7-8", 6},  // ports 1,2,3,5,7,8
+        {{0x1F, 0x80}, 5, 8, "5-8", 4},  // ports 4..9, range 5..8
         {{0x03}, 1, 28, "7-8", 2},
         {{0xE0, 0x00, 0x00, 0x10}, 1, 28, "1-3,28", 4},
         {{0x00, 0x00, 0x00, 0x00}, 1, 28, "", 0},
@@ -287,8 +284,8 @@ TEST(PortListParser, HasNoSpecialCharsOrLetters) {
         const char* text;
         int result;
     } cases[] = {
-        {"1,3-5", 1}, {" 7 ", 1}, {"", 1}, {"1;3", 0}, {"1.3", 0}, {"a", 0}, {"Z", 0},
-        {"1/2", 0},   {"1\\2", 0}, {"~", 0},  {"\"", 0},   {"'", 0},   {"1\t2", 1},
+        {"1,3-5", 1}, {" 7 ", 1},  {"", 1},  {"1;3", 0}, {"1.3", 0}, {"a", 0},    {"Z", 0},
+        {"1/2", 0},   {"1\\2", 0}, {"~", 0}, {"\"", 0},  {"'", 0},   {"1\t2", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -32,12 +32,12 @@ protected:
     // The field of a scalar (2 to 7).
     static int FieldOf(int scalar) {
         switch (scalar) {
-            case 2: return IDC_IGMP_ROUTER_TIMEOUT;
-            case 3: return IDC_IGMP_HOST_TIMEOUT;
-            case 4: return IDC_IGMP_ROBUSTNESS;
-            case 5: return IDC_IGMP_LAST_MEMBER_INTERVAL;
-            case 6: return IDC_IGMP_QUERY_INTERVAL;
-            default: return IDC_IGMP_MAX_RESPONSE;
+        case 2: return IDC_IGMP_ROUTER_TIMEOUT;
+        case 3: return IDC_IGMP_HOST_TIMEOUT;
+        case 4: return IDC_IGMP_ROBUSTNESS;
+        case 5: return IDC_IGMP_LAST_MEMBER_INTERVAL;
+        case 6: return IDC_IGMP_QUERY_INTERVAL;
+        default: return IDC_IGMP_MAX_RESPONSE;
         }
     }
 };

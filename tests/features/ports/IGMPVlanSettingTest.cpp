@@ -95,12 +95,28 @@ struct VlanWriteCase {
 TEST_F(IGMPVlanSettingTest, VlanWritesSendTheStateInItsOrder) {
     const std::string on = VlanCell(2, 10) + " i 1";
     const std::vector<VlanWriteCase> cases = {
-        {"enabling", "2", "Enabled", "Disabled", "Enabled", {}, {{on}, {on, VlanCell(4, 10) + " i 2", VlanCell(8, 10) + " i 1"}}},
-        {"disabling", "1", "Disabled", "", "", {IDOK},
+        {"enabling",
+         "2",
+         "Enabled",
+         "Disabled",
+         "Enabled",
+         {},
+         {{on}, {on, VlanCell(4, 10) + " i 2", VlanCell(8, 10) + " i 1"}}},
+        {"disabling",
+         "1",
+         "Disabled",
+         "",
+         "",
+         {IDOK},
          {{VlanCell(4, 10) + " i 1", VlanCell(8, 10) + " i 2", VlanCell(2, 10) + " i 2"}}},
         {"disabling cancelled", "1", "Disabled", "", "", {IDCANCEL}, {}},
         {"staying disabled", "2", "Disabled", "", "", {IDOK}, {}},
-        {"enabled, querier on", "1", "Enabled", "Enabled", "Disabled", {},
+        {"enabled, querier on",
+         "1",
+         "Enabled",
+         "Enabled",
+         "Disabled",
+         {},
          {{VlanCell(4, 10) + " i 1", VlanCell(8, 10) + " i 2"}}},
     };
     for (const VlanWriteCase& c : cases) {
@@ -224,8 +240,7 @@ TEST_F(IGMPVlanSettingTest, MulticastEntries) {
         EXPECT_EQ(d.GetColumns(IDC_IGMP_GROUP_LIST),
                   (std::vector<std::string>{"Group ID", "VLAN ID", "Multicast  Group", "Multicast MAC address",
                                             "Port Members"}));
-        EXPECT_EQ(d.GetRows(IDC_IGMP_GROUP_LIST),
-                  (Rows{{"1", "1", "239.1.1.1", "01-00-5E-01-01-01", "3,4"}}));
+        EXPECT_EQ(d.GetRows(IDC_IGMP_GROUP_LIST), (Rows{{"1", "1", "239.1.1.1", "01-00-5E-01-01-01", "3,4"}}));
         // Addresses shorter than their form leave their cells empty.
         ASSERT_TRUE(s_sim->Serve(kGroupTable + "2.1.239.1.1.1", "x", "EF 01"));
         ASSERT_TRUE(s_sim->Serve(kGroupTable + "3.1.239.1.1.1", "x", "01 00 5E"));

@@ -11,7 +11,6 @@ using namespace jumbo_frame_ids;
 
 namespace {
 
-
 class JumboFrameTest : public portstest::PortsTest {
 protected:
     // Opens the dialog on a switch holding `value` and runs the script on it.
@@ -25,18 +24,16 @@ protected:
 
 TEST_F(JumboFrameTest, BoxFollowsTheSwitchAndApplyWritesConfirmsRereadsAndCloses) {
     struct Case {
-        std::string device;    // value the switch holds
+        std::string device;  // value the switch holds
         bool checkedOnOpen;
-        bool toggle;           // the user changes the box before Apply
+        bool toggle;  // the user changes the box before Apply
         std::string written;
         std::string message;
     };
     const Case cases[] = {
-        {"1", true, false, "1", "Enabled Jumbo Frame"},
-        {"2", false, false, "2", "Disabled Jumbo Frame"},
+        {"1", true, false, "1", "Enabled Jumbo Frame"},   {"2", false, false, "2", "Disabled Jumbo Frame"},
         {"3", false, false, "2", "Disabled Jumbo Frame"},  // anything but 1 reads as disabled
-        {"2", false, true, "1", "Enabled Jumbo Frame"},
-        {"1", true, true, "2", "Disabled Jumbo Frame"},
+        {"2", false, true, "1", "Enabled Jumbo Frame"},   {"1", true, true, "2", "Disabled Jumbo Frame"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("device " + c.device + (c.toggle ? ", toggled" : ""));

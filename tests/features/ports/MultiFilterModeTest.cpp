@@ -55,8 +55,8 @@ TEST_F(MultiFilterModeTest, ListsEveryVlanWithItsMode) {
     });
     const auto walks = Requests("getnext");
     ASSERT_FALSE(walks.empty());
-    EXPECT_EQ(Varbinds(walks[0]), (std::vector<std::string>{kFilterTable + "1 null", kVlanName + " null",
-                                                            kFilterTable + "2 null"}));
+    EXPECT_EQ(Varbinds(walks[0]),
+              (std::vector<std::string>{kFilterTable + "1 null", kVlanName + " null", kFilterTable + "2 null"}));
     const auto lines = ui.CapturedDebugLines();
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),

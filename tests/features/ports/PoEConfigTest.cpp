@@ -41,9 +41,11 @@ protected:
 
     // The list once the port walk has filled it and given the buttons back.
     static poetest::Rows Loaded(DialogDriver& d, size_t walks = 1) {
-        EXPECT_TRUE(WaitUntil([&] { return PortWalks() >= walks && d.IsEnabled(IDC_POE_APPLY) &&
-                                           d.GetRows(IDC_POE_PORT_LIST).size() == 24; },
-                              30s));
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return PortWalks() >= walks && d.IsEnabled(IDC_POE_APPLY) && d.GetRows(IDC_POE_PORT_LIST).size() == 24;
+            },
+            30s));
         return d.GetRows(IDC_POE_PORT_LIST);
     }
 
@@ -169,19 +171,39 @@ TEST_F(PoEConfigTest, RefreshWhoseTimeRangeWalkTimesOutKeepsTheRows) {
 struct ApplyCase {
     std::string name;
     std::string state, timeRange, priority, powerLimit;
-    std::string watts;  // "" leaves "User Define" unchecked
+    std::string watts;                              // "" leaves "User Define" unchecked
     std::vector<std::pair<int, std::string>> sent;  // column, "TYPE VALUE"
 };
 
 TEST_F(PoEConfigTest, ApplyWritesEachPortOfTheRangeThenReadsAgain) {
     const std::vector<ApplyCase> cases = {
-        {"enabled by class", "Enable", "Office", "High", "Class 2", "",
+        {"enabled by class",
+         "Enable",
+         "Office",
+         "High",
+         "Class 2",
+         "",
          {{3, "i 1"}, {4, "i 1"}, {5, "i 3"}, {7, "i 2"}, {6, "i 3"}}},
-        {"disabled by class", "Disable", "Office", "High", "Class 2", "",
+        {"disabled by class",
+         "Disable",
+         "Office",
+         "High",
+         "Class 2",
+         "",
          {{3, "i 2"}, {4, "i 0"}, {5, "i 2"}, {7, "i 2"}, {6, "i 1"}}},
-        {"enabled in watts", "Enable", "Holiday", "Low", "Auto", "15.4",
+        {"enabled in watts",
+         "Enable",
+         "Holiday",
+         "Low",
+         "Auto",
+         "15.4",
          {{3, "i 1"}, {4, "i 2"}, {5, "i 1"}, {7, "i 1"}, {8, "s 15.4"}}},
-        {"disabled in watts", "Disable", "Holiday", "Low", "Auto", "0",
+        {"disabled in watts",
+         "Disable",
+         "Holiday",
+         "Low",
+         "Auto",
+         "0",
          {{3, "i 2"}, {4, "i 0"}, {5, "i 2"}, {7, "i 1"}, {8, "s 0"}}},
     };
     win::SetClockSpeed(20);
@@ -248,7 +270,7 @@ TEST_F(PoEConfigTest, WattCheckTable) {
         int b;
     };
     const std::vector<Case> cases = {
-        {"15.4", true, true, 77.0f, 77}, {"0", true, true, 0.0f, 0},      {"0.6", true, true, 3.0f, 3},
+        {"15.4", true, true, 77.0f, 77}, {"0", true, true, 0.0f, 0},       {"0.6", true, true, 3.0f, 3},
         {"30", true, true, 150.0f, 150}, {"15.5", true, false, 77.5f, 78}, {"-1", true, false, -5.0f, -4},
         {"0.1", true, false, 0.5f, 1},   {"abc", false, false, 0, 0},      {"15.4W", false, false, 0, 0},
         {"", false, false, 0, 0},        {" 15.4", false, false, 0, 0},    {"1e1", false, false, 0, 0},
@@ -279,7 +301,8 @@ TEST_F(PoEConfigTest, DebuggerLinesOfApplyAndClose) {
         d.Click(IDCANCEL);
     });
     const auto lines = ui.CapturedDebugLines();
-    auto at = std::find(lines.begin(), lines.end(), "\nm_CtrlUserdefe.GetCheck() == 1,m_CtrlUserdefe.GetCheck() == 1\n");
+    auto at =
+        std::find(lines.begin(), lines.end(), "\nm_CtrlUserdefe.GetCheck() == 1,m_CtrlUserdefe.GetCheck() == 1\n");
     ASSERT_NE(at, lines.end());
     ASSERT_NE(at + 1, lines.end());
     EXPECT_EQ(*(at + 1), "/////// a = 77.000000, b = 77 \n");

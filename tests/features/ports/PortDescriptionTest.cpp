@@ -15,12 +15,12 @@ using namespace port_description_ids;
 
 namespace {
 
-
 class PortDescriptionTest : public portstest::PortsTest {
 protected:
     // The list once the read has ended (the buttons come back with the end).
     static portstest::Rows ReadDone(DialogDriver& d, size_t ports) {
-        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH) && d.GetRows(IDC_DESCRIPTION_LIST).size() == ports; }, 10s));
+        EXPECT_TRUE(WaitUntil(
+            [&] { return d.IsEnabled(IDC_REFRESH) && d.GetRows(IDC_DESCRIPTION_LIST).size() == ports; }, 10s));
         return d.GetRows(IDC_DESCRIPTION_LIST);
     }
     static std::string Port(const std::string& column, int port) { return column + "." + std::to_string(port); }
@@ -104,7 +104,8 @@ TEST_F(PortDescriptionTest, RangeGoesFifteenPortsARequestWithPausesAfterFullOnes
         ASSERT_EQ(sets.size(), c.batches.size());
         for (size_t i = 0; i < sets.size(); ++i) {
             std::vector<std::string> expected;
-            for (int p = c.batches[i].first; p <= c.batches[i].second; ++p) expected.push_back(Port(portstest::kDescription, p));
+            for (int p = c.batches[i].first; p <= c.batches[i].second; ++p)
+                expected.push_back(Port(portstest::kDescription, p));
             EXPECT_EQ(Oids(sets[i]), expected) << "request " << i;
             for (const auto& v : sets[i].varbinds) {
                 EXPECT_EQ(v.type, "s");

@@ -22,8 +22,8 @@ using namespace port_config_ids;
 
 namespace {
 
-
-const std::string kQuestionForced = "The speed is set to force mode. \n* The speed mode must be the same as the counterpart. ";
+const std::string kQuestionForced =
+    "The speed is set to force mode. \n* The speed mode must be the same as the counterpart. ";
 const std::string kQuestionFlow =
     "QoS works best when Flow Control is disabled. \n* When Flow Control is enabled.QoS may not perform accurate "
     "bandwidth allocation. \n* Do you still want to enable Flow Control?. ";
@@ -37,7 +37,9 @@ protected:
         ui::test::Pump(200ms);
         return d.GetRows(IDC_PORT_LIST);
     }
-    static std::string Cell(const std::string& column, int port) { return kPortTable + column + "." + std::to_string(port); }
+    static std::string Cell(const std::string& column, int port) {
+        return kPortTable + column + "." + std::to_string(port);
+    }
 };
 
 TEST_F(PortSetInfoTest, ListShowsEveryPortWithTextsOfItsCodes) {
@@ -66,7 +68,7 @@ TEST_F(PortSetInfoTest, ListShowsEveryPortWithTextsOfItsCodes) {
         EXPECT_EQ(d.GetColumns(IDC_PORT_LIST),
                   (std::vector<std::string>{" Port", " Link Status ", " Speed ", " MDI/MDIX", " Flow Control"}));
         EXPECT_EQ(d.GetItems(IDC_SPEED), (std::vector<std::string>{"1000M-Full", "100M-Full", "100M-Half", "10M-Full",
-                                                                 "10M-Half", "Auto", "Disable"}));
+                                                                   "10M-Half", "Auto", "Disable"}));
         EXPECT_EQ(d.GetItems(IDC_MDIX), (std::vector<std::string>{"Auto", "MDI", "MDIX"}));
         EXPECT_EQ(d.GetItems(IDC_FLOW_CONTROL), (std::vector<std::string>{"Enabled", "Disabled"}));
         EXPECT_EQ(d.GetText(IDC_PORT_ID), "");
@@ -126,9 +128,7 @@ struct ApplyCase {
 
 std::string SetCmd(const std::string& oid, const std::string& typeValue) { return "set " + oid + " " + typeValue; }
 
-std::vector<std::string> TrunkOf1And2() {
-    return {SetCmd(kTrunkMembers + ".1", "x \"C0 00 00 00\"")};
-}
+std::vector<std::string> TrunkOf1And2() { return {SetCmd(kTrunkMembers + ".1", "x \"C0 00 00 00\"")}; }
 std::vector<std::string> Trunk3Alone() {
     return {SetCmd(kTrunkMembers + ".1", "x \"00 00 00 00\""), SetCmd(kTrunkMembers + ".3", "x \"20 00 00 00\"")};
 }
@@ -143,23 +143,66 @@ std::vector<std::string> AllDownBut7() {
 const std::vector<ApplyCase>& ApplyCases() {
     static const std::vector<ApplyCase> cases = {
         {"no row clicked", {}, -1, "", "", "", {}, {{"Please Select one port !"}}, false},
-        {"trunk member, other speed", TrunkOf1And2(), 0, "100M-Full", "", "", {},
-         {{"LA port can not support in different speed."}}, false},
-        {"trunk member, other flow control", TrunkOf1And2(), 0, "Auto", "", "Enabled", {},
-         {{"LA port can not support in different flow control."}}, false},
+        {"trunk member, other speed",
+         TrunkOf1And2(),
+         0,
+         "100M-Full",
+         "",
+         "",
+         {},
+         {{"LA port can not support in different speed."}},
+         false},
+        {"trunk member, other flow control",
+         TrunkOf1And2(),
+         0,
+         "Auto",
+         "",
+         "Enabled",
+         {},
+         {{"LA port can not support in different flow control."}},
+         false},
         {"trunk member, other MDI/MDIX", TrunkOf1And2(), 0, "", "MDI", "", {}, {}, false},
         {"trunk member, same values", TrunkOf1And2(), 0, "", "", "", {}, {}, true, 1, 6, 1, 2},
-        {"trunk of one, half duplex", Trunk3Alone(), 2, "100M-Half", "", "", {IDOK},
-         {kForced, {"Trunk member port  3 can not support in half-duplex mode."}}, false},
-        {"fibre port, MDI", {SetCmd(kPortTable + "7.25", "i 3")}, 24, "", "MDI", "", {},
-         {{"Fiber Port  25 can not support MDI/MDIX mode."}}, false},
+        {"trunk of one, half duplex",
+         Trunk3Alone(),
+         2,
+         "100M-Half",
+         "",
+         "",
+         {IDOK},
+         {kForced, {"Trunk member port  3 can not support in half-duplex mode."}},
+         false},
+        {"fibre port, MDI",
+         {SetCmd(kPortTable + "7.25", "i 3")},
+         24,
+         "",
+         "MDI",
+         "",
+         {},
+         {{"Fiber Port  25 can not support MDI/MDIX mode."}},
+         false},
         {"fibre port, Auto", {SetCmd(kPortTable + "7.25", "i 3")}, 24, "", "Auto", "", {}, {}, true, 25, 6, 1, 2},
-        {"SFP port, 10M", {}, 26, "10M-Full", "", "", {},
-         {{"Fiber Port 27 with 1000Base-x SFP Module can not support this speed."}}, false},
+        {"SFP port, 10M",
+         {},
+         26,
+         "10M-Full",
+         "",
+         "",
+         {},
+         {{"Fiber Port 27 with 1000Base-x SFP Module can not support this speed."}},
+         false},
         {"SFP port, Disable", {}, 26, "Disable", "", "", {}, {}, true, 27, 7, 1, 2},
         {"forced speed, Cancel", {}, 3, "100M-Full", "", "", {IDCANCEL}, {kForced}, false},
         {"forced speed, OK", {}, 3, "100M-Full", "", "", {IDOK}, {kForced}, true, 4, 2, 1, 2},
-        {"last linked port", AllDownBut7(), 6, "Disable", "", "", {}, {{"Sorry, you can not disable all ports."}}, false},
+        {"last linked port",
+         AllDownBut7(),
+         6,
+         "Disable",
+         "",
+         "",
+         {},
+         {{"Sorry, you can not disable all ports."}},
+         false},
         {"a port that is down", AllDownBut7(), 7, "Disable", "", "", {}, {}, true, 8, 7, 1, 2},
         {"flow control, Cancel", {}, 3, "", "", "Enabled", {IDCANCEL}, {kFlowQuestion}, false},
         {"flow control, OK", {}, 3, "", "MDIX", "Enabled", {IDOK}, {kFlowQuestion}, true, 4, 6, 3, 1},
@@ -221,7 +264,8 @@ TEST_P(PortSetInfoApplyTest, ChecksInOrderThenOneSet) {
 INSTANTIATE_TEST_SUITE_P(Apply, PortSetInfoApplyTest, ::testing::ValuesIn(ApplyCases()),
                          [](const ::testing::TestParamInfo<ApplyCase>& info) {
                              std::string name;
-                             for (char ch : info.param.name) name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                             for (char ch : info.param.name)
+                                 name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
                              return name;
                          });
 

@@ -12,8 +12,8 @@
 namespace portstest {
 
 const std::string kPrivate = "1.3.6.1.4.1.32473.10.76.21.1.";
-const std::string kPortTable = kPrivate + "1.13.1.";      // + column
-const std::string kDescription = kPrivate + "1.16.1.2";   // + .port
+const std::string kPortTable = kPrivate + "1.13.1.";       // + column
+const std::string kDescription = kPrivate + "1.16.1.2";    // + .port
 const std::string kTrunkMembers = kPrivate + "8.1.3.1.2";  // + .trunk
 const std::string kJumbo = kPrivate + "1.12.0";
 

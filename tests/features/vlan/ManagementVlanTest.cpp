@@ -102,10 +102,10 @@ TEST_F(ManagementVlanTest, TheComboShowsTheTablesNameAndTheRadiosSwitchIt) {
 TEST_F(ManagementVlanTest, ApplyChecksTheMembersThenWritesStateAndVid) {
     struct Case {
         std::string name;
-        std::string vlan;        // chosen in the combo, "" for none
-        bool disable;            // Disable chosen last
+        std::string vlan;  // chosen in the combo, "" for none
+        bool disable;      // Disable chosen last
         bool emptyVlan100;
-        bool silentTable;        // the table read gets no answer
+        bool silentTable;                                          // the table read gets no answer
         std::vector<std::pair<std::string, std::string>> written;  // one SET's varbinds
         bool memberGet;
         std::string message;
@@ -182,22 +182,25 @@ TEST_F(ManagementVlanTest, ChoosingWhileASlowedReadEndsShowsEachChosenName) {
     Run(ui, [&](DialogDriver& d, CManagVlanSetDlg& dlg) {
         sim->Delay(30);
         d.Click(IDC_MANAGEMENT_REFRESH);
-        const std::map<std::string, std::string> names = {{"1", "default"}, {"10", "office"}, {"20", "voice"}, {"100", "mgmt"}};
+        const std::map<std::string, std::string> names = {
+            {"1", "default"}, {"10", "office"}, {"20", "voice"}, {"100", "mgmt"}};
         std::string lastChosen;
         int chosen = 0;
-        ASSERT_TRUE(WaitUntil([&] {
-            const auto items = d.GetItems(IDC_MANAGEMENT_VID);
-            if (!items.empty() && items.back() != lastChosen) {
-                lastChosen = items.back();
-                d.ChooseComboItem(IDC_MANAGEMENT_VID, lastChosen);
-                ++chosen;
-                // Once the read has ended, its display of the switch's state follows the choice.
-                if (dlg.ReadsRunning() && names.count(lastChosen)) {
-                    EXPECT_EQ(d.GetText(IDC_MANAGEMENT_NAME), names.at(lastChosen)) << lastChosen;
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                const auto items = d.GetItems(IDC_MANAGEMENT_VID);
+                if (!items.empty() && items.back() != lastChosen) {
+                    lastChosen = items.back();
+                    d.ChooseComboItem(IDC_MANAGEMENT_VID, lastChosen);
+                    ++chosen;
+                    // Once the read has ended, its display of the switch's state follows the choice.
+                    if (dlg.ReadsRunning() && names.count(lastChosen)) {
+                        EXPECT_EQ(d.GetText(IDC_MANAGEMENT_NAME), names.at(lastChosen)) << lastChosen;
+                    }
                 }
-            }
-            return !dlg.ReadsRunning();
-        }, std::chrono::seconds(10)));
+                return !dlg.ReadsRunning();
+            },
+            std::chrono::seconds(10)));
         EXPECT_GE(chosen, 2);
         EXPECT_EQ(d.GetText(IDC_MANAGEMENT_NAME), "default");
         EXPECT_EQ(d.GetItems(IDC_MANAGEMENT_VID), (std::vector<std::string>{"1", "10", "20", "100"}));

@@ -15,7 +15,8 @@ class PvidTest : public VlanTest {
 protected:
     // Opens the list, then the PVID dialog, and runs the script on it once its reads have
     // ended. A script that leaves the dialog open has it cancelled.
-    void RunPvid(Harness& ui, const std::function<void(DialogDriver&, CKRVPVIDConfig&)>& script, bool waitForReads = true) {
+    void RunPvid(Harness& ui, const std::function<void(DialogDriver&, CKRVPVIDConfig&)>& script,
+                 bool waitForReads = true) {
         ui.OnModal<CKRVPVIDConfig>([&](DialogDriver& d, CKRVPVIDConfig& dlg) {
             if (waitForReads) {
                 ASSERT_TRUE(WaitUntil([&] { return !dlg.ReadsRunning(); }));
@@ -84,7 +85,9 @@ TEST_F(PvidTest, RefusalsSendNothing) {
         std::string text;
     };
     const Case cases[] = {
-        {"a trunk with one PVID", false, {{21, "5"}, {22, "5"}},
+        {"a trunk with one PVID",
+         false,
+         {{21, "5"}, {22, "5"}},
          "Setting PVID on a Trunk is not supported. Please use Web interface for the settings."},
         {"a trunk with two PVIDs", false, {{21, "5"}, {22, "1"}}, "You should let all Trunk member in the same PVID !"},
         {"no such VLAN", false, {{3, "30"}}, "Invalid PVID"},
@@ -164,16 +167,19 @@ TEST_F(PvidTest, ApplyWaitsForACompleteReadAndRowsOfNoPortAreLeftOut) {
         ModuleStartupParams::TimeoutMs = "300";
         Command("silence " + kPvid);
         Harness ui;
-        RunPvid(ui, [&](DialogDriver& d, CKRVPVIDConfig& dlg) {
-            ASSERT_TRUE(WaitUntil([&] { return !dlg.ReadsRunning(); }));
-            EXPECT_FALSE(d.IsEnabled(IDOK));
-            EXPECT_EQ(d.GetText(IDC_PVID_EDIT_BASE + 1), "");
-            sim->ClearFaults();
-            d.Click(IDC_PVID_REFRESH);
-            EXPECT_FALSE(d.IsEnabled(IDOK));
-            ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDOK); }));
-            EXPECT_EQ(d.GetText(IDC_PVID_EDIT_BASE + 1), "10");
-        }, false);
+        RunPvid(
+            ui,
+            [&](DialogDriver& d, CKRVPVIDConfig& dlg) {
+                ASSERT_TRUE(WaitUntil([&] { return !dlg.ReadsRunning(); }));
+                EXPECT_FALSE(d.IsEnabled(IDOK));
+                EXPECT_EQ(d.GetText(IDC_PVID_EDIT_BASE + 1), "");
+                sim->ClearFaults();
+                d.Click(IDC_PVID_REFRESH);
+                EXPECT_FALSE(d.IsEnabled(IDOK));
+                ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDOK); }));
+                EXPECT_EQ(d.GetText(IDC_PVID_EDIT_BASE + 1), "10");
+            },
+            false);
         EXPECT_TRUE(Requests("set").empty());
     }
     {
@@ -209,11 +215,14 @@ TEST_F(PvidTest, APortThatLeftItsTrunkIsNoLongerRefused) {
 
 TEST_F(PvidTest, CancelDuringASlowedReadClosesWithoutDebuggerLines) {
     Harness ui;
-    RunPvid(ui, [&](DialogDriver& d, CKRVPVIDConfig&) {
-        sim->Delay(50);
-        d.Click(IDC_PVID_REFRESH);
-        d.Click(IDCANCEL);
-    }, true);
+    RunPvid(
+        ui,
+        [&](DialogDriver& d, CKRVPVIDConfig&) {
+            sim->Delay(50);
+            d.Click(IDC_PVID_REFRESH);
+            d.Click(IDCANCEL);
+        },
+        true);
     std::vector<std::string> closes;
     for (const auto& line : ui.CapturedDebugLines()) {
         if (line.find(".Close") != std::string::npos) closes.push_back(line);

@@ -39,7 +39,8 @@ protected:
                 d.Click(IDC_ADD);
             } else {
                 const auto rows = d.GetRows(IDC_VLAN_LIST);
-                const auto it = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r[0] == std::to_string(vid); });
+                const auto it =
+                    std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r[0] == std::to_string(vid); });
                 ASSERT_NE(it, rows.end());
                 d.ClickListRow(IDC_VLAN_LIST, static_cast<int>(it - rows.begin()));
                 d.Click(IDC_EDIT);
@@ -84,7 +85,13 @@ TEST_F(VlanAddTest, OkRefusalsLeaveTheDialogOpenAndSendNothing) {
         {"a full stop in the name", 0, "30", "a.b", {}, {}, "Invalid Vlan name."},
         {"a comma in the name", 0, "30", "a,b", {}, {}, "Invalid Vlan name."},
         {"half a trunk", 0, "30", "v", {}, {21}, "Members in VLAN have to be in the same trunk !"},
-        {"the only VLAN with members emptied", 100, "", "", {25, 26}, {}, "You have to include at least one member in the vlan"},
+        {"the only VLAN with members emptied",
+         100,
+         "",
+         "",
+         {25, 26},
+         {},
+         "You have to include at least one member in the vlan"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -118,7 +125,12 @@ TEST_F(VlanAddTest, WritesTheRowInItsFixedOrder) {
     };
     const std::string p = kVlanTable;
     const Case cases[] = {
-        {"add VID 30, asymmetric", 0, true, {1}, {2}, {},
+        {"add VID 30, asymmetric",
+         0,
+         true,
+         {1},
+         {2},
+         {},
          {{p + "5.30", "i", "5"},
           {p + "2.30", "s", "FFFFFFF000000000"},
           {p + "4.30", "s", "4000000000000000"},
@@ -126,7 +138,12 @@ TEST_F(VlanAddTest, WritesTheRowInItsFixedOrder) {
           {p + "3.30", "s", Zeros(8)},
           {p + "1.30", "s", "746869727479"},  // "thirty"
           {p + "5.30", "i", "1"}}},
-        {"edit VID 10", 10, false, {}, {}, {},
+        {"edit VID 10",
+         10,
+         false,
+         {},
+         {},
+         {},
          {{p + "5.10", "i", "2"},
           {p + "2.10", "s", "FFFFFFF000000000"},
           {p + "4.10", "s", "FF00000000000000"},
@@ -134,13 +151,23 @@ TEST_F(VlanAddTest, WritesTheRowInItsFixedOrder) {
           {p + "3.10", "s", Zeros(8)},
           {p + "1.10", "s", "6F6666696365"},
           {p + "5.10", "i", "1"}}},
-        {"edit VID 1", 1, false, {}, {}, {},
+        {"edit VID 1",
+         1,
+         false,
+         {},
+         {},
+         {},
          {{p + "4.1", "s", "000FFFF000000000"},
           {p + "2.1", "s", "FFFFFFF000000000"},
           {p + "3.1", "s", Zeros(8)},
           {p + "1.1", "s", "64656661756C74"},
           {p + "5.1", "i", "1"}}},
-        {"edit VID 100 to no member while others have members", 100, false, {}, {}, {25, 26},
+        {"edit VID 100 to no member while others have members",
+         100,
+         false,
+         {},
+         {},
+         {25, 26},
          {{p + "5.100", "i", "2"},
           {p + "2.100", "s", "FFFFFFF000000000"},
           {p + "4.100", "s", Zeros(8)},
@@ -218,8 +245,10 @@ TEST_F(VlanAddTest, AFailedMemberWriteAfterTheAllPortsWriteLeavesTheRowInactive)
     };
     const Case cases[] = {
         {"untagged refused", "error " + p + "4.30 wrongValue", {p + "5.30", p + "2.30", p + "4.30"}, "i 2"},
-        {"egress unanswered", "silence " + p + "2.30",
-         {p + "5.30", p + "2.30", p + "2.30", p + "3.30", p + "1.30", p + "5.30"}, "i 1"},
+        {"egress unanswered",
+         "silence " + p + "2.30",
+         {p + "5.30", p + "2.30", p + "2.30", p + "3.30", p + "1.30", p + "5.30"},
+         "i 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -21,7 +21,7 @@ using namespace vlanids;
 const std::string kPrivate = "1.3.6.1.4.1.32473.10.76.21.1.";
 const std::string kVlanTable = kPrivate + "7.6.1.";  // + column.vid
 const std::string kAsymmetric = kPrivate + "7.5.0";
-const std::string kPvid = kPrivate + "7.7.1.1";      // + .port
+const std::string kPvid = kPrivate + "7.7.1.1";  // + .port
 const std::string kVoiceState = kPrivate + "21.1.2.0";
 const std::string kVoiceVid = kPrivate + "21.1.3.0";
 const std::string kSurveillanceState = kPrivate + "26.1.1.0";

@@ -56,11 +56,15 @@ TEST_F(VlanListTest, ListsTheActiveVlansWithTheirMembers) {
     const Case cases[] = {
         {"the default model", {}, {row1, row10, row20, row100}},
         {"a row not in service is left out", {{kVlanTable + "5.20", "i 2"}}, {row1, row10, row100}},
-        {"a VLAN without members", {{kVlanTable + "2.100", "x 00000000"}}, {row1, row10, row20, {"100", "mgmt", "0", "", ""}}},
+        {"a VLAN without members",
+         {{kVlanTable + "2.100", "x 00000000"}},
+         {row1, row10, row20, {"100", "mgmt", "0", "", ""}}},
         // Bits beyond the 28 ports are no member of this switch.
-        {"all bits untagged", {{kVlanTable + "2.100", "x FFFFFFFF"}, {kVlanTable + "4.100", "x FFFFFFFF"}},
+        {"all bits untagged",
+         {{kVlanTable + "2.100", "x FFFFFFFF"}, {kVlanTable + "4.100", "x FFFFFFFF"}},
          {row1, row10, row20, {"100", "mgmt", "32", "", PortRun(1, 32)}}},
-        {"all bits tagged", {{kVlanTable + "2.100", "x FFFFFFFF"}, {kVlanTable + "4.100", "x 00000000"}},
+        {"all bits tagged",
+         {{kVlanTable + "2.100", "x FFFFFFFF"}, {kVlanTable + "4.100", "x 00000000"}},
          {row1, row10, row20, {"100", "mgmt", "32", PortRun(1, 28), ""}}},
     };
     for (const Case& c : cases) {
@@ -73,7 +77,8 @@ TEST_F(VlanListTest, ListsTheActiveVlansWithTheirMembers) {
         Harness ui;
         Run(ui, [&](DialogDriver& d, C8021qVlanSet&) {
             EXPECT_EQ(d.GetColumns(IDC_VLAN_LIST),
-                      (std::vector<std::string>{"VLAN ID", "VLAN Name", "No.of Ports", "Tagged Port Member", "Untag Port Member"}));
+                      (std::vector<std::string>{"VLAN ID", "VLAN Name", "No.of Ports", "Tagged Port Member",
+                                                "Untag Port Member"}));
             EXPECT_EQ(d.GetRows(IDC_VLAN_LIST), c.rows);
         });
     }
@@ -116,8 +121,8 @@ TEST_F(VlanListTest, DeleteRefusalsSendNothing) {
     struct Case {
         std::string name;
         std::vector<std::pair<std::string, std::string>> objects;
-        std::string vid;   // the row selected, "" for none
-        bool asymmetric;   // box 1008 checked by hand before Delete
+        std::string vid;  // the row selected, "" for none
+        bool asymmetric;  // box 1008 checked by hand before Delete
         std::string text;
         UINT icon;
     };
@@ -131,11 +136,30 @@ TEST_F(VlanListTest, DeleteRefusalsSendNothing) {
         {"the default VLAN", {}, "1", true, "Can't delete the default VLAN!", 0},
         {"a PVID while asymmetric", {}, "10", true, pvid, 0},
         {"a PVID while symmetric goes on", {}, "10", false, question("10"), 0},
-        {"the voice VLAN", {{kVoiceState, "i 1"}, {kVoiceVid, "i 20"}}, "20", false, "The VLAN ID is Voice VLAN ID.", 0},
-        {"the voice VLAN's ID while it is disabled", {{kVoiceState, "i 2"}, {kVoiceVid, "i 20"}}, "20", false, question("20"), 0},
-        {"the surveillance VLAN", {{kSurveillanceState, "i 1"}, {kSurveillanceVid, "i 100"}}, "100", false,
-         "The VLAN ID is Surveillance VLAN ID.", 0},
-        {"an IP interface's VLAN", {{kIpInterface + ".1", "i 100"}}, "100", false, "The VLAN ID is IP Interface VLAN.", 0},
+        {"the voice VLAN",
+         {{kVoiceState, "i 1"}, {kVoiceVid, "i 20"}},
+         "20",
+         false,
+         "The VLAN ID is Voice VLAN ID.",
+         0},
+        {"the voice VLAN's ID while it is disabled",
+         {{kVoiceState, "i 2"}, {kVoiceVid, "i 20"}},
+         "20",
+         false,
+         question("20"),
+         0},
+        {"the surveillance VLAN",
+         {{kSurveillanceState, "i 1"}, {kSurveillanceVid, "i 100"}},
+         "100",
+         false,
+         "The VLAN ID is Surveillance VLAN ID.",
+         0},
+        {"an IP interface's VLAN",
+         {{kIpInterface + ".1", "i 100"}},
+         "100",
+         false,
+         "The VLAN ID is IP Interface VLAN.",
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -167,9 +191,9 @@ TEST_F(VlanListTest, DeleteDestroysTheRowAndReadsAgain) {
     struct Case {
         std::string name;
         int answer;
-        bool silent;        // the SET goes unanswered
+        bool silent;  // the SET goes unanswered
         bool sent;
-        size_t reads;       // VLAN table reads, the opening one included
+        size_t reads;  // VLAN table reads, the opening one included
         size_t rowsAfter;
     };
     const Case cases[] = {
@@ -206,24 +230,44 @@ TEST_F(VlanListTest, AsymmetricApplyChecksThenWritesAndReadsAgain) {
     const std::string voice =
         "Voice Vlan is enable,the vlan mode can't change to Asymmetric mode!\n"
         "If you could disable it, please set it through the web!";
-    const std::string reset = "The setting of VLAN, IGMP Snooping, Management VLAN and MAC Address Table will be reset to default.";
+    const std::string reset =
+        "The setting of VLAN, IGMP Snooping, Management VLAN and MAC Address Table will be reset to default.";
     struct Case {
         std::string name;
         std::vector<std::pair<std::string, std::string>> objects;
-        bool check;                     // the box as the user leaves it
+        bool check;  // the box as the user leaves it
         std::vector<int> answers;
         std::vector<std::string> texts;
         bool written;
         bool checkedAfter;
-        size_t asymmetricGets;          // the opening one included
+        size_t asymmetricGets;  // the opening one included
     };
     const Case cases[] = {
         {"voice enabled", {{kAsymmetric, "i 1"}, {kVoiceState, "i 1"}}, false, {IDOK}, {voice}, false, true, 2},
-        {"surveillance enabled", {{kSurveillanceState, "i 1"}}, true, {IDOK},
-         {"Auto Surveillance VLAN is enable,the vlan mode can't change to Asymmetric mode!"}, false, false, 2},
-        {"two IP interfaces and a change", {{kIpInterface + ".2", "i 10"}}, true, {IDOK},
-         {"Multiple Interfaces are set, the VLAN mode can not be changed."}, false, true, 1},
-        {"two IP interfaces without a change", {{kIpInterface + ".2", "i 10"}}, false, {IDCANCEL}, {reset}, false, false, 1},
+        {"surveillance enabled",
+         {{kSurveillanceState, "i 1"}},
+         true,
+         {IDOK},
+         {"Auto Surveillance VLAN is enable,the vlan mode can't change to Asymmetric mode!"},
+         false,
+         false,
+         2},
+        {"two IP interfaces and a change",
+         {{kIpInterface + ".2", "i 10"}},
+         true,
+         {IDOK},
+         {"Multiple Interfaces are set, the VLAN mode can not be changed."},
+         false,
+         true,
+         1},
+        {"two IP interfaces without a change",
+         {{kIpInterface + ".2", "i 10"}},
+         false,
+         {IDCANCEL},
+         {reset},
+         false,
+         false,
+         1},
         {"Cancel at the confirmation", {}, true, {IDCANCEL}, {reset}, false, true, 1},
         {"OK", {}, true, {IDOK}, {reset}, true, true, 2},
         // The error answers the re-read's GET too: the box keeps the user's choice.
@@ -309,7 +353,8 @@ TEST(VlanTaggedPorts, EgressMembersThatAreNotUntaggedWithinThePortCount) {
         {"5,29,32", "29,30,31,32", 28, "5"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(C8021qVlanSet::GetTaggedPorts(c.egress, c.untagged, c.ports), c.tagged) << c.egress << " / " << c.untagged;
+        EXPECT_EQ(C8021qVlanSet::GetTaggedPorts(c.egress, c.untagged, c.ports), c.tagged)
+            << c.egress << " / " << c.untagged;
     }
 }
 

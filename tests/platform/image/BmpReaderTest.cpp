@@ -12,13 +12,19 @@ namespace {
 
 constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF;
 
-bool Read(const std::vector<std::uint8_t>& bytes, BmpImage& image) { return ReadBmp(bytes.data(), bytes.size(), image); }
+bool Read(const std::vector<std::uint8_t>& bytes, BmpImage& image) {
+    return ReadBmp(bytes.data(), bytes.size(), image);
+}
 
 // An 8-bit or 4-bit file whose run-length data is given byte by byte. Table: 0 white, 1 red,
 // 2 green, 3 blue.
 std::vector<std::uint8_t> RunLengthFile(int width, int height, int bits, const std::vector<std::uint8_t>& data) {
-    BmpSpec spec{.width = width, .height = height, .bits = bits, .compression = bits == 8 ? 1u : 2u,
-                 .table = {{255, 255, 255}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}}, .colorsUsed = 4,
+    BmpSpec spec{.width = width,
+                 .height = height,
+                 .bits = bits,
+                 .compression = bits == 8 ? 1u : 2u,
+                 .table = {{255, 255, 255}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}},
+                 .colorsUsed = 4,
                  .values = std::vector<std::uint32_t>(static_cast<std::size_t>(width * height), 0)};
     std::vector<std::uint8_t> file = Build(spec);
     const std::size_t offset = file.size() - RunLength(width, height, bits, spec.values).size();
@@ -42,22 +48,23 @@ TEST(BmpReaderTest, RunLengthPicturesEqualTheirUncompressedTwins) {
     };
     const std::vector<Case> cases = {
         // Runs, stretches as they stand of odd and even length (padding), single pixels at a row's end.
-        {"RLE8 mixed", 9, 3, 8,
-         {7, 7, 7, 7, 1, 2, 3, 9, 9,  //
-          200, 201, 202, 203, 204, 5, 5, 5, 6,  //
-          0, 0, 0, 0, 0, 0, 0, 0, 255}},
+        {"RLE8 mixed", 9, 3, 8, {7,   7,   7,   7,   1,   2, 3, 9, 9,  //
+                                 200, 201, 202, 203, 204, 5, 5, 5, 6,  //
+                                 0,   0,   0,   0,   0,   0, 0, 0, 255}},
         {"RLE8 one column", 1, 4, 8, {10, 20, 20, 30}},
         {"RLE8 long run", 300, 1, 8, std::vector<std::uint32_t>(300, 77)},
-        {"RLE4 mixed", 11, 3, 4,
-         {1, 1, 1, 2, 3, 4, 5, 15, 15, 0, 9,  //
-          3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13,  //
-          0, 0, 0, 0, 0, 14, 14, 14, 14, 14, 14}},
+        {"RLE4 mixed", 11, 3, 4, {1, 1, 1, 2, 3, 4,  5,  15, 15, 0,  9,   //
+                                  3, 4, 5, 6, 7, 8,  9,  10, 11, 12, 13,  //
+                                  0, 0, 0, 0, 0, 14, 14, 14, 14, 14, 14}},
         {"RLE4 odd stretch", 5, 2, 4, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        BmpSpec plain{.width = c.width, .height = c.height, .bits = c.bits,
-                      .table = std::vector<Rgb>(table.begin(), table.begin() + (1 << c.bits)), .values = c.values};
+        BmpSpec plain{.width = c.width,
+                      .height = c.height,
+                      .bits = c.bits,
+                      .table = std::vector<Rgb>(table.begin(), table.begin() + (1 << c.bits)),
+                      .values = c.values};
         BmpSpec coded = plain;
         coded.compression = c.bits == 8 ? 1 : 2;
         const std::vector<std::uint8_t> codedFile = Build(coded);
@@ -82,7 +89,11 @@ TEST(BmpReaderTest, RunLengthEscapesMoveSkipAndClip) {
     };
     const std::vector<Case> cases = {
         // Bottom row: 1 red, move 2 right and 1 up, 1 blue; the skipped pixels take entry 0.
-        {"delta skips to entry 0", 4, 2, 8, {1, 1, 0, 2, 2, 1, 1, 3, 0, 1},
+        {"delta skips to entry 0",
+         4,
+         2,
+         8,
+         {1, 1, 0, 2, 2, 1, 1, 3, 0, 1},
          {kWhite, kWhite, kWhite, kBlue, kRed, kWhite, kWhite, kWhite}},
         // A run longer than the row is cut at its end; the next row starts after the end of line.
         {"run past the row end", 2, 2, 8, {5, 1, 0, 0, 2, 2, 0, 1}, {kGreen, kGreen, kRed, kRed}},
@@ -91,7 +102,11 @@ TEST(BmpReaderTest, RunLengthEscapesMoveSkipAndClip) {
         {"no end of picture", 1, 2, 8, {1, 1, 0, 0, 1, 2, 0, 0}, {kGreen, kRed}},
         {"end of picture early", 2, 2, 8, {2, 3, 0, 1}, {kWhite, kWhite, kBlue, kBlue}},
         // RLE4: a run alternates its two nibbles; a stretch of 3 takes 2 bytes, padded to 4.
-        {"RLE4 alternating run and stretch", 5, 2, 4, {5, 0x12, 0, 0, 0, 3, 0x31, 0x20, 2, 0x33, 0, 1},
+        {"RLE4 alternating run and stretch",
+         5,
+         2,
+         4,
+         {5, 0x12, 0, 0, 0, 3, 0x31, 0x20, 2, 0x33, 0, 1},
          {kBlue, kRed, kGreen, kBlue, kBlue, kRed, kGreen, kRed, kGreen, kRed}},
     };
     for (const Case& c : cases) {

@@ -26,10 +26,13 @@ TEST(RegisterWindowMessage, SameTextSameNumberInEveryProcess) {
     EXPECT_EQ(RegisterWindowMessage(kPortClick), portClick);
 
     // Texts are compared exactly; line breaks and backslashes inside them stay apart.
-    std::vector<UINT> distinct{portClick, activate,
+    std::vector<UINT> distinct{portClick,
+                               activate,
                                RegisterWindowMessage("{6fd9ba9b-9875-4c53-a57d-5e76258d10be}"),
-                               RegisterWindowMessage("a\nb"), RegisterWindowMessage("a\\nb"),
-                               RegisterWindowMessage("a\\"), RegisterWindowMessage("a")};
+                               RegisterWindowMessage("a\nb"),
+                               RegisterWindowMessage("a\\nb"),
+                               RegisterWindowMessage("a\\"),
+                               RegisterWindowMessage("a")};
     std::sort(distinct.begin(), distinct.end());
     EXPECT_EQ(std::adjacent_find(distinct.begin(), distinct.end()), distinct.end());
 
@@ -132,7 +135,7 @@ TEST(Broadcast, ListenersThatEndedAreNoLongerCounted) {
     clean.CloseInput();  // stops listening and removes its socket
     EXPECT_EQ(clean.ReadLine(), "<eof>");
     clean.Wait();
-    killed.Kill();       // leaves its socket file behind
+    killed.Kill();  // leaves its socket file behind
     EXPECT_EQ(SocketCount(), 1);
     EXPECT_EQ(win::BroadcastMessage(msg, 1, 2), 0);
     EXPECT_EQ(SocketCount(), 0);  // the dead one was cleared away

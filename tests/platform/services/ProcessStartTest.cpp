@@ -144,9 +144,10 @@ protected:
         WriteFile(data + "/applications/" + id, "[Desktop Entry]\nType=Application\nName=B\nExec=" + exec + "\n");
     }
     void List(const std::string& path, const std::string& handlers) {
-        WriteFile(path, "[Added Associations]\nx-scheme-handler/http=other.desktop\n\n"
-                        "[Default Applications]\ntext/html=other.desktop\nx-scheme-handler/http = " +
-                            handlers + "\n");
+        WriteFile(path,
+                  "[Added Associations]\nx-scheme-handler/http=other.desktop\n\n"
+                  "[Default Applications]\ntext/html=other.desktop\nx-scheme-handler/http = " +
+                      handlers + "\n");
     }
     std::string Lookup() {
         ScopedEnv a("XDG_CONFIG_HOME", config.c_str());

@@ -70,9 +70,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (mode == "broadcast" && argc == 5) {
-        int reached = win::BroadcastMessage(static_cast<UINT>(std::stoul(argv[2])),
-                                            static_cast<WPARAM>(std::stoull(argv[3])),
-                                            static_cast<LPARAM>(std::stoll(argv[4])));
+        int reached =
+            win::BroadcastMessage(static_cast<UINT>(std::stoul(argv[2])), static_cast<WPARAM>(std::stoull(argv[3])),
+                                  static_cast<LPARAM>(std::stoll(argv[4])));
         Say(std::to_string(reached));
         return 0;
     }

@@ -34,9 +34,7 @@ std::string ValueText(const CSnmp& response, int index) {
 
 class SnmpLibraryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(testsupport::SharedSnmpd().Started()) << testsupport::SharedSnmpd().Error();
-    }
+    void SetUp() override { ASSERT_TRUE(testsupport::SharedSnmpd().Started()) << testsupport::SharedSnmpd().Error(); }
 
     static std::string Agent() { return testsupport::SharedSnmpd().Address(); }
 
@@ -92,13 +90,20 @@ TEST(SnmpValueTest, RequestValuesByType) {
         const char* value;
         int status;
     } cases[] = {
-        {SNMP_TYPE_INTEGER, "-2147483648", EC_NO_ERROR}, {SNMP_TYPE_INTEGER, "2147483648", EC_BAD_VALUE},
-        {SNMP_TYPE_INTEGER, "12a", EC_BAD_VALUE},        {SNMP_TYPE_INTEGER, "", EC_BAD_VALUE},
-        {SNMP_TYPE_UNSIGNED32, "4294967295", EC_NO_ERROR}, {SNMP_TYPE_UNSIGNED32, "-1", EC_BAD_VALUE},
-        {SNMP_TYPE_OCTETS, "", EC_NO_ERROR},             {SNMP_TYPE_OID, "1.3.6.1.4.1", EC_NO_ERROR},
-        {SNMP_TYPE_OID, "1", EC_BAD_VALUE},              {SNMP_TYPE_IPADDRESS, "192.168.1.254", EC_NO_ERROR},
-        {SNMP_TYPE_IPADDRESS, "192.168.1.256", EC_BAD_VALUE}, {SNMP_TYPE_IPADDRESS, "1.2.3", EC_BAD_VALUE},
-        {SNMP_TYPE_NULL, nullptr, EC_NO_ERROR},          {6, "1", EC_BAD_VALUE},
+        {SNMP_TYPE_INTEGER, "-2147483648", EC_NO_ERROR},
+        {SNMP_TYPE_INTEGER, "2147483648", EC_BAD_VALUE},
+        {SNMP_TYPE_INTEGER, "12a", EC_BAD_VALUE},
+        {SNMP_TYPE_INTEGER, "", EC_BAD_VALUE},
+        {SNMP_TYPE_UNSIGNED32, "4294967295", EC_NO_ERROR},
+        {SNMP_TYPE_UNSIGNED32, "-1", EC_BAD_VALUE},
+        {SNMP_TYPE_OCTETS, "", EC_NO_ERROR},
+        {SNMP_TYPE_OID, "1.3.6.1.4.1", EC_NO_ERROR},
+        {SNMP_TYPE_OID, "1", EC_BAD_VALUE},
+        {SNMP_TYPE_IPADDRESS, "192.168.1.254", EC_NO_ERROR},
+        {SNMP_TYPE_IPADDRESS, "192.168.1.256", EC_BAD_VALUE},
+        {SNMP_TYPE_IPADDRESS, "1.2.3", EC_BAD_VALUE},
+        {SNMP_TYPE_NULL, nullptr, EC_NO_ERROR},
+        {6, "1", EC_BAD_VALUE},
     };
     for (const Case& c : cases) {
         CSnmpV1 session(SNMP_PDU_SET);
@@ -156,7 +161,9 @@ TEST(SnmpWalkRuleTest, WhenAWalkEnds) {
         {"answer not past the request", 0, {var("1.3.6.1.9.1.2.4"), var("1.3.6.1.9.1.3.4")}, EC_END_OF_TABLE},
         {"answer before the request", 0, {var("1.3.6.1.9.1.2.3"), var("1.3.6.1.9.1.3.5")}, EC_END_OF_TABLE},
         {"v1 noSuchName", 2, {var("1.3.6.1.9.1.2.4"), var("1.3.6.1.9.1.3.4")}, EC_END_OF_TABLE},
-        {"endOfMibView", 0, {var("1.3.6.1.9.1.2.5"), var("1.3.6.1.9.1.3.5", SNMP_TYPE_END_OF_MIB_VIEW)},
+        {"endOfMibView",
+         0,
+         {var("1.3.6.1.9.1.2.5"), var("1.3.6.1.9.1.3.5", SNMP_TYPE_END_OF_MIB_VIEW)},
          EC_END_OF_TABLE},
         {"variable missing", 0, {var("1.3.6.1.9.1.2.5")}, EC_END_OF_TABLE},
     };
@@ -172,8 +179,7 @@ TEST(SnmpWalkRuleTest, WhenAWalkEnds) {
         snmpdetail::Exchange exchange;
         ASSERT_EQ(exchange.Prepare(snmpdetail::Access::State(session), "127.0.0.1", 100, true), EC_NO_ERROR);
         CSnmp* response = snmpdetail::Access::NewResponse(1, c.errorStatus, 0, c.vars);
-        EXPECT_EQ(exchange.Finish(EC_NO_ERROR, response), c.status)
-            << c.what;
+        EXPECT_EQ(exchange.Finish(EC_NO_ERROR, response), c.status) << c.what;
         EXPECT_EQ(response != nullptr, c.status == EC_NO_ERROR) << c.what;
         const auto& vars = snmpdetail::Access::State(session)->vars;
         EXPECT_EQ(vars[0].name.back(), c.status == EC_NO_ERROR ? 5u : 4u) << c.what;
@@ -233,7 +239,10 @@ TEST_F(SnmpLibraryTest, V1SetNeedsTheWriteCommunityAndKeepsZeroBytes) {
     oid += "." + std::to_string(user.size());
     for (char c : user) oid += "." + std::to_string(static_cast<unsigned char>(c));
 
-    const std::string value("ab\0\x01" "cd\0", 7);
+    const std::string value(
+        "ab\0\x01"
+        "cd\0",
+        7);
     CSnmpV1 set(SNMP_PDU_SET);
     set.setCommunity(kReadCommunity);
     ASSERT_EQ(set.addBinaryValue(oid.c_str(), SNMP_TYPE_OCTETS, value.data(), static_cast<int>(value.size())),
@@ -405,8 +414,8 @@ TEST_F(SnmpLibraryTest, WrongPassPhraseRefusedThenCorrectedOneAccepted) {
 TEST_F(SnmpLibraryTest, SilentAgentTimesOutAfterTheTimeOut) {
     testsupport::SilentAgent silent;
     for (int version : {1, 3}) {
-        std::unique_ptr<CSnmpV1> session = version == 1 ? std::make_unique<CSnmpV1>(SNMP_PDU_GET)
-                                                        : std::make_unique<CSnmpV3>(SNMP_PDU_GET);
+        std::unique_ptr<CSnmpV1> session =
+            version == 1 ? std::make_unique<CSnmpV1>(SNMP_PDU_GET) : std::make_unique<CSnmpV3>(SNMP_PDU_GET);
         if (version == 1) {
             session->setCommunity(kReadCommunity);
         } else {

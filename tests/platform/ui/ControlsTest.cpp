@@ -16,10 +16,19 @@ namespace {
 
 enum : int {
     IDD_CONTROLS = 9101,
-    IDC_LIST = 1101, IDC_NUMBER = 1102, IDC_SHORT = 1103, IDC_SECRET = 1104, IDC_READONLY = 1105, IDC_ADDRESS = 1106,
-    IDC_PROGRESS = 1107, IDC_LABEL = 1108, IDC_EDITABLE = 1109, IDC_LATE = 1110,
+    IDC_LIST = 1101,
+    IDC_NUMBER = 1102,
+    IDC_SHORT = 1103,
+    IDC_SECRET = 1104,
+    IDC_READONLY = 1105,
+    IDC_ADDRESS = 1106,
+    IDC_PROGRESS = 1107,
+    IDC_LABEL = 1108,
+    IDC_EDITABLE = 1109,
+    IDC_LATE = 1110,
 };
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_CONTROLS, "Controls", DS_MODALFRAME | WS_CAPTION,
     Column({
         List(IDC_LIST, LVS_REPORT).Size(320, 150),
@@ -28,6 +37,7 @@ UI_DIALOG_TEMPLATE(IDD_CONTROLS, "Controls", DS_MODALFRAME | WS_CAPTION,
         Row({IpAddress(IDC_ADDRESS), Progress(IDC_PROGRESS), Label(IDC_LABEL, "Entries:"), Combo(IDC_EDITABLE, CBS_DROPDOWN)}),
         Row({Stretch(), Button(IDCANCEL, "&Close")}),
     }))
+// clang-format on
 
 // A list that colours its own cells and swallows the space bar, as report lists do.
 class CColourList : public CListCtrl {
@@ -50,9 +60,7 @@ protected:
         return FALSE;  // the dialog hears of it too
     }
     void OnEndTrack(NMHDR*, LRESULT*) { log.push_back("end track"); }
-    BOOL PreTranslateMessage(MSG* msg) override {
-        return msg->message == WM_KEYDOWN && msg->wParam == VK_SPACE;
-    }
+    BOOL PreTranslateMessage(MSG* msg) override { return msg->message == WM_KEYDOWN && msg->wParam == VK_SPACE; }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CColourList, CListCtrl)
@@ -94,7 +102,8 @@ protected:
     void OnItemChanged(NMHDR* hdr, LRESULT*) {
         auto* nm = reinterpret_cast<NMLISTVIEW*>(hdr);
         if ((nm->uNewState ^ nm->uOldState) & LVIS_SELECTED) {
-            m_events.push_back(std::string(nm->uNewState & LVIS_SELECTED ? "select " : "deselect ") + std::to_string(nm->iItem));
+            m_events.push_back(std::string(nm->uNewState & LVIS_SELECTED ? "select " : "deselect ") +
+                               std::to_string(nm->iItem));
         }
         if ((nm->uNewState ^ nm->uOldState) & LVIS_STATEIMAGEMASK) {
             m_events.push_back("check " + std::to_string(nm->iItem) + " " + std::to_string(nm->uNewState >> 12));
@@ -126,8 +135,8 @@ TEST(ListCtrl, RowsCellsDataSelectionAndSearch) {
         ASSERT_EQ(list.GetItemCount(), 30);
         EXPECT_EQ(d.GetRows(IDC_LIST)[3], (std::vector<std::string>{"4", "Down"}));
         EXPECT_EQ(list.GetItemData(3), 103u);
-        EXPECT_FALSE(list.SetItemText(30, 0, "x"));   // no such row
-        EXPECT_FALSE(list.SetItemText(0, 2, "x"));    // no such column
+        EXPECT_FALSE(list.SetItemText(30, 0, "x"));  // no such row
+        EXPECT_FALSE(list.SetItemText(0, 2, "x"));   // no such column
         EXPECT_EQ(list.GetItemText(99, 0), "");
 
         // Insertion in the middle moves the rows after it.

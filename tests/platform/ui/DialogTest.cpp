@@ -21,13 +21,28 @@ using ui::test::Harness;
 namespace {
 
 enum : int {
-    IDD_FORM = 9001, IDD_CHILD = 9002, IDD_GRANDCHILD = 9003,
-    IDC_NAME = 1001, IDC_COUNT = 1002, IDC_ENABLE = 1003, IDC_MODE_A = 1004, IDC_MODE_B = 1005, IDC_MODE_C = 1006,
-    IDC_SPEED = 1007, IDC_APPLY = 1008, IDC_OPEN_CHILD = 1009, IDC_GROUP = 1010, IDC_PORTS = 1011,
-    IDC_OTHER_A = 1012, IDC_OTHER_B = 1013, IDC_CHILD_VALUE = 1020, IDC_OPEN_GRANDCHILD = 1021,
+    IDD_FORM = 9001,
+    IDD_CHILD = 9002,
+    IDD_GRANDCHILD = 9003,
+    IDC_NAME = 1001,
+    IDC_COUNT = 1002,
+    IDC_ENABLE = 1003,
+    IDC_MODE_A = 1004,
+    IDC_MODE_B = 1005,
+    IDC_MODE_C = 1006,
+    IDC_SPEED = 1007,
+    IDC_APPLY = 1008,
+    IDC_OPEN_CHILD = 1009,
+    IDC_GROUP = 1010,
+    IDC_PORTS = 1011,
+    IDC_OTHER_A = 1012,
+    IDC_OTHER_B = 1013,
+    IDC_CHILD_VALUE = 1020,
+    IDC_OPEN_GRANDCHILD = 1021,
 };
 constexpr UINT WM_FORM_ROW = WM_APP + 7;
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_FORM, "Form", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
     Column({
         Group(IDC_GROUP, "Settings", {
@@ -44,10 +59,13 @@ UI_DIALOG_TEMPLATE(IDD_FORM, "Form", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
         Row({Stretch(), DefButton(IDC_APPLY, "&Apply"), Button(IDC_OPEN_CHILD, "Child..."), Button(IDOK, "OK"),
              Button(IDCANCEL, "&Close")}),
     }))
+// clang-format on
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_CHILD, "Child", DS_MODALFRAME | WS_CAPTION,
     Column({Edit(IDC_CHILD_VALUE), Row({Button(IDC_OPEN_GRANDCHILD, "More..."), DefButton(IDOK, "OK"),
                                         Button(IDCANCEL, "Cancel")})}))
+// clang-format on
 
 UI_DIALOG_TEMPLATE(IDD_GRANDCHILD, "Grandchild", DS_MODALFRAME | WS_CAPTION, Column({DefButton(IDOK, "OK")}))
 
@@ -125,7 +143,9 @@ protected:
         m_ownerDisabledDuringChild = !child.m_parentEnabledDuringRun;
     }
     void OnNameChange() { m_events.push_back("name changed"); }
-    void OnSpeedChange() { m_events.push_back("speed " + std::to_string(static_cast<CComboBox*>(GetDlgItem(IDC_SPEED))->GetCurSel())); }
+    void OnSpeedChange() {
+        m_events.push_back("speed " + std::to_string(static_cast<CComboBox*>(GetDlgItem(IDC_SPEED))->GetCurSel()));
+    }
     void OnListClick(NMHDR* hdr, LRESULT*) {
         m_events.push_back("click row " + std::to_string(reinterpret_cast<NMITEMACTIVATE*>(hdr)->iItem));
     }
@@ -211,15 +231,15 @@ TEST(Dialog, MessageMapDispatchesCommandsNotificationsAndUserMessages) {
         dlg.m_list.InsertItem(0, "1");
         dlg.m_list.InsertItem(1, "2");
         dlg.m_events.clear();
-        d.TypeText(IDC_NAME, "ab");     // two keys, two changes
+        d.TypeText(IDC_NAME, "ab");  // two keys, two changes
         d.ChooseComboItem(IDC_SPEED, 1);
         d.ClickListRow(IDC_PORTS, 1);
         d.Click(IDC_APPLY);
         EXPECT_EQ(dlg.SendMessage(WM_FORM_ROW, 3, reinterpret_cast<LPARAM>("Finished")), 42);
         d.PressEsc();
     });
-    EXPECT_EQ(dlg.m_events, (std::vector<std::string>{"name changed", "name changed", "speed 1",
-                                                      "click row 1", "apply ab", "row 3 Finished"}));
+    EXPECT_EQ(dlg.m_events, (std::vector<std::string>{"name changed", "name changed", "speed 1", "click row 1",
+                                                      "apply ab", "row 3 Finished"}));
 }
 
 TEST(Dialog, EnterPressesTheDefaultButtonEscCancels) {
@@ -371,7 +391,8 @@ TEST(Dialog, RadioGroupsAreIndependent) {
 TEST(MessageBoxes, ScriptedAnswersAndEveryBoxIsRecorded) {
     Harness ui;
     ui.ScriptMessageBoxes({IDCANCEL, IDYES, IDRETRY});
-    EXPECT_EQ(AfxMessageBox("Do you want to save the configuration?", MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2), IDCANCEL);
+    EXPECT_EQ(AfxMessageBox("Do you want to save the configuration?", MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2),
+              IDCANCEL);
     EXPECT_EQ(MessageBox(nullptr, "Sure?", "Caption", MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON3), IDYES);
     EXPECT_EQ(AfxMessageBox("Again?", MB_RETRYCANCEL | MB_ICONERROR), IDRETRY);
     const auto boxes = ui.ShownMessageBoxes();
@@ -428,8 +449,10 @@ TEST(MessageBoxes, TheQtBoxShowsTextButtonsAndDefault) {
 
 namespace {
 enum : int { IDD_WINDOW = 9010, IDC_REFRESH = 1030 };
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_WINDOW, "Window", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
     Column({Label(IDC_STATIC, "A window that watches its own size"), Row({Button(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "Close")})}))
+// clang-format on
 
 // Records its size messages, keeps a minimum size, and starts a refresh once shown (a
 // click posted to itself, as the table views do).
@@ -459,12 +482,16 @@ protected:
     void OnShowWindow(BOOL show, UINT) override {
         if (!show) return;
         ++m_shows;
-        PostMessage(WM_COMMAND, MAKEWPARAM(IDC_REFRESH, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(IDC_REFRESH)->GetSafeHwnd()));
+        PostMessage(WM_COMMAND, MAKEWPARAM(IDC_REFRESH, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(GetDlgItem(IDC_REFRESH)->GetSafeHwnd()));
     }
     void OnRefresh() { ++m_refreshes; }
-    void OnLButtonDown(UINT, CPoint p) override { m_mouse.push_back("down " + std::to_string(p.x) + "," + std::to_string(p.y)); }
+    void OnLButtonDown(UINT, CPoint p) override {
+        m_mouse.push_back("down " + std::to_string(p.x) + "," + std::to_string(p.y));
+    }
     void OnMouseMove(UINT flags, CPoint p) override {
-        m_mouse.push_back("move " + std::to_string(p.x) + "," + std::to_string(p.y) + (flags & MK_LBUTTON ? " pressed" : ""));
+        m_mouse.push_back("move " + std::to_string(p.x) + "," + std::to_string(p.y) +
+                          (flags & MK_LBUTTON ? " pressed" : ""));
     }
 
 public:
@@ -495,7 +522,7 @@ TEST(Window, ShowingPostsTheFirstRefreshAndSizesAreReported) {
         dlg.m_sizes.clear();
         dlg.MoveWindow(window.left, window.top, window.Width() + 40, window.Height() + 10);
         EXPECT_EQ(dlg.m_sizes, (std::vector<std::string>{"0:" + std::to_string(client.Width() + 40) + "x" +
-                                                          std::to_string(client.Height() + 10)}));
+                                                         std::to_string(client.Height() + 10)}));
         // Smaller than the minimum: the sizing handler puts the width back.
         dlg.MoveWindow(window.left, window.top, window.Width() - 30, window.Height());
         CRect now;
@@ -537,8 +564,10 @@ TEST(Window, ShowingPostsTheFirstRefreshAndSizesAreReported) {
 
 namespace {
 enum : int { IDD_BASE = 9020, IDC_FIRST = 1040, IDC_SECOND = 1041 };
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_BASE, "Maps", DS_MODALFRAME | WS_CAPTION,
     Row({Button(IDC_FIRST, "First"), Button(IDC_SECOND, "Second"), Button(IDCANCEL, "Close")}))
+// clang-format on
 
 UINT g_portClickMessage = 0;
 
@@ -595,6 +624,6 @@ TEST(MessageMap, DerivedEntriesComeFirstAndBaseEntriesStillServe) {
         EXPECT_EQ(dlg.SendMessage(WM_USER + 999, 0, 0), 0);  // nobody handles it
         d.Click(IDCANCEL);
     });
-    EXPECT_EQ(dlg.m_log, (std::vector<std::string>{"base first", "derived second", "port 5", "copy hello",
-                                                   "range 1041"}));
+    EXPECT_EQ(dlg.m_log,
+              (std::vector<std::string>{"base first", "derived second", "port 5", "copy hello", "range 1041"}));
 }

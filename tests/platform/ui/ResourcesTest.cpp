@@ -34,15 +34,15 @@ TEST(Resources, TheViewsTemplatesShowTheirLongestValuesWhole) {
         int id;
         std::string text;
     } cases[] = {
-        {49, 1095, "29"},                                     // Interface Table: Entries
-        {208, 209, "10"},                                     // IP Table: Entries
-        {278, 1216, "1000000"},                               // Forwarding Table: Age Time
-        {80, 1302, description},                              // System Information: description
+        {49, 1095, "29"},                                         // Interface Table: Entries
+        {208, 209, "10"},                                         // IP Table: Entries
+        {278, 1216, "1000000"},                                   // Forwarding Table: Age Time
+        {80, 1302, description},                                  // System Information: description
         {80, 1303, "1.3.6.1.4.1.32473.10.76.21.281.4294967295"},  // object id
-        {80, 1304, "11930 Hour 27 Min"},                      // runtime
-        {471, 249, "4B52562D353630302D3230000102030405"},  // a model's default engine id
+        {80, 1304, "11930 Hour 27 Min"},                          // runtime
+        {471, 249, "4B52562D353630302D3230000102030405"},         // a model's default engine id
         {471, 250, "2147483647"},
-        {100, 1049, "VAD-3300-08P B1 Management Module"},     // About: the longest model line
+        {100, 1049, "VAD-3300-08P B1 Management Module"},  // About: the longest model line
     };
     ui::test::Harness ui;
     for (const Case& c : cases) {
@@ -52,8 +52,8 @@ TEST(Resources, TheViewsTemplatesShowTheirLongestValuesWhole) {
             const CRect before = d.GetRect(c.id);
             d.Window().SetDlgItemText(c.id, c.text);
             const ui::test::ShownText shown = d.Shown(c.id);
-            EXPECT_TRUE(shown.Whole()) << shown.textWidth << " wide in " << shown.shownWidth << ", " << shown.linesNeeded
-                                       << " lines in " << shown.linesShown;
+            EXPECT_TRUE(shown.Whole()) << shown.textWidth << " wide in " << shown.shownWidth << ", "
+                                       << shown.linesNeeded << " lines in " << shown.linesShown;
             // Nothing it grew over: the controls that were right of it still are.
             const CRect now = d.GetRect(c.id);
             for (QWidget* other : ui::WidgetOf(d.Handle())->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

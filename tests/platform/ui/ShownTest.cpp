@@ -17,15 +17,27 @@ using ui::test::Harness;
 namespace {
 
 enum : int {
-    IDD_TEXTS = 9301, IDD_LOOKS = 9302,
-    IDC_COUNTER = 1301, IDC_AGE = 1302, IDC_UNIT = 1303, IDC_PLAIN = 1304, IDC_FIELD = 1305, IDC_DESCR = 1306,
+    IDD_TEXTS = 9301,
+    IDD_LOOKS = 9302,
+    IDC_COUNTER = 1301,
+    IDC_AGE = 1302,
+    IDC_UNIT = 1303,
+    IDC_PLAIN = 1304,
+    IDC_FIELD = 1305,
+    IDC_DESCR = 1306,
     IDC_WIDTH = 1307,
-    IDC_LIST = 1310, IDC_LEFT_TEXT = 1311, IDC_RIGHT_TEXT = 1312, IDC_ICON = 1313, IDC_BITMAP = 1314,
-    IDI_LAMP = 9701, IDB_STRIPE = 9702,
+    IDC_LIST = 1310,
+    IDC_LEFT_TEXT = 1311,
+    IDC_RIGHT_TEXT = 1312,
+    IDC_ICON = 1313,
+    IDC_BITMAP = 1314,
+    IDI_LAMP = 9701,
+    IDB_STRIPE = 9702,
 };
 
 // The shapes of the views: a counter beside its caption, a value between two words, a text of
 // its own line, a read-only field of a label-and-field form, a tall description.
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_TEXTS, "Texts", DS_MODALFRAME | WS_CAPTION,
     Column({
         Frame(IDC_WIDTH).Size(420, 2),
@@ -35,6 +47,7 @@ UI_DIALOG_TEMPLATE(IDD_TEXTS, "Texts", DS_MODALFRAME | WS_CAPTION,
         Grid(2, {Label(IDC_STATIC, "Engine ID:"), Edit(IDC_FIELD, ES_READONLY | ES_AUTOHSCROLL).Width(60)}),
         Group(IDC_STATIC, "Description", {Label(IDC_DESCR, "").Size(200, 90)}),
     }))
+// clang-format on
 
 // A lamp: green on a dark case, a light corner to tell the orientation.
 ui::res::Picture Lamp() {
@@ -47,6 +60,7 @@ ui::res::Picture Lamp() {
 UI_ICON_RESOURCE(IDI_LAMP, Lamp())
 UI_BITMAP_RESOURCE(IDB_STRIPE, ui::res::Solid(24, 6, RGB(200, 40, 10)))
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_LOOKS, "Looks", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
     Column({
         List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(300, 120),
@@ -55,6 +69,7 @@ UI_DIALOG_TEMPLATE(IDD_LOOKS, "Looks", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
         Row({Picture(IDC_ICON, IDI_LAMP), Picture(IDC_BITMAP, IDB_STRIPE, SS_BITMAP), Stretch()}),
         Row({Stretch(), Button(IDCANCEL, "&Close")}),
     }))
+// clang-format on
 
 class CLooksDlg : public CDialog {
 public:
@@ -204,7 +219,8 @@ TEST(ShownLooks, PicturesAndTheWindowIconShowTheirResources) {
         QWidget* window = ui::WidgetOf(d.Handle())->window();
         auto showsLamp = [&] {
             const QImage icon = window->windowIcon().pixmap(16, 16).toImage();
-            return !icon.isNull() && (icon.pixel(8, 8) & 0xFFFFFFu) == 0x30C040u && (icon.pixel(0, 0) & 0xFFFFFFu) == 0xFFFFFFu;
+            return !icon.isNull() && (icon.pixel(8, 8) & 0xFFFFFFu) == 0x30C040u &&
+                   (icon.pixel(0, 0) & 0xFFFFFFu) == 0xFFFFFFu;
         };
         EXPECT_FALSE(showsLamp());
         EXPECT_EQ(dlg.SetIcon(::LoadIcon(nullptr, IDI_LAMP), TRUE), nullptr);

@@ -23,8 +23,10 @@ enum : int { IDD_TABLE = 9201, IDC_TABLE = 1201, IDC_COUNTER = 1202 };
 constexpr UINT WM_TABLE_ROW = WM_USER + 200;
 constexpr UINT WM_TABLE_SELF = WM_USER + 201;
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_TABLE, "Table", DS_MODALFRAME | WS_CAPTION,
     Column({List(IDC_TABLE).Size(300, 200), Label(IDC_COUNTER, "0"), Row({Stretch(), Button(IDCANCEL, "&Close")})}))
+// clang-format on
 
 // A table dialog filled by a worker, one SendMessage per row, as the logic classes do.
 class CTableDlg : public CDialog {
@@ -74,7 +76,8 @@ TEST(Threads, WorkerSendMessageBlocksAndRunsOnTheUiThread) {
         const HWND hwnd = dlg.GetSafeHwnd();
         std::vector<LRESULT> results;
         std::thread worker([&] {
-            for (int i = 0; i < 20; ++i) results.push_back(SendMessage(hwnd, WM_TABLE_ROW, 0, reinterpret_cast<LPARAM>("v")));
+            for (int i = 0; i < 20; ++i)
+                results.push_back(SendMessage(hwnd, WM_TABLE_ROW, 0, reinterpret_cast<LPARAM>("v")));
         });
         win::Event never;
         // The UI thread waits on an event: the wait keeps serving the worker's sends.

@@ -22,7 +22,8 @@ enum : int { IDD_LISTENER = 9601 };
 constexpr UINT WM_LOCAL = WM_USER + 77;
 UINT g_activate = 0;
 
-UI_DIALOG_TEMPLATE(IDD_LISTENER, "Listener", DS_MODALFRAME | WS_POPUP | WS_CAPTION, Column({Frame(IDC_STATIC).Size(40, 20)}))
+UI_DIALOG_TEMPLATE(IDD_LISTENER, "Listener", DS_MODALFRAME | WS_POPUP | WS_CAPTION,
+                   Column({Frame(IDC_STATIC).Size(40, 20)}))
 
 class CListenerDlg : public CDialog {
 public:

@@ -28,12 +28,16 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_SURFACE, "Surface", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
     Column({Frame(IDC_FACE).Size(120, 40), Stretch()}))
+// clang-format on
 
 UI_BITMAP_RESOURCE(IDB_RED, ui::res::Solid(5, 4, RGB(255, 0, 0)))
 // 3 by 2: red green blue / white black red, to see orientation and order.
-UI_BITMAP_RESOURCE(IDB_PATTERN, (ui::res::Picture{3, 2, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu, 0xFF000000u, 0xFFFF0000u}, {}, 0, 0}))
+UI_BITMAP_RESOURCE(IDB_PATTERN,
+                   (ui::res::Picture{
+                       3, 2, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu, 0xFF000000u, 0xFFFF0000u}, {}, 0, 0}))
 
 // A dialog that erases to a colour and paints what the test gives it.
 class CSurfaceDlg : public CDialog {
@@ -201,7 +205,8 @@ struct DibCase {
 };
 
 std::vector<unsigned char> DibHeader(int bpp, bool topDown, std::vector<RGBQUAD> table) {
-    std::vector<unsigned char> block(sizeof(BITMAPINFOHEADER) + std::max<std::size_t>(1, table.size()) * sizeof(RGBQUAD));
+    std::vector<unsigned char> block(sizeof(BITMAPINFOHEADER) +
+                                     std::max<std::size_t>(1, table.size()) * sizeof(RGBQUAD));
     BITMAPINFOHEADER h;
     h.biWidth = 2;
     h.biHeight = topDown ? -2 : 2;
@@ -217,11 +222,26 @@ std::vector<unsigned char> DibRows(int bpp, bool topDown) {
     // Indexes into the table: 0 red, 1 green, 2 blue, 3 white.
     std::vector<std::vector<unsigned char>> top, bottom;
     switch (bpp) {
-    case 4: top = {{0x01, 0, 0, 0}}; bottom = {{0x23, 0, 0, 0}}; break;
-    case 8: top = {{0, 1, 0, 0}}; bottom = {{2, 3, 0, 0}}; break;
-    case 16: top = {{0x00, 0x7C, 0xE0, 0x03}}; bottom = {{0x1F, 0x00, 0xFF, 0x7F}}; break;
-    case 24: top = {{0, 0, 255, 0, 255, 0, 0, 0}}; bottom = {{255, 0, 0, 255, 255, 255, 0, 0}}; break;
-    default: top = {{0, 0, 255, 0, 0, 255, 0, 0}}; bottom = {{255, 0, 0, 0, 255, 255, 255, 0}}; break;
+    case 4:
+        top = {{0x01, 0, 0, 0}};
+        bottom = {{0x23, 0, 0, 0}};
+        break;
+    case 8:
+        top = {{0, 1, 0, 0}};
+        bottom = {{2, 3, 0, 0}};
+        break;
+    case 16:
+        top = {{0x00, 0x7C, 0xE0, 0x03}};
+        bottom = {{0x1F, 0x00, 0xFF, 0x7F}};
+        break;
+    case 24:
+        top = {{0, 0, 255, 0, 255, 0, 0, 0}};
+        bottom = {{255, 0, 0, 255, 255, 255, 0, 0}};
+        break;
+    default:
+        top = {{0, 0, 255, 0, 0, 255, 0, 0}};
+        bottom = {{255, 0, 0, 0, 255, 255, 255, 0}};
+        break;
     }
     std::vector<unsigned char> rows;
     const auto& first = topDown ? top[0] : bottom[0];
@@ -234,12 +254,12 @@ std::vector<unsigned char> DibRows(int bpp, bool topDown) {
 TEST(Drawing, DeviceIndependentBitmapsOfEveryDepthStretchPixelForPixel) {
     Harness ui;
     const RGBQUAD red{0, 0, 255, 0}, green{0, 255, 0, 0}, blue{255, 0, 0, 0}, white{255, 255, 255, 0};
-    const DibCase cases[] = {{"4 bpp", 4, false}, {"8 bpp", 8, false}, {"16 bpp", 16, false},
+    const DibCase cases[] = {{"4 bpp", 4, false},   {"8 bpp", 8, false},           {"16 bpp", 16, false},
                              {"24 bpp", 24, false}, {"24 bpp top-down", 24, true}, {"32 bpp", 32, false}};
     for (const DibCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::vector<unsigned char> header =
-            DibHeader(c.bpp, c.topDown, c.bpp <= 8 ? std::vector<RGBQUAD>{red, green, blue, white} : std::vector<RGBQUAD>{});
+        const std::vector<unsigned char> header = DibHeader(
+            c.bpp, c.topDown, c.bpp <= 8 ? std::vector<RGBQUAD>{red, green, blue, white} : std::vector<RGBQUAD>{});
         const std::vector<unsigned char> rows = DibRows(c.bpp, c.topDown);
         CDC mem;
         mem.CreateCompatibleDC(nullptr);
@@ -248,8 +268,8 @@ TEST(Drawing, DeviceIndependentBitmapsOfEveryDepthStretchPixelForPixel) {
         CBitmap* old = mem.SelectObject(&target);
         mem.SetStretchBltMode(COLORONCOLOR);
         // Doubled into (1, 1)..(5, 5).
-        EXPECT_EQ(StretchDIBits(&mem, 1, 1, 4, 4, 0, 0, 2, 2, rows.data(), reinterpret_cast<const BITMAPINFO*>(header.data()),
-                                DIB_RGB_COLORS, SRCCOPY),
+        EXPECT_EQ(StretchDIBits(&mem, 1, 1, 4, 4, 0, 0, 2, 2, rows.data(),
+                                reinterpret_cast<const BITMAPINFO*>(header.data()), DIB_RGB_COLORS, SRCCOPY),
                   2);
         EXPECT_EQ(mem.GetPixel(1, 1), kRed);
         EXPECT_EQ(mem.GetPixel(2, 2), kRed);
@@ -306,8 +326,8 @@ TEST(Drawing, RunLengthCodedBitmapsDrawLikeTheirRows) {
         CBitmap target;
         target.CreateCompatibleBitmap(&mem, 2, 2);
         CBitmap* old = mem.SelectObject(&target);
-        EXPECT_EQ(StretchDIBits(&mem, 0, 0, 2, 2, 0, 0, 2, 2, c.data.data(), reinterpret_cast<const BITMAPINFO*>(header.data()),
-                                DIB_RGB_COLORS, SRCCOPY),
+        EXPECT_EQ(StretchDIBits(&mem, 0, 0, 2, 2, 0, 0, 2, 2, c.data.data(),
+                                reinterpret_cast<const BITMAPINFO*>(header.data()), DIB_RGB_COLORS, SRCCOPY),
                   2);
         EXPECT_EQ(mem.GetPixel(0, 0), kRed);
         EXPECT_EQ(mem.GetPixel(1, 0), kGreen);
@@ -341,10 +361,9 @@ TEST(Drawing, UnreadableDeviceIndependentBitmapsDrawNothing) {
 // A 24-bit BMP file of 2 by 1 pixels: blue, then green.
 void WriteBmp(const std::string& path) {
     const unsigned char file[] = {
-        'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                     // file header
-        40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,        // info header
-        8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        255, 0, 0, 0, 255, 0, 0, 0,                                          // one row
+        'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                                                 // file header
+        40,  0,   0,  0, 2, 0, 0, 0, 1, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0,                              // info header
+        8,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0,  // one row
     };
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file), sizeof file);
 }
@@ -353,7 +372,8 @@ TEST(Drawing, BitmapFilesLoadAndMissingOnesGiveNothing) {
     Shown s;
     const std::string path = ::testing::TempDir() + "draw_two.bmp";
     WriteBmp(path);
-    auto bitmap = static_cast<HBITMAP>(LoadImage(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    auto bitmap = static_cast<HBITMAP>(
+        LoadImage(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     ASSERT_NE(bitmap, nullptr);
     BITMAP info;
     ASSERT_EQ(GetObject(bitmap, sizeof info, &info), static_cast<int>(sizeof info));

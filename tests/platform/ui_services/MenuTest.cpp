@@ -21,10 +21,13 @@ enum : int { IDD_MENUED = 9501, IDD_PLAIN = 9502 };
 enum : UINT { IDM_MENU = 9501, ID_OPEN = 40001, ID_SAVE = 40002, ID_DEEP = 40003, ID_GONE = 40004, ID_LAST = 40005 };
 constexpr UINT IDM_ABOUT = 0x0010;
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_MENUED, "Menued", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
     Column({Frame(IDC_STATIC).Size(200, 80)}))
+// clang-format on
 UI_DIALOG_TEMPLATE(IDD_PLAIN, "Plain", DS_MODALFRAME | WS_POPUP | WS_CAPTION, Column({Frame(IDC_STATIC).Size(50, 20)}))
 
+// clang-format off
 UI_MENU_TEMPLATE(IDM_MENU,
     Popup("File   ", {
         Item("&Open", ID_OPEN),
@@ -37,6 +40,7 @@ UI_MENU_TEMPLATE(IDM_MENU,
     }),
     Popup("Second", {Item("Last", ID_LAST)}),
     Popup("Third", {Item("Unhandled", 40099)}))
+// clang-format on
 UI_DIALOG_MENU(IDD_MENUED, IDM_MENU)
 
 class CMenuedDlg : public CDialog {
@@ -248,9 +252,16 @@ TEST(Menus, TheMainMenuResourceHoldsThePopupsAndTextsAsGiven) {
     const struct {
         UINT id;
         const char* text;
-    } items[] = {{32774, "Port Configuration"}, {32828, "Auto Surveillance VLAN Setting "}, {32873, "&Loopback Detection "},
-                 {32826, "&LLDP Remote Port Information"}, {32889, "802.1X  Settings "}, {32866, "Black List "},
-                 {32852, "PoE Port Settings "}, {32812, "UDP Service"}, {32789, "Web"}, {57664, "About DUZ-3300-48"}};
+    } items[] = {{32774, "Port Configuration"},
+                 {32828, "Auto Surveillance VLAN Setting "},
+                 {32873, "&Loopback Detection "},
+                 {32826, "&LLDP Remote Port Information"},
+                 {32889, "802.1X  Settings "},
+                 {32866, "Black List "},
+                 {32852, "PoE Port Settings "},
+                 {32812, "UDP Service"},
+                 {32789, "Web"},
+                 {57664, "About DUZ-3300-48"}};
     for (const auto& item : items) {
         menu.GetMenuString(item.id, text, MF_BYCOMMAND);
         EXPECT_EQ(text, item.text) << item.id;

@@ -80,7 +80,8 @@ TEST(Printing, PagesOfTextReachThePdfInOrder) {
     ASSERT_NE(page2, std::string::npos) << text;
     const std::string first = text.substr(0, page2), second = text.substr(page2);
     EXPECT_NE(first.find("Table Title"), std::string::npos) << text;
-    for (const char* row : {"row1 value", "row2 value", "row3 value"}) EXPECT_NE(first.find(row), std::string::npos) << row;
+    for (const char* row : {"row1 value", "row2 value", "row3 value"})
+        EXPECT_NE(first.find(row), std::string::npos) << row;
     EXPECT_LT(first.find("row1"), first.find("row2"));
     EXPECT_LT(first.find("row2"), first.find("row3"));
     EXPECT_NE(first.find("Page 1"), std::string::npos);

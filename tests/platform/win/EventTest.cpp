@@ -52,7 +52,7 @@ TEST(Event, WaitOnPumpThreadServesWorkerCalls) {
     win::SetWaitPump(&pump);
     win::Event workerDone(true, false);
     std::thread worker([&] {
-        pump.jobPending = true;          // a blocking call to the pump thread
+        pump.jobPending = true;  // a blocking call to the pump thread
         while (!pump.jobDone) std::this_thread::sleep_for(1ms);
         workerDone.Set();
     });
@@ -85,10 +85,13 @@ TEST(Prompt, ScriptedHandlerSeesTheBoxAndDefaultAnswerFollowsStyle) {
     EXPECT_EQ(shown[0].caption, "Caption");
     EXPECT_EQ(shown[0].type & MB_ICONMASK, MB_ICONQUESTION);
 
-    struct Case { UINT type; int answer; };
-    for (const Case& c : {Case{MB_OK, IDOK}, Case{MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
-                          Case{MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL}, Case{MB_YESNO, IDYES},
-                          Case{MB_RETRYCANCEL, IDRETRY}}) {
+    struct Case {
+        UINT type;
+        int answer;
+    };
+    for (const Case& c :
+         {Case{MB_OK, IDOK}, Case{MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
+          Case{MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL}, Case{MB_YESNO, IDYES}, Case{MB_RETRYCANCEL, IDRETRY}}) {
         EXPECT_EQ(ui::DefaultAnswer(c.type), c.answer) << c.type;
     }
 }

@@ -106,14 +106,14 @@ TEST(XmlDocument, PanelReaderOperations) {
 
 TEST(XmlDocument, MalformedOrMissingFilesLeaveTheDocumentEmpty) {
     const char* const cases[] = {
-        "",                                   // empty file
-        "   \n",                              // white space only
-        "<A><B></A>",                         // mismatched tags
-        "<A>text",                            // not closed
-        "<A/><B/>",                           // two document elements
-        "<A/>trailing",                       // text after the document element
-        "leading<A/>",                        // text before it
-        "<A x='1' x='2'/>",                   // attribute twice
+        "",                                           // empty file
+        "   \n",                                      // white space only
+        "<A><B></A>",                                 // mismatched tags
+        "<A>text",                                    // not closed
+        "<A/><B/>",                                   // two document elements
+        "<A/>trailing",                               // text after the document element
+        "leading<A/>",                                // text before it
+        "<A x='1' x='2'/>",                           // attribute twice
         "<A><DEVICEPANEL><ID>1</ID></DEVICEPANEL><",  // cut short after a complete part
     };
     for (const char* text : cases) {

@@ -24,8 +24,8 @@ using namespace std::chrono_literals;
 using ui::test::DialogDriver;
 using ui::test::WaitUntil;
 
-const std::vector<std::string> kDeviceManagerPopups = {"System", "VLAN",     "L2 Function", "Qos", "RMON",
-                                                       "Security", "AAA", "SNMP"};
+const std::vector<std::string> kDeviceManagerPopups = {"System", "VLAN",     "L2 Function", "Qos",
+                                                       "RMON",   "Security", "AAA",         "SNMP"};
 
 TEST_F(MainWindowTest, TitleAndMenuFollowTheModel) {
     struct Case {
@@ -33,11 +33,8 @@ TEST_F(MainWindowTest, TitleAndMenuFollowTheModel) {
         bool poe;
         bool jumbo;
     } const cases[] = {
-        {"DUZ-3300-28ZA1", false, true},
-        {"DUZ-3300-28", false, true},
-        {"DUZ-3300-28P", true, true},
-        {"DUZ-3300-28P C1", true, true},
-        {"VAD-3300-08P B1", true, false},
+        {"DUZ-3300-28ZA1", false, true}, {"DUZ-3300-28", false, true},     {"DUZ-3300-28P", true, true},
+        {"DUZ-3300-28P C1", true, true}, {"VAD-3300-08P B1", true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.model);
@@ -46,7 +43,8 @@ TEST_F(MainWindowTest, TitleAndMenuFollowTheModel) {
         ui.RunModal(main, [&](DialogDriver& d) {
             EXPECT_EQ(main.GetWindowText(), c.model + ": " + s_sim->Target());
             const auto menu = d.Menu();
-            ASSERT_EQ(Texts(menu), (std::vector<std::string>{"Device Manager   ", "Public MIB   ", "Tools   ", "About   "}));
+            ASSERT_EQ(Texts(menu),
+                      (std::vector<std::string>{"Device Manager   ", "Public MIB   ", "Tools   ", "About   "}));
             std::vector<std::string> popups = kDeviceManagerPopups;
             if (c.poe) popups.push_back("PoE");
             EXPECT_EQ(Texts(menu[0].items), popups);
@@ -54,8 +52,9 @@ TEST_F(MainWindowTest, TitleAndMenuFollowTheModel) {
             EXPECT_EQ(FindItem(menu, 32860) != nullptr, c.poe);
             EXPECT_EQ(FindItem(menu, 32817) != nullptr, c.jumbo);
             // The popups after the pruned one keep their places and texts.
-            EXPECT_EQ(Texts(menu[2].items), (std::vector<std::string>{"Firmware and Configuration Upgrade/Backup",
-                                                                       "Save Configuration", "Reboot", "Telnet", "Web"}));
+            EXPECT_EQ(Texts(menu[2].items),
+                      (std::vector<std::string>{"Firmware and Configuration Upgrade/Backup", "Save Configuration",
+                                                "Reboot", "Telnet", "Web"}));
             ASSERT_EQ(menu[3].items.size(), 1u);
             EXPECT_EQ(menu[3].items[0].text, "About " + c.model);
             EXPECT_EQ(menu[3].items[0].id, 57664u);
@@ -76,10 +75,10 @@ TEST_F(MainWindowTest, UnusableProfileLeavesTheBareWindow) {
     const std::string name = "DeviceName=DUZ-3300-28\n";
     const std::string xml = "XMLName=models/DUZ-3300-28/panel.xml\n";
     const std::string cases[] = {
-        "",                                   // no DeviceName
-        name + "DevicePortNum=28\n",          // no XMLName
-        name + "DevicePortNum=0\n" + xml,     // no port at all
-        name + "DevicePortNum=101\n" + xml,   // more than the port tables hold
+        "",                                  // no DeviceName
+        name + "DevicePortNum=28\n",         // no XMLName
+        name + "DevicePortNum=0\n" + xml,    // no port at all
+        name + "DevicePortNum=101\n" + xml,  // more than the port tables hold
         name + "DevicePortNum=-3\n" + xml,
     };
     for (const std::string& lines : cases) {
@@ -126,7 +125,8 @@ TEST_F(MainWindowTest, PanelSizesTheWindowAndPaintsLampsAndLeds) {
         EXPECT_TRUE(WaitUntil([&] {
             main.GetClientRect(&client);
             return client.Width() == panel.Width() && client.Height() == panel.Height();
-        })) << client.Width() << "x" << client.Height();
+        })) << client.Width()
+            << "x" << client.Height();
         EXPECT_EQ(main.m_nDevicePortNum, 28);
 
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0, x3 = 0, y3 = 0;
@@ -160,7 +160,8 @@ TEST_F(MainWindowTest, ResetPanelElementsEnablesTheFirst48PortsAndEmptiesTheRest
     CDerariModuleDlg main(nullptr, m_ini);
     ui.RunModal(main, [&](DialogDriver& d) {
         std::vector<CPort*> ports;
-        for (int i = 0; auto* port = static_cast<CPort*>(main.Root().FindChildByClass("CPort", i)); ++i) ports.push_back(port);
+        for (int i = 0; auto* port = static_cast<CPort*>(main.Root().FindChildByClass("CPort", i)); ++i)
+            ports.push_back(port);
         ASSERT_GE(ports.size(), 52u);
         for (CPort* port : ports) port->SetPortStatus(PORT_LINK100);
         main.ResetPanelElements();
@@ -208,10 +209,8 @@ TEST_F(MainWindowTest, MenuCommandsFollowTheCommandTable) {
             for (const auto& item : items) {
                 std::vector<std::string> itemPath = path;
                 itemPath.push_back(item.text);
-                if (item.popup)
-                    collect(item.items, itemPath);
-                else if (!item.separator)
-                    commands.push_back({itemPath, item});
+                if (item.popup) collect(item.items, itemPath);
+                else if (!item.separator) commands.push_back({itemPath, item});
             }
         };
     UseModel("DUZ-3300-28P");
@@ -255,7 +254,8 @@ TEST_F(MainWindowTest, WrapperHidesAndPausesWhileTheDialogRuns) {
     ui.RunModal(main, [&](DialogDriver& d) {
         EXPECT_EQ(main.m_bPause.load(), 0);
         d.ChooseMenu({"Public MIB   ", "Interface Table"});
-        ASSERT_TRUE(WaitUntil([&] { return ui.ModalRuns<CIntfList>() == 1 && main.IsWindowVisible() && !main.IsIconic(); }));
+        ASSERT_TRUE(
+            WaitUntil([&] { return ui.ModalRuns<CIntfList>() == 1 && main.IsWindowVisible() && !main.IsIconic(); }));
         EXPECT_EQ(main.m_bPause.load(), 0);
         d.Close();
     });
@@ -272,7 +272,8 @@ TEST_F(MainWindowTest, SaveConfiguration) {
     } const cases[] = {
         {"cancelled", IDCANCEL, nullptr, false, nullptr},
         {"saved", IDOK, nullptr, true, "           Success!           "},
-        {"refused by the switch", IDOK, "error 1.3.6.1.4.1.32473.10.76.21.1.1.10 genErr", true, "           Failed!            "},
+        {"refused by the switch", IDOK, "error 1.3.6.1.4.1.32473.10.76.21.1.1.10 genErr", true,
+         "           Failed!            "},
         {"no answer", IDOK, "silence all", true, "           Failed!            "},
     };
     UseModel("DUZ-3300-28ZA1");
@@ -357,7 +358,8 @@ TEST_F(MainWindowTest, RebootChecksTheSwitchFirst) {
             EXPECT_EQ(shown[before].Buttons(), static_cast<UINT>(MB_OKCANCEL));
             EXPECT_EQ(shown[before].DefaultButton(), 2);
             if (c.busy) {
-                EXPECT_EQ(shown[before + 1].text, "FW upgrade/backup or config backup/restore is already progressing. ");
+                EXPECT_EQ(shown[before + 1].text,
+                          "FW upgrade/backup or config backup/restore is already progressing. ");
                 EXPECT_EQ(shown[before + 1].Buttons(), static_cast<UINT>(MB_OK));
                 EXPECT_EQ(shown[before + 1].Icon(), 0u);
             }
@@ -368,7 +370,8 @@ TEST_F(MainWindowTest, RebootChecksTheSwitchFirst) {
             std::vector<switchsim::LoggedRequest> found;
             for (const auto& r : Requests(pdu))
                 for (const auto& v : r.varbinds)
-                    if (v.oid == kSaveOid || v.oid == kFirmwareStatusOid || v.oid == kConfigStatusOid || v.oid == kRebootOid) {
+                    if (v.oid == kSaveOid || v.oid == kFirmwareStatusOid || v.oid == kConfigStatusOid ||
+                        v.oid == kRebootOid) {
                         found.push_back(r);
                         break;
                     }
@@ -431,9 +434,12 @@ private:
 
 // The XDG folders in which the desktop's default browser is looked up, for the life of the object.
 struct XdgFolders {
-    XdgFolders(const std::filesystem::path& config, const std::filesystem::path& data, const std::filesystem::path& none)
-        : configHome("XDG_CONFIG_HOME", config.string()), configDirs("XDG_CONFIG_DIRS", none.string()),
-          dataHome("XDG_DATA_HOME", data.string()), dataDirs("XDG_DATA_DIRS", none.string()) {}
+    XdgFolders(const std::filesystem::path& config, const std::filesystem::path& data,
+               const std::filesystem::path& none)
+        : configHome("XDG_CONFIG_HOME", config.string()),
+          configDirs("XDG_CONFIG_DIRS", none.string()),
+          dataHome("XDG_DATA_HOME", data.string()),
+          dataDirs("XDG_DATA_DIRS", none.string()) {}
     ScopedEnv configHome, configDirs, dataHome, dataDirs;
 };
 
@@ -446,7 +452,8 @@ TEST_F(MainWindowTest, TelnetAndWebStartTheirProgramsWithTheAddress) {
     const std::string browser = (root / "bin-browser").string();
     std::ofstream(browser) << "";
     std::filesystem::permissions(browser, std::filesystem::perms::owner_all);
-    std::ofstream(root / "data/applications/web.desktop") << "[Desktop Entry]\nType=Application\nName=W\nExec=" << browser << " %u\n";
+    std::ofstream(root / "data/applications/web.desktop")
+        << "[Desktop Entry]\nType=Application\nName=W\nExec=" << browser << " %u\n";
     std::ofstream(root / "config/mimeapps.list") << "[Default Applications]\nx-scheme-handler/http=web.desktop\n";
     const XdgFolders xdg(root / "config", root / "data", root / "none");
 
@@ -467,7 +474,8 @@ TEST_F(MainWindowTest, TelnetAndWebStartTheirProgramsWithTheAddress) {
     ASSERT_EQ(started.size(), 2u);
     EXPECT_EQ(started[0], win::TelnetCommand(address));
     EXPECT_EQ(started[1], (std::vector<std::string>{browser, address}));
-    for (const auto& box : ui.ShownMessageBoxes()) EXPECT_EQ(box.text, "Do you want to access this device with browser?");
+    for (const auto& box : ui.ShownMessageBoxes())
+        EXPECT_EQ(box.text, "Do you want to access this device with browser?");
 }
 
 TEST_F(MainWindowTest, WebWithoutABrowserSaysSo) {

@@ -25,8 +25,8 @@ TEST_F(MainWindowTest, AgentPortItemAddressesTheAgent) {
     const struct {
         std::string item7, expected;
     } cases[] = {
-        {"161", "10.1.2.3"}, {"", "10.1.2.3"}, {"16x1", "10.1.2.3"}, {"0", "10.1.2.3"},
-        {"70000", "10.1.2.3"}, {"1661", "10.1.2.3:1661"},
+        {"161", "10.1.2.3"}, {"", "10.1.2.3"},      {"16x1", "10.1.2.3"},
+        {"0", "10.1.2.3"},   {"70000", "10.1.2.3"}, {"1661", "10.1.2.3:1661"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item7);
@@ -62,7 +62,8 @@ TEST_F(MainWindowTest, OneInstancePerDevice) {
         EXPECT_EQ(activation.lParam, 0);
         // Another device runs side by side.
         win::InstanceLock other;
-        EXPECT_EQ(other.Acquire(ModuleInstanceName("DUZ-3300-28ZA1", "127.0.0.1:1")), win::InstanceLock::Result::Acquired);
+        EXPECT_EQ(other.Acquire(ModuleInstanceName("DUZ-3300-28ZA1", "127.0.0.1:1")),
+                  win::InstanceLock::Result::Acquired);
         d.Close();
     });
     EXPECT_FALSE(first.InitInstance(line));

@@ -16,7 +16,6 @@ using paneltest::Surface;
 
 constexpr UINT kIds[] = {160, 159, 161, 162, 158, 32883, 163, 164, 190, 191, 192, 221, 32878, 32879};
 
-
 // The generated file's colour and size, read with our own reader.
 struct Look {
     COLORREF colour;

@@ -21,8 +21,7 @@ void ExpectPixels(const CDIBitmap& dib, int width, const std::vector<std::uint32
     ASSERT_EQ(dib.GetWidth(), width);
     ASSERT_EQ(dib.GetHeight(), static_cast<int>(expected.size()) / width);
     for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(dib.GetPixel(static_cast<int>(i) % width, static_cast<int>(i) / width), expected[i])
-            << "pixel " << i;
+        EXPECT_EQ(dib.GetPixel(static_cast<int>(i) % width, static_cast<int>(i) / width), expected[i]) << "pixel " << i;
 }
 
 // Loads the bytes as a bitmap file, the way the panel does.
@@ -52,32 +51,62 @@ TEST(DIBitmapTest, ReadsEachDepthTopRowFirst) {
     full[1] = {255, 255, 255};
     const std::vector<Case> cases = {
         // 9 pixels a row: rows of 1 and 4 bits cross byte boundaries and need padding.
-        {"1 bit", {.width = 9, .height = 2, .bits = 1, .table = {{0, 0, 0}, {255, 255, 255}},
-                   .values = {1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1, 0}},
-         1, {kWhite, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kWhite,
-             kBlack, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kBlack}},
-        {"4 bit", {.width = 3, .height = 2, .bits = 4, .table = sixteen, .values = {9, 15, 0, 15, 9, 9}},
-         4, {kRed, kBlue, kBlack, kBlue, kRed, kRed}},
-        {"8 bit", {.width = 2, .height = 2, .bits = 8, .table = full, .values = {200, 1, 1, 200}},
-         8, {kGreen, kWhite, kWhite, kGreen}},
-        {"8 bit, short table", {.width = 2, .height = 1, .bits = 8, .table = four, .colorsUsed = 4, .values = {3, 2}},
-         8, {kWhite, kBlue}},
-        {"16 bit 5-5-5", {.width = 3, .height = 1, .bits = 16, .values = {0x7C00, 0x03E0, 0x001F}},
-         24, {kRed, kGreen, kBlue}},
-        {"16 bit 5-6-5 fields", {.width = 2, .height = 1, .bits = 16, .compression = 3,
-                                 .masks = {0xF800, 0x07E0, 0x001F}, .values = {0x07E0, 0xFFFF}},
-         24, {kGreen, kWhite}},
-        {"24 bit", {.width = 3, .height = 2, .bits = 24, .values = {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0, 0xFFFFFF}},
-         24, {kRed, kGreen, kBlue, 0xFF123456, kBlack, kWhite}},
-        {"24 bit top-down", {.width = 2, .height = 2, .bits = 24, .topDown = true, .values = {0xFF0000, 0, 0, 0x0000FF}},
-         24, {kRed, kBlack, kBlack, kBlue}},
+        {"1 bit",
+         {.width = 9,
+          .height = 2,
+          .bits = 1,
+          .table = {{0, 0, 0}, {255, 255, 255}},
+          .values = {1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1, 0}},
+         1,
+         {kWhite, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kWhite, kBlack, kWhite, kWhite, kWhite,
+          kWhite, kWhite, kWhite, kWhite, kBlack}},
+        {"4 bit",
+         {.width = 3, .height = 2, .bits = 4, .table = sixteen, .values = {9, 15, 0, 15, 9, 9}},
+         4,
+         {kRed, kBlue, kBlack, kBlue, kRed, kRed}},
+        {"8 bit",
+         {.width = 2, .height = 2, .bits = 8, .table = full, .values = {200, 1, 1, 200}},
+         8,
+         {kGreen, kWhite, kWhite, kGreen}},
+        {"8 bit, short table",
+         {.width = 2, .height = 1, .bits = 8, .table = four, .colorsUsed = 4, .values = {3, 2}},
+         8,
+         {kWhite, kBlue}},
+        {"16 bit 5-5-5",
+         {.width = 3, .height = 1, .bits = 16, .values = {0x7C00, 0x03E0, 0x001F}},
+         24,
+         {kRed, kGreen, kBlue}},
+        {"16 bit 5-6-5 fields",
+         {.width = 2,
+          .height = 1,
+          .bits = 16,
+          .compression = 3,
+          .masks = {0xF800, 0x07E0, 0x001F},
+          .values = {0x07E0, 0xFFFF}},
+         24,
+         {kGreen, kWhite}},
+        {"24 bit",
+         {.width = 3, .height = 2, .bits = 24, .values = {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0, 0xFFFFFF}},
+         24,
+         {kRed, kGreen, kBlue, 0xFF123456, kBlack, kWhite}},
+        {"24 bit top-down",
+         {.width = 2, .height = 2, .bits = 24, .topDown = true, .values = {0xFF0000, 0, 0, 0x0000FF}},
+         24,
+         {kRed, kBlack, kBlack, kBlue}},
         {"32 bit", {.width = 2, .height = 1, .bits = 32, .values = {0x00123456, 0xAA0000FF}}, 24, {0xFF123456, kBlue}},
-        {"32 bit fields", {.width = 1, .height = 1, .bits = 32, .compression = 3,
-                           .masks = {0x000000FF, 0x0000FF00, 0x00FF0000}, .values = {0x00563412}},
-         24, {0xFF123456}},
-        {"core header", {.width = 2, .height = 1, .bits = 1, .core = true, .table = {{0, 0, 255}, {255, 0, 0}},
-                         .values = {1, 0}},
-         1, {kRed, kBlue}},
+        {"32 bit fields",
+         {.width = 1,
+          .height = 1,
+          .bits = 32,
+          .compression = 3,
+          .masks = {0x000000FF, 0x0000FF00, 0x00FF0000},
+          .values = {0x00563412}},
+         24,
+         {0xFF123456}},
+        {"core header",
+         {.width = 2, .height = 1, .bits = 1, .core = true, .table = {{0, 0, 255}, {255, 0, 0}}, .values = {1, 0}},
+         1,
+         {kRed, kBlue}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -117,7 +146,11 @@ TEST(DIBitmapTest, RefusesBrokenFilesAndKeepsThePicture) {
         change(b);
         return b;
     };
-    BmpSpec eight{.width = 2, .height = 1, .bits = 8, .table = std::vector<Rgb>(4, Rgb{1, 2, 3}), .colorsUsed = 4,
+    BmpSpec eight{.width = 2,
+                  .height = 1,
+                  .bits = 8,
+                  .table = std::vector<Rgb>(4, Rgb{1, 2, 3}),
+                  .colorsUsed = 4,
                   .values = {0, 1}};
     struct Case {
         const char* name;
@@ -138,18 +171,31 @@ TEST(DIBitmapTest, RefusesBrokenFilesAndKeepsThePicture) {
         {"zero height", broken([](auto& b) { Put32(b, 22, 0); })},
         {"lowest height", broken([](auto& b) { Put32(b, 22, 0x80000000u); })},
         {"huge width", broken([](auto& b) { Put32(b, 18, 0x7FFFFFFF); })},
-        {"huge picture", broken([](auto& b) { Put32(b, 18, 30000); Put32(b, 22, 30000); })},
+        {"huge picture", broken([](auto& b) {
+             Put32(b, 18, 30000);
+             Put32(b, 22, 30000);
+         })},
         {"pixels offset past the end", broken([](auto& b) { Put32(b, 10, 0xFFFFFFF0u); })},
         {"run-length on 24 bits", broken([](auto& b) { Put32(b, 30, 1); })},
         {"bit fields on 24 bits", broken([](auto& b) { Put32(b, 30, 3); })},
-        {"colour count above the depth", [&] { auto s = eight; s.colorsUsed = 257; return Build(s); }()},
-        {"colour table past the end", [&] {
+        {"colour count above the depth",
+         [&] {
+             auto s = eight;
+             s.colorsUsed = 257;
+             return Build(s);
+         }()},
+        {"colour table past the end",
+         [&] {
              auto b = Build(eight);
              Put32(b, 46, 200);
              return b;
          }()},
-        {"scattered mask", Build({.width = 1, .height = 1, .bits = 16, .compression = 3,
-                                  .masks = {0xF00F, 0x07E0, 0x001F}, .values = {0}})},
+        {"scattered mask", Build({.width = 1,
+                                  .height = 1,
+                                  .bits = 16,
+                                  .compression = 3,
+                                  .masks = {0xF00F, 0x07E0, 0x001F},
+                                  .values = {0}})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -171,7 +217,8 @@ TEST(DIBitmapTest, LoadFromFileKeepsThePictureOnEveryFailure) {
 
     CDIBitmap dib;
     ASSERT_TRUE(dib.LoadFromFile(good.c_str()));
-    for (const char* name : {static_cast<const char*>(nullptr), "", "/nonexistent/none.bmp", cut.c_str(), dir.c_str()}) {
+    for (const char* name :
+         {static_cast<const char*>(nullptr), "", "/nonexistent/none.bmp", cut.c_str(), dir.c_str()}) {
         SCOPED_TRACE(name ? name : "(null)");
         EXPECT_FALSE(dib.LoadFromFile(name));
         ExpectPixels(dib, 3, {kRed, kRed, kRed, kRed, kRed, kRed});
@@ -189,7 +236,10 @@ TEST(DIBitmapTest, RunLengthFilesShowAsTheirUncompressedTwins) {
     table[2] = {0, 0, 255};
     for (int bits : {8, 4}) {
         SCOPED_TRACE(bits);
-        BmpSpec spec{.width = 5, .height = 2, .bits = bits, .table = std::vector<Rgb>(table.begin(), table.begin() + (1 << bits)),
+        BmpSpec spec{.width = 5,
+                     .height = 2,
+                     .bits = bits,
+                     .table = std::vector<Rgb>(table.begin(), table.begin() + (1 << bits)),
                      .values = {1, 1, 1, 2, 1, 2, 2, 2, 2, 2}};
         CDIBitmap plain, coded;
         ASSERT_TRUE(Load(plain, Build(spec)));

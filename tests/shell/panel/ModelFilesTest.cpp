@@ -39,14 +39,18 @@ const std::vector<Model> kModels = {
     {"DUZ-3300-28", 28, 0, false, {{158, 13, 30}}},
     {"DUZ-3300-28ZA1", 28, 0, false, {}},
     {"DUZ-3300-28P", 28, 24, true, {{158, 11, 28}, {190, 12, 42}, {190, 13, 62}, {191, 30, 52}, {191, 30, 62}}},
-    {"DUZ-3300-28P C1", 28, 24, true, {{32883, 19, 25}, {190, 20, 59}, {190, 20, 45}, {191, 43, 46}, {191, 43, 59}, {191, 42, 59}}},
+    {"DUZ-3300-28P C1",
+     28,
+     24,
+     true,
+     {{32883, 19, 25}, {190, 20, 59}, {190, 20, 45}, {191, 43, 46}, {191, 43, 59}, {191, 42, 59}}},
     {"DUZ-3300-52", 52, 0, true, {{158, 13, 31}, {190, 38, 33}}},
 };
 
 // Sizes the main window's painting relies on, and the look of each resource bitmap.
 const std::map<int, std::pair<int, int>> kBitmapSizes = {
-    {158, {8, 8}}, {32883, {10, 12}}, {160, {5, 4}}, {159, {5, 4}}, {162, {6, 4}}, {161, {6, 4}},
-    {164, {5, 5}}, {163, {5, 5}}, {190, {4, 5}}, {191, {6, 5}}, {192, {6, 5}}, {221, {0, 0}}, {32878, {0, 0}}, {32879, {0, 0}}};
+    {158, {8, 8}}, {32883, {10, 12}}, {160, {5, 4}}, {159, {5, 4}}, {162, {6, 4}}, {161, {6, 4}},   {164, {5, 5}},
+    {163, {5, 5}}, {190, {4, 5}},     {191, {6, 5}}, {192, {6, 5}}, {221, {0, 0}}, {32878, {0, 0}}, {32879, {0, 0}}};
 
 // Runs the body with the current directory at resources/, where the files' relative paths start.
 class InResources {
@@ -63,7 +67,8 @@ bool Overlap(const CRect& a, const CRect& b) {
 }
 
 bool Inside(const CRect& inner, const CRect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
 }
 
 }  // namespace
@@ -83,7 +88,8 @@ TEST(ModelFilesTest, EachModelBuildsItsPanel) {
         std::string xmlName;
         int combo = -1;
         g_nPoEPortNum = 0;  // read only for PoE models
-        ASSERT_TRUE(ReadDeviceProfile((std::filesystem::path("models") / m.name / "User.ini").string(), xmlName, combo));
+        ASSERT_TRUE(
+            ReadDeviceProfile((std::filesystem::path("models") / m.name / "User.ini").string(), xmlName, combo));
         EXPECT_EQ(g_strDeviceName, m.name);
         EXPECT_EQ(g_nDevicePortNum, m.ports);
         EXPECT_EQ(g_nPoEPortNum, m.poePorts);
@@ -155,7 +161,8 @@ TEST(ModelFilesTest, EachModelBuildsItsPanel) {
 
         // A click in the middle of the last copper port tells which port it is.
         CWnd window;
-        ASSERT_TRUE(window.Create(nullptr, m.name, WS_POPUP, CRect(0, 0, panelRect.Width(), panelRect.Height()), nullptr, 0));
+        ASSERT_TRUE(
+            window.Create(nullptr, m.name, WS_POPUP, CRect(0, 0, panelRect.Width(), panelRect.Height()), nullptr, 0));
         root.SetOwner(&window);
         const CRect last = root.FindChildByClass("CPort", m.ports - 1)->GetRect();
         int x = (last.left + last.right) / 2, y = (last.top + last.bottom) / 2;
@@ -196,9 +203,11 @@ TEST(ModelFilesTest, ResourceBitmapsHaveTheirSizesAndDistinctColours) {
 }
 
 TEST(ModelFilesTest, GeneratorReproducesTheCommittedFiles) {
-    const std::filesystem::path out = std::filesystem::path(::testing::TempDir()) / ("panelgen_" + std::to_string(::getpid()));
+    const std::filesystem::path out =
+        std::filesystem::path(::testing::TempDir()) / ("panelgen_" + std::to_string(::getpid()));
     std::filesystem::remove_all(out);
-    const std::string command = "python3 '" + (kResources / "panelgen" / "panelgen.py").string() + "' '" + out.string() + "'";
+    const std::string command =
+        "python3 '" + (kResources / "panelgen" / "panelgen.py").string() + "' '" + out.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     const auto bytes = [](const std::filesystem::path& p) {
         std::ifstream f(p, std::ios::binary);

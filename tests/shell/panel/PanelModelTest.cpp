@@ -54,11 +54,11 @@ CLamp* AddLamp(CPort& port, int type) {
     return lamp;
 }
 
-
 // Picture files of one colour each, in a folder that goes with the fixture.
 class PictureFiles {
 public:
-    PictureFiles() : m_dir(std::filesystem::path(::testing::TempDir()) / ("panel_model_" + std::to_string(::getpid()))) {
+    PictureFiles()
+        : m_dir(std::filesystem::path(::testing::TempDir()) / ("panel_model_" + std::to_string(::getpid()))) {
         std::filesystem::create_directories(m_dir);
     }
     ~PictureFiles() { std::filesystem::remove_all(m_dir); }
@@ -86,9 +86,16 @@ TEST(PanelModelTest, HitTestKeepsATwoPixelBandInsideEachEdge) {
         int x, y;
         bool hit;
     };
-    for (const Case& c : std::vector<Case>{{12, 40, false}, {13, 40, true}, {37, 40, true}, {38, 40, false},
-                                           {25, 22, false}, {25, 23, true}, {25, 57, true}, {25, 58, false},
-                                           {10, 20, false}, {0, 0, false}}) {
+    for (const Case& c : std::vector<Case>{{12, 40, false},
+                                           {13, 40, true},
+                                           {37, 40, true},
+                                           {38, 40, false},
+                                           {25, 22, false},
+                                           {25, 23, true},
+                                           {25, 57, true},
+                                           {25, 58, false},
+                                           {10, 20, false},
+                                           {0, 0, false}}) {
         EXPECT_EQ(element->HitTest(c.x, c.y), c.hit) << c.x << "," << c.y;
     }
 }
@@ -214,7 +221,8 @@ TEST(PanelModelTest, ConsoleAndPowerPassTheirStatusToLamps) {
         CLamp* lamp = Add<CLamp>(*holder, 0, 0, 1, 1);
         lamp->SetSubject(subject);
         subject->Attach(lamp);
-        for (auto [status, lampState] : std::vector<std::pair<int, int>>{{0, LAMP_ON}, {1, LAMP_1G}, {2, LAMP_OFF}, {7, LAMP_OFF}}) {
+        for (auto [status, lampState] :
+             std::vector<std::pair<int, int>>{{0, LAMP_ON}, {1, LAMP_1G}, {2, LAMP_OFF}, {7, LAMP_OFF}}) {
             holder->SetStatus(status);
             EXPECT_TRUE(holder->Refresh());
             EXPECT_EQ(subject->GetState(), status);
@@ -300,7 +308,7 @@ TEST(PanelModelTest, StretchScalesAndCopiesPixelForPixel) {
     EXPECT_EQ(surface.At(14, 12), RGB(0, 255, 0));
     EXPECT_EQ(surface.At(13, 13), RGB(0, 0, 255));
     EXPECT_EQ(surface.At(17, 15), RGB(255, 255, 255));
-    EXPECT_EQ(surface.At(18, 15), RGB(255, 255, 255) ) << "outside stays as it was";
+    EXPECT_EQ(surface.At(18, 15), RGB(255, 255, 255)) << "outside stays as it was";
     CDIBitmap empty;
     empty.Stretch(surface.dc(), 0, 0, 20, 20);
     EXPECT_EQ(surface.At(0, 0), RGB(255, 0, 0));
@@ -353,7 +361,9 @@ TEST(PanelModelTest, StatusChangesOnWorkersMeetDrawingSafely) {
     std::vector<CPort*> ports;
     for (int i = 0; i < 4; ++i) {
         CPort* port = Add<CPort>(root, i * 20, 0, 18, 14);
-        for (int s = 0; s < 5; ++s) port->SetPortBitmap(s, files.Make("s" + std::to_string(s) + ".bmp", 0x101010u * static_cast<unsigned>(s + 1)));
+        for (int s = 0; s < 5; ++s)
+            port->SetPortBitmap(s,
+                                files.Make("s" + std::to_string(s) + ".bmp", 0x101010u * static_cast<unsigned>(s + 1)));
         AddLamp(*port, LAMP_LINK);
         ports.push_back(port);
     }

@@ -15,8 +15,8 @@ namespace {
 std::string Entry(const std::string& tag, const std::string& id, const std::string& more = "",
                   const std::string& attrs = "", int left = 1, int top = 2, int width = 30, int height = 20) {
     return "<" + tag + attrs + "><ID>" + id + "</ID><LEFT>" + std::to_string(left) + "</LEFT><TOP>" +
-           std::to_string(top) + "</TOP><WIDTH>" + std::to_string(width) + "</WIDTH><HEIGHT>" +
-           std::to_string(height) + "</HEIGHT>" + more + "</" + tag + ">";
+           std::to_string(top) + "</TOP><WIDTH>" + std::to_string(width) + "</WIDTH><HEIGHT>" + std::to_string(height) +
+           "</HEIGHT>" + more + "</" + tag + ">";
 }
 
 struct Loaded {
@@ -111,8 +111,9 @@ TEST(ParseDevXMLTest, ModulesGoToTheModuleListWithTheirParts) {
         "<D><DEVICEPANEL a='C'><ID>SW</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>9</WIDTH><HEIGHT>9</HEIGHT><C>" +
         Entry("MODULE", "M1", "<C>" + Entry("PORT", "MP1") + Entry("MODULE", "M2") + "</C>", " p='C'") +
         "</C></DEVICEPANEL>"
-        "<DEVICEMODULE c='C'><C>" + Entry("PORT", "LOOSE") +
-        Entry("MODULE", "M3", "<C>" + Entry("SLOT", "S3") + "</C>", " p='C'") + "</C></DEVICEMODULE></D>";
+        "<DEVICEMODULE c='C'><C>" +
+        Entry("PORT", "LOOSE") + Entry("MODULE", "M3", "<C>" + Entry("SLOT", "S3") + "</C>", " p='C'") +
+        "</C></DEVICEMODULE></D>";
     auto l = Load(xml);
     EXPECT_TRUE(ChildIds(l->root).empty());
     ASSERT_EQ(l->modules.size(), 3u);
@@ -131,20 +132,33 @@ TEST(ParseDevXMLTest, PropertyTextsAndKeywords) {
         int status;  // a port is made with status 0
     };
     const std::vector<Case> cases = {
-        {"digits then letters", "<LEFT>12abc</LEFT><TOP> -7</TOP><WIDTH>+5</WIDTH><HEIGHT>3</HEIGHT>", {12, -7, 17, -4}, 0},
-        {"letters first", "<LEFT>abc</LEFT><TOP></TOP><WIDTH>-</WIDTH><HEIGHT>99999999999</HEIGHT>",
-         {0, 0, 0, 2147483647}, 0},
-        {"lower-case keyword", "<LEFT>1</LEFT><TOP>1</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><STATUS>portempty</STATUS>",
-         {1, 1, 2, 2}, 0},
-        {"lamp keyword on a port", "<LEFT>1</LEFT><TOP>1</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><STATUS>LAMPOFF</STATUS>",
-         {1, 1, 2, 2}, 0},
-        {"port keyword", "<LEFT>1</LEFT><TOP>1</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><STATUS>PORTEMPTY</STATUS>",
-         {1, 1, 2, 2}, 4},
+        {"digits then letters",
+         "<LEFT>12abc</LEFT><TOP> -7</TOP><WIDTH>+5</WIDTH><HEIGHT>3</HEIGHT>",
+         {12, -7, 17, -4},
+         0},
+        {"letters first",
+         "<LEFT>abc</LEFT><TOP></TOP><WIDTH>-</WIDTH><HEIGHT>99999999999</HEIGHT>",
+         {0, 0, 0, 2147483647},
+         0},
+        {"lower-case keyword",
+         "<LEFT>1</LEFT><TOP>1</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><STATUS>portempty</STATUS>",
+         {1, 1, 2, 2},
+         0},
+        {"lamp keyword on a port",
+         "<LEFT>1</LEFT><TOP>1</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><STATUS>LAMPOFF</STATUS>",
+         {1, 1, 2, 2},
+         0},
+        {"port keyword",
+         "<LEFT>1</LEFT><TOP>1</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><STATUS>PORTEMPTY</STATUS>",
+         {1, 1, 2, 2},
+         4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto l = Load("<DEVICEPANEL a='C'><ID>R</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><C>"
-                      "<PORT><ID>P</ID>" + c.properties + "</PORT></C></DEVICEPANEL>");
+        auto l = Load(
+            "<DEVICEPANEL a='C'><ID>R</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><C>"
+            "<PORT><ID>P</ID>" +
+            c.properties + "</PORT></C></DEVICEPANEL>");
         CVirtualDev* port = l->root.GetChild(0);
         ASSERT_NE(port, nullptr);
         EXPECT_EQ(port->GetRect(), c.rect);
@@ -164,8 +178,9 @@ TEST(ParseDevXMLTest, InvalidEntriesAreSkippedWithEverythingBelowThem) {
     const std::string noWidth = "<PORT c='C'><ID>BAD</ID><LEFT>1</LEFT><TOP>1</TOP><HEIGHT>1</HEIGHT><C>" +
                                 Entry("PORT", "UNDER") + Entry("MODULE", "MOD") + "</C></PORT>";  // no WIDTH
     auto l = Load("<DEVICEPANEL a='C'><ID>R</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><C>" +
-                  Entry("PORT", "A") + noWidth + "<PORT><LEFT>1</LEFT><TOP>1</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT></PORT>" +
-                  Entry("PORT", "B") + "</C></DEVICEPANEL>");
+                  Entry("PORT", "A") + noWidth +
+                  "<PORT><LEFT>1</LEFT><TOP>1</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT></PORT>" + Entry("PORT", "B") +
+                  "</C></DEVICEPANEL>");
     EXPECT_EQ(ChildIds(l->root), (std::vector<std::string>{"CPort:A", "CPort:B"}));
     EXPECT_EQ(static_cast<CPort*>(l->root.GetChild(1))->GetPortValue(), 2);
     EXPECT_TRUE(l->modules.empty());
@@ -191,7 +206,9 @@ TEST(ParseDevXMLTest, InvalidEntriesAreSkippedWithEverythingBelowThem) {
 }
 
 TEST(ParseDevXMLTest, ContainerLinks) {
-    const std::string head = "<DEVICEPANEL a='C' b='C' none='NOTHERE'><ID>R</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT>";
+    const std::string head =
+        "<DEVICEPANEL a='C' b='C' "
+        "none='NOTHERE'><ID>R</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT>";
     // The same container linked twice makes its entries twice; a link that selects nothing is skipped.
     auto twice = Load(head + "<C>" + Entry("PORT", "A") + "</C></DEVICEPANEL>");
     EXPECT_EQ(ChildIds(twice->root), (std::vector<std::string>{"CPort:A", "CPort:A"}));
@@ -199,9 +216,10 @@ TEST(ParseDevXMLTest, ContainerLinks) {
 
     // An attribute that is not an XPath expression ends the walk of its list: the entries after
     // it stay unread, the list that holds the list goes on.
-    auto broken = Load("<DEVICEPANEL a='C' b='D'><ID>R</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><C>" +
-                       Entry("PORT", "A") + Entry("PORT", "B", "", " x='[['") + Entry("PORT", "C") + "</C><D>" +
-                       Entry("SLOT", "S") + "</D></DEVICEPANEL>");
+    auto broken =
+        Load("<DEVICEPANEL a='C' b='D'><ID>R</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><C>" +
+             Entry("PORT", "A") + Entry("PORT", "B", "", " x='[['") + Entry("PORT", "C") + "</C><D>" +
+             Entry("SLOT", "S") + "</D></DEVICEPANEL>");
     EXPECT_EQ(ChildIds(broken->root), (std::vector<std::string>{"CPort:A", "CPort:B", "CSlot:S"}));
 }
 
@@ -217,9 +235,10 @@ TEST(ParseDevXMLTest, RefusesLinksThatLeadBack) {
         EXPECT_EQ(ChildIds(l->root), (std::vector<std::string>{"CPort:A", "CPort:B"}));
     }
     // A loop through two entries' containers.
-    auto loop = Load("<D><DEVICEPANEL a='C1'><ID>R</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><C1>" +
-                     Entry("PANEL", "P1", "", " n='//C2'") + "</C1></DEVICEPANEL><X><C2>" +
-                     Entry("PANEL", "P2", "", " n='//C1'") + "</C2></X></D>");
+    auto loop =
+        Load("<D><DEVICEPANEL a='C1'><ID>R</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>1</WIDTH><HEIGHT>1</HEIGHT><C1>" +
+             Entry("PANEL", "P1", "", " n='//C2'") + "</C1></DEVICEPANEL><X><C2>" +
+             Entry("PANEL", "P2", "", " n='//C1'") + "</C2></X></D>");
     ASSERT_TRUE(loop->result);
     ASSERT_EQ(ChildIds(loop->root), std::vector<std::string>{"CPanel:P1"});
     EXPECT_EQ(ChildIds(*loop->root.GetChild(0)), std::vector<std::string>{"CPanel:P2"});
@@ -265,10 +284,17 @@ TEST(ParseDevXMLTest, WritesItsDebuggerLines) {
          Entry("PORT", "A") + "</C></DEVICEPANEL></D>");
     const auto lines = win::CapturedDebugLines();
     win::StopDebugCapture();
-    const std::vector<std::string> expected = {
-        "oooooooooooooooooooooooooooooooo", " node num = 1", "ooooooooooooooooooooooooooooooooooo",
-        "stroooooooooooooooo", " node num = 1", "stroooooooooooooooo",   // the device panels
-        "stroooooooooooooooo", " node num = 1", "stroooooooooooooooo",   // its container
-        "stroooooooooooooooo", " node num = 0", "stroooooooooooooooo"};  // the device modules
+    const std::vector<std::string> expected = {"oooooooooooooooooooooooooooooooo",
+                                               " node num = 1",
+                                               "ooooooooooooooooooooooooooooooooooo",
+                                               "stroooooooooooooooo",
+                                               " node num = 1",
+                                               "stroooooooooooooooo",  // the device panels
+                                               "stroooooooooooooooo",
+                                               " node num = 1",
+                                               "stroooooooooooooooo",  // its container
+                                               "stroooooooooooooooo",
+                                               " node num = 0",
+                                               "stroooooooooooooooo"};  // the device modules
     EXPECT_EQ(lines, expected);
 }

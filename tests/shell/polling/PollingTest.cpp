@@ -123,10 +123,19 @@ TEST_F(PollingTest, LinkStateByPortCountSpeedAndAdminAndOperStatus) {
         bool allGiga;
         std::vector<Port> rows;
     } const configs[] = {
-        {"28 ports: the last four are gigabit", 28, false,
-         {{24, "100000000", 1, 1, 1}, {23, "10000000", 1, 1, 0}, {25, "100000000", 1, 1, 0}, {26, "1000000000", 1, 1, 1},
-          {5, "100000000", 2, 1, 2}, {6, "100000000", 2, 2, 2}, {3, "100000000", 1, 2, 3}}},
-        {"10 ports: the last two are gigabit; row 11 ends the walk", 10, false,
+        {"28 ports: the last four are gigabit",
+         28,
+         false,
+         {{24, "100000000", 1, 1, 1},
+          {23, "10000000", 1, 1, 0},
+          {25, "100000000", 1, 1, 0},
+          {26, "1000000000", 1, 1, 1},
+          {5, "100000000", 2, 1, 2},
+          {6, "100000000", 2, 2, 2},
+          {3, "100000000", 1, 2, 3}}},
+        {"10 ports: the last two are gigabit; row 11 ends the walk",
+         10,
+         false,
          {{8, "100000000", 1, 1, 1}, {9, "100000000", 1, 1, 0}, {10, "1000000000", 1, 1, 1}}},
         {"all gigabit", 28, true, {{1, "100000000", 1, 1, 0}, {2, "1000000000", 1, 1, 1}, {28, "1000000000", 1, 1, 1}}},
     };
@@ -268,7 +277,8 @@ TEST_F(PollingTest, PoEModelShowsPowerStatesModeFanAndPowerLamps) {
             EXPECT_EQ(main.m_pPortMedia[port - 1].load(), 2) << port;
         }
         // Ports without PoE and the fibre twins show off.
-        for (int position = 24; position < 32; ++position) EXPECT_EQ(ElementState(main, position), PORT_DISABLED) << position;
+        for (int position = 24; position < 32; ++position)
+            EXPECT_EQ(ElementState(main, position), PORT_DISABLED) << position;
         EXPECT_EQ(main.m_BIsPowMax.load(), 1);
         EXPECT_EQ(main.FanStatus(), "2");
         EXPECT_TRUE(WaitUntil([&] {
@@ -340,7 +350,8 @@ TEST_F(PollingTest, EveryRequestOfACycle) {
             ASSERT_EQ(r.varbinds.size(), c.walk.size());
             for (std::size_t v = 0; v < c.walk.size(); ++v) {
                 // Row by row: the first request names the columns, each later one the row before.
-                const std::string expected = c.walk[v] + (i == 0 ? "" : std::string(c.walk.size() == 1 ? ".1." : ".") + std::to_string(i));
+                const std::string expected =
+                    c.walk[v] + (i == 0 ? "" : std::string(c.walk.size() == 1 ? ".1." : ".") + std::to_string(i));
                 EXPECT_EQ(r.varbinds[v].oid, expected) << "request " << i;
             }
         }
@@ -360,11 +371,13 @@ TEST_F(PollingTest, ThreeCyclesAreSkippedWhileAWalkIsStillOut) {
         // Each answer late: a walk of 29 rows takes far longer than three short cycles.
         ASSERT_TRUE(sim->Delay(60));
         sim->ClearRequests();
-        ASSERT_TRUE(WaitUntil([&] {
-            int modeRequests = 0;
-            for (const auto& r : Log()) modeRequests += FirstOid(r) == kLedMode;
-            return modeRequests >= 2;
-        }, 15s));
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                int modeRequests = 0;
+                for (const auto& r : Log()) modeRequests += FirstOid(r) == kLedMode;
+                return modeRequests >= 2;
+            },
+            15s));
         ASSERT_TRUE(sim->ClearFaults());
     });
     // Between two LED-mode requests: three skipped cycles (reachability, fan, reachability
@@ -395,7 +408,8 @@ TEST_F(PollingTest, UnreachableDeviceIsMarkedAndRecovers) {
             [&] {
                 if (main.m_bDeviceAlive != 0) return false;
                 for (int port = 1; port <= 28; ++port)
-                    if (main.m_PortState[port] != PORT_ENABLE || ElementState(main, port - 1) != PORT_DISABLED) return false;
+                    if (main.m_PortState[port] != PORT_ENABLE || ElementState(main, port - 1) != PORT_DISABLED)
+                        return false;
                 return true;
             },
             10s));

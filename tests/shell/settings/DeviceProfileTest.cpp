@@ -40,8 +40,9 @@ protected:
 const std::vector<std::string> kProfileError = {"Read User.ini Error !"};
 
 TEST_F(DeviceProfileTest, ReadsAPoEModel) {
-    ASSERT_TRUE(Read("DeviceName=DUZ-3300-28P\nPoEPortNum =24\nDevicePortNum=28\nComboPortNum=4\n"
-                     "XMLName=panel/duz28p.xml\nIsAllGiga=Y\nIsHasFan=y\n"));
+    ASSERT_TRUE(
+        Read("DeviceName=DUZ-3300-28P\nPoEPortNum =24\nDevicePortNum=28\nComboPortNum=4\n"
+             "XMLName=panel/duz28p.xml\nIsAllGiga=Y\nIsHasFan=y\n"));
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(g_strDeviceName, "DUZ-3300-28P");
     EXPECT_EQ(g_nPoEPortNum, 24);
@@ -84,13 +85,13 @@ TEST_F(DeviceProfileTest, AbsentKeysGiveTheirDefaults) {
 
 TEST_F(DeviceProfileTest, OnlyYAndSmallYAreTrue) {
     const std::pair<const char*, bool> cases[] = {
-        {"Y", true}, {"y", true}, {" Y ", true}, {"Yes", false}, {"yes", false}, {"N", false},
-        {"1", false}, {"", false},
+        {"Y", true},    {"y", true},  {" Y ", true}, {"Yes", false},
+        {"yes", false}, {"N", false}, {"1", false},  {"", false},
     };
     for (const auto& [value, expected] : cases) {
         SCOPED_TRACE(value);
-        ASSERT_TRUE(Read("DeviceName=D\nXMLName=x.xml\nIsAllGiga=" + std::string(value) +
-                         "\nIsHasFan=" + value + "\n"));
+        ASSERT_TRUE(
+            Read("DeviceName=D\nXMLName=x.xml\nIsAllGiga=" + std::string(value) + "\nIsHasFan=" + value + "\n"));
         EXPECT_EQ(g_bIsAllGiga, expected);
         EXPECT_EQ(g_bIsHasFan, expected);
     }

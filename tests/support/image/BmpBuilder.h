@@ -25,11 +25,11 @@ inline void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t 
 
 struct BmpSpec {
     int width = 0;
-    int height = 0;        // rows given top row first in `values`
+    int height = 0;  // rows given top row first in `values`
     int bits = 24;
-    bool topDown = false;  // store rows top-down (negative height)
-    bool core = false;     // 12-byte header
-    std::uint32_t compression = 0;  // 1 and 2: the rows are run-length coded by RunLength()
+    bool topDown = false;              // store rows top-down (negative height)
+    bool core = false;                 // 12-byte header
+    std::uint32_t compression = 0;     // 1 and 2: the rows are run-length coded by RunLength()
     std::vector<std::uint32_t> masks;  // BI_BITFIELDS masks, written after a 40-byte header
     std::vector<Rgb> table;            // colour table (1, 4, 8 bits)
     std::uint32_t colorsUsed = 0;
@@ -43,7 +43,9 @@ struct BmpSpec {
 // 16 bits), an end of line after each row and the end of the picture after the last.
 inline std::vector<std::uint8_t> RunLength(int width, int height, int bits, const std::vector<std::uint32_t>& values) {
     std::vector<std::uint8_t> out;
-    const auto at = [&](int x, int y) { return static_cast<std::uint8_t>(values[static_cast<std::size_t>(y * width + x)]); };
+    const auto at = [&](int x, int y) {
+        return static_cast<std::uint8_t>(values[static_cast<std::size_t>(y * width + x)]);
+    };
     for (int y = height - 1; y >= 0; --y) {
         int x = 0;
         while (x < width) {
@@ -92,7 +94,8 @@ inline std::vector<std::uint8_t> Build(const BmpSpec& s) {
     const std::size_t offset = 14 + headerSize + maskBytes + tableBytes;
     const std::size_t stride = (static_cast<std::size_t>(s.bits) * static_cast<std::size_t>(s.width) + 31) / 32 * 4;
     const bool runLength = s.compression == 1 || s.compression == 2;
-    const std::vector<std::uint8_t> coded = runLength ? RunLength(s.width, s.height, s.bits, s.values) : std::vector<std::uint8_t>{};
+    const std::vector<std::uint8_t> coded =
+        runLength ? RunLength(s.width, s.height, s.bits, s.values) : std::vector<std::uint8_t>{};
     std::vector<std::uint8_t> out(offset + (runLength ? coded.size() : stride * static_cast<std::size_t>(s.height)), 0);
     out[0] = 'B';
     out[1] = 'M';
@@ -160,8 +163,8 @@ inline std::vector<std::uint8_t> Solid(int width, int height, std::uint32_t rgb)
 }
 
 inline void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace bmptest

@@ -102,7 +102,10 @@ private:
                 if (!Value(out.members[key])) return false;
                 Blank();
                 if (i_ >= s_.size()) return false;
-                if (s_[i_] == ',') { ++i_; continue; }
+                if (s_[i_] == ',') {
+                    ++i_;
+                    continue;
+                }
                 if (s_[i_] == '}') return ++i_, true;
                 return false;
             }
@@ -117,7 +120,10 @@ private:
                 if (!Value(out.items.back())) return false;
                 Blank();
                 if (i_ >= s_.size()) return false;
-                if (s_[i_] == ',') { ++i_; continue; }
+                if (s_[i_] == ',') {
+                    ++i_;
+                    continue;
+                }
                 if (s_[i_] == ']') return ++i_, true;
                 return false;
             }
@@ -126,8 +132,15 @@ private:
             out.kind = Json::String;
             return Text(out.text);
         }
-        if (Literal("true")) { out.kind = Json::Bool; out.flag = true; return true; }
-        if (Literal("false")) { out.kind = Json::Bool; return true; }
+        if (Literal("true")) {
+            out.kind = Json::Bool;
+            out.flag = true;
+            return true;
+        }
+        if (Literal("false")) {
+            out.kind = Json::Bool;
+            return true;
+        }
         if (Literal("null")) return true;
         size_t start = i_;
         if (s_[i_] == '-') ++i_;
@@ -146,7 +159,8 @@ bool ReadLine(int fd, std::string& line, int timeoutMs) {
     line.clear();
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (true) {
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
         if (left <= 0) return false;
         pollfd p{fd, POLLIN, 0};
         if (poll(&p, 1, static_cast<int>(left)) <= 0) continue;
@@ -318,9 +332,7 @@ std::string SimulatedSwitch::Control(const std::string& commands) const {
     return reply;
 }
 
-bool SimulatedSwitch::Command(const std::string& command) const {
-    return Control(command).rfind("ok", 0) == 0;
-}
+bool SimulatedSwitch::Command(const std::string& command) const { return Control(command).rfind("ok", 0) == 0; }
 
 namespace {
 // A value in the agent's quoted form, so that blanks and quotes survive.

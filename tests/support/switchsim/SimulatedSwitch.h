@@ -42,7 +42,7 @@ class SimulatedSwitch {
 public:
     struct Options {
         std::string model = "DUZ-3300-28ZA1";  // a model name under resources/models, or a file path
-        std::vector<std::string> config;        // configuration lines (see tools/switchsim/README.md)
+        std::vector<std::string> config;       // configuration lines (see tools/switchsim/README.md)
     };
 
     SimulatedSwitch();

@@ -163,7 +163,8 @@ QTreeView* DialogDriver::ListCell(int id, int row, int column, QPoint& center) c
 
 void DialogDriver::ClickListRow(int id, int row, int column) {
     QPoint at;
-    if (QTreeView* view = ListCell(id, row, column, at)) QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    if (QTreeView* view = ListCell(id, row, column, at))
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 void DialogDriver::DoubleClickListRow(int id, int row, int column) {
@@ -190,8 +191,8 @@ void DialogDriver::ClickAt(int x, int y) {
 void DialogDriver::MoveMouseTo(int x, int y) {
     if (QWidget* client = WidgetOf(Handle())) {
         // A move with no button down, as the pointer passing over the window.
-        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), client->mapToGlobal(QPointF(x, y)), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), client->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(client, &move);
     }
 }
@@ -291,7 +292,8 @@ std::vector<std::vector<std::string>> DialogDriver::GetRows(int id) const {
 std::vector<int> DialogDriver::GetSelectedRows(int id) const {
     std::vector<int> rows;
     if (CListCtrl* list = ListOf(id)) {
-        for (int r = list->GetNextItem(-1, LVNI_SELECTED); r >= 0; r = list->GetNextItem(r, LVNI_SELECTED)) rows.push_back(r);
+        for (int r = list->GetNextItem(-1, LVNI_SELECTED); r >= 0; r = list->GetNextItem(r, LVNI_SELECTED))
+            rows.push_back(r);
     }
     return rows;
 }
@@ -325,8 +327,10 @@ ShownText DialogDriver::Shown(int id) const {
         shown.text = label->text().toStdString();
         shown.textWidth = fm.horizontalAdvance(label->text());
         // The text's place: the contents less the margin, and a framed label's half-x indent.
-        QRect place = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-        if (label->frameWidth() > 0 && label->indent() < 0) place.adjust(fm.horizontalAdvance(QLatin1Char('x')) / 2, 0, 0, 0);
+        QRect place =
+            label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+        if (label->frameWidth() > 0 && label->indent() < 0)
+            place.adjust(fm.horizontalAdvance(QLatin1Char('x')) / 2, 0, 0, 0);
         shown.shownWidth = place.width();
         shown.wraps = label->wordWrap();
         if (shown.wraps) {

@@ -98,9 +98,9 @@ public:
 
     bool Exists(int id) const;
     std::string GetText(int id) const;
-    std::vector<std::string> GetItems(int id) const;       // combo box items
-    int GetSelection(int id) const;                        // combo box selection, -1 none
-    std::vector<std::string> GetColumns(int id) const;     // list headings
+    std::vector<std::string> GetItems(int id) const;              // combo box items
+    int GetSelection(int id) const;                               // combo box selection, -1 none
+    std::vector<std::string> GetColumns(int id) const;            // list headings
     std::vector<std::vector<std::string>> GetRows(int id) const;  // list cells
     std::vector<int> GetSelectedRows(int id) const;
     bool IsEnabled(int id) const;
@@ -148,7 +148,9 @@ public:
     // The script for every modal run of dialogs of class D (replaces an earlier one).
     template <class D>
     void OnModal(std::function<void(DialogDriver&, D&)> script) {
-        m_scripts[std::type_index(typeid(D))] = [script](DialogDriver& d, CDialog& dlg) { script(d, static_cast<D&>(dlg)); };
+        m_scripts[std::type_index(typeid(D))] = [script](DialogDriver& d, CDialog& dlg) {
+            script(d, static_cast<D&>(dlg));
+        };
     }
     template <class D>
     void OnModal(std::function<void(DialogDriver&)> script) {

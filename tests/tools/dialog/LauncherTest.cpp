@@ -117,8 +117,8 @@ TEST_F(Launcher, OpensEveryRegisteredDialog) {
 // The program itself, headless: an unknown class ends it at once with a non-zero status;
 // a known one opens and reads the simulator until it is stopped.
 TEST_F(Launcher, ProgramRunsHeadless) {
-    const auto refused = switchsim::RunTool({SWITCH_DIALOG_EXE, "CNoSuchDialog", CommandLine()},
-                                            ::testing::TempDir() + "launcher-tool");
+    const auto refused =
+        switchsim::RunTool({SWITCH_DIALOG_EXE, "CNoSuchDialog", CommandLine()}, ::testing::TempDir() + "launcher-tool");
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_NE(refused.err.find("unknown dialog class \"CNoSuchDialog\""), std::string::npos) << refused.err;
 
@@ -127,7 +127,8 @@ TEST_F(Launcher, ProgramRunsHeadless) {
     pid_t pid = -1;
     ASSERT_EQ(posix_spawn(&pid, SWITCH_DIALOG_EXE, nullptr, nullptr, const_cast<char**>(argv.data()), environ), 0);
     const auto until = std::chrono::steady_clock::now() + 10s;
-    while (GroupWalkCommunities().empty() && std::chrono::steady_clock::now() < until) std::this_thread::sleep_for(20ms);
+    while (GroupWalkCommunities().empty() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(20ms);
     int status = 0;
     EXPECT_EQ(waitpid(pid, &status, WNOHANG), 0);  // still showing the dialog
     kill(pid, SIGTERM);

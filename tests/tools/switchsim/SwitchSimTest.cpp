@@ -13,8 +13,8 @@ namespace switchsim {
 namespace {
 
 const std::string kX = "1.3.6.1.4.1.32473.99";  // the test model's private subtree
-const std::string kRow = kX + ".30.1";           // name .1, value .2, row status .3
-const std::string kRmon = kX + ".40.1";          // value .1, entry status .2
+const std::string kRow = kX + ".30.1";          // name .1, value .2, row status .3
+const std::string kRmon = kX + ".40.1";         // value .1, entry status .2
 const std::string kSysName = "1.3.6.1.2.1.1.5.0";
 const std::string kSysUpTime = "1.3.6.1.2.1.1.3.0";
 const std::string kSave = "1.3.6.1.4.1.32473.10.76.21.1.1.10.0";
@@ -125,8 +125,7 @@ TEST_F(SwitchSimTest, ServesEveryValueType) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), cases.size()) << r.out;
-    for (size_t i = 0; i < cases.size(); ++i)
-        EXPECT_EQ(lines[i], "." + kX + cases[i].first + " = " + cases[i].second);
+    for (size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(lines[i], "." + kX + cases[i].first + " = " + cases[i].second);
 }
 
 TEST_F(SwitchSimTest, AnswersEveryVersionAndSecurityLevel) {
@@ -171,7 +170,8 @@ TEST_F(SwitchSimTest, IgnoresWrongCredentials) {
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("Authentication failure"), std::string::npos) << r.err;
 
-    Args privacyOnAuthOnlyUser = {"-v3", "-u", "simmd5", "-l", "authPriv", "-a", "MD5", "-A", "simmd5pass", "-x", "DES", "-X", "simdespass"};
+    Args privacyOnAuthOnlyUser = {"-v3", "-u",         "simmd5", "-l",  "authPriv", "-a",        "MD5",
+                                  "-A",  "simmd5pass", "-x",     "DES", "-X",       "simdespass"};
     r = Snmp("snmpget", privacyOnAuthOnlyUser, {kSysName});
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err, "");
@@ -180,13 +180,14 @@ TEST_F(SwitchSimTest, IgnoresWrongCredentials) {
 
 TEST_F(SwitchSimTest, WalksInOrderAndEndsAsEachVersionDoes) {
     const std::vector<std::string> expected = {
-        "." + kRow + ".1.1 = STRING: \"one\"", "." + kRow + ".1.2 = STRING: \"two\"",
-        "." + kRow + ".2.1 = INTEGER: 10",     "." + kRow + ".2.2 = INTEGER: 20",
-        "." + kRow + ".3.1 = INTEGER: 1",      "." + kRow + ".3.2 = INTEGER: 2",
+        "." + kRow + ".1.1 = STRING: \"one\"", "." + kRow + ".1.2 = STRING: \"two\"", "." + kRow + ".2.1 = INTEGER: 10",
+        "." + kRow + ".2.2 = INTEGER: 20",     "." + kRow + ".3.1 = INTEGER: 1",      "." + kRow + ".3.2 = INTEGER: 2",
     };
-    for (const auto& [tool, auth] : std::vector<std::pair<std::string, Args>>{
-             {"snmpwalk", V1()}, {"snmpwalk", V2()}, {"snmpbulkwalk", V2()},
-             {"snmpbulkwalk", V3("simshades", "authPriv")}}) {
+    for (const auto& [tool, auth] :
+         std::vector<std::pair<std::string, Args>>{{"snmpwalk", V1()},
+                                                   {"snmpwalk", V2()},
+                                                   {"snmpbulkwalk", V2()},
+                                                   {"snmpbulkwalk", V3("simshades", "authPriv")}}) {
         auto r = Snmp(tool, auth, {kX + ".30"});
         EXPECT_EQ(Lines(r.out), expected) << tool << " " << auth[0] << ": " << r.err;
     }
@@ -242,18 +243,24 @@ TEST_F(SwitchSimTest, AnswersErrorStatusesAsARealAgent) {
 TEST_F(SwitchSimTest, FollowsTheRowStatusRules) {
     struct Case {
         std::string name;
-        Args set;                    // varbinds of one SET
-        std::string error;           // expected error name, empty for success
+        Args set;                                                // varbinds of one SET
+        std::string error;                                       // expected error name, empty for success
         std::vector<std::pair<std::string, std::string>> after;  // stored objects afterwards
     };
     const std::string absent = "(absent)";
     const std::vector<Case> cases = {
         {"createAndGo makes an active row", {kRow + ".3.5", "i", "4"}, "", {{kRow + ".3.5", "i 4"}}},
-        {"createAndWait makes a notInService row with its row defaults", {kRow + ".3.6", "i", "5"}, "",
+        {"createAndWait makes a notInService row with its row defaults",
+         {kRow + ".3.6", "i", "5"},
+         "",
          {{kRow + ".3.6", "i 2"}, {kRow + ".2.6", "i 0"}, {kRow + ".1.6", absent}}},
-        {"a created row keeps a column written in the same request", {kRow + ".3.9", "i", "4", kRow + ".2.9", "i", "90"}, "",
+        {"a created row keeps a column written in the same request",
+         {kRow + ".3.9", "i", "4", kRow + ".2.9", "i", "90"},
+         "",
          {{kRow + ".3.9", "i 4"}, {kRow + ".2.9", "i 90"}}},
-        {"a refused creation leaves no row default", {kRow + ".3.9", "i", "4", kRow + ".2.9", "s", "x"}, "wrongType",
+        {"a refused creation leaves no row default",
+         {kRow + ".3.9", "i", "4", kRow + ".2.9", "s", "x"},
+         "wrongType",
          {{kRow + ".3.9", absent}, {kRow + ".2.9", absent}}},
         {"createAndGo on an existing row", {kRow + ".3.1", "i", "4"}, "inconsistentValue", {{kRow + ".3.1", "i 1"}}},
         {"createAndWait on an existing row", {kRow + ".3.2", "i", "5"}, "inconsistentValue", {{kRow + ".3.2", "i 2"}}},
@@ -261,15 +268,27 @@ TEST_F(SwitchSimTest, FollowsTheRowStatusRules) {
         {"notInService switches a row off", {kRow + ".3.1", "i", "2"}, "", {{kRow + ".3.1", "i 2"}}},
         {"active on a missing row", {kRow + ".3.8", "i", "1"}, "inconsistentValue", {{kRow + ".3.8", absent}}},
         {"notReady cannot be written", {kRow + ".3.1", "i", "3"}, "wrongValue", {{kRow + ".3.1", "i 1"}}},
-        {"destroy removes the whole row", {kRow + ".3.1", "i", "6"}, "",
+        {"destroy removes the whole row",
+         {kRow + ".3.1", "i", "6"},
+         "",
          {{kRow + ".1.1", absent}, {kRow + ".2.1", absent}, {kRow + ".3.1", absent}, {kRow + ".1.2", "s 74 77 6F"}}},
-        {"columns and createAndGo in one request", {kRow + ".1.7", "s", "x", kRow + ".2.7", "i", "70", kRow + ".3.7", "i", "4"}, "",
+        {"columns and createAndGo in one request",
+         {kRow + ".1.7", "s", "x", kRow + ".2.7", "i", "70", kRow + ".3.7", "i", "4"},
+         "",
          {{kRow + ".1.7", "s 78"}, {kRow + ".2.7", "i 70"}, {kRow + ".3.7", "i 1"}}},
-        {"createRequest gives underCreation", {kRmon + ".2.2", "i", "2", kRmon + ".1.2", "i", "5"}, "",
+        {"createRequest gives underCreation",
+         {kRmon + ".2.2", "i", "2", kRmon + ".1.2", "i", "5"},
+         "",
          {{kRmon + ".2.2", "i 3"}, {kRmon + ".1.2", "i 5"}}},
-        {"createRequest on an existing entry", {kRmon + ".2.1", "i", "2"}, "inconsistentValue", {{kRmon + ".2.1", "i 1"}}},
+        {"createRequest on an existing entry",
+         {kRmon + ".2.1", "i", "2"},
+         "inconsistentValue",
+         {{kRmon + ".2.1", "i 1"}}},
         {"valid on a missing entry", {kRmon + ".2.3", "i", "1"}, "inconsistentValue", {{kRmon + ".2.3", absent}}},
-        {"invalid removes the entry", {kRmon + ".2.1", "i", "4"}, "", {{kRmon + ".1.1", absent}, {kRmon + ".2.1", absent}}},
+        {"invalid removes the entry",
+         {kRmon + ".2.1", "i", "4"},
+         "",
+         {{kRmon + ".1.1", absent}, {kRmon + ".2.1", absent}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -287,7 +306,8 @@ TEST_F(SwitchSimTest, FollowsTheRowStatusRules) {
 }
 
 TEST_F(SwitchSimTest, RowCreatedInTwoStepsTakesItsColumnsThenGoesActive) {
-    for (const Args& step : {Args{kRow + ".3.4", "i", "5"}, Args{kRow + ".1.4", "s", "four"}, Args{kRow + ".3.4", "i", "1"}}) {
+    for (const Args& step :
+         {Args{kRow + ".3.4", "i", "5"}, Args{kRow + ".1.4", "s", "four"}, Args{kRow + ".3.4", "i", "1"}}) {
         auto r = Snmp("snmpset", V3("simmd5des", "authPriv"), step);
         ASSERT_EQ(r.exitCode, 0) << step[0] << ": " << r.err;
     }
@@ -298,7 +318,9 @@ TEST_F(SwitchSimTest, RowCreatedInTwoStepsTakesItsColumnsThenGoesActive) {
 TEST_F(SwitchSimTest, MultiVarbindSetIsAllOrNothing) {
     for (const auto& auth : {V2("quastel"), V1("quastel")}) {
         sim_->ClearRequests();
-        auto r = Snmp("snmpset", auth, {kSysName, "s", "changed", kRow + ".3.1", "i", "6", kX + ".1.0", "i", "9", kRow + ".2.2", "i", "21"});
+        auto r =
+            Snmp("snmpset", auth,
+                 {kSysName, "s", "changed", kRow + ".3.1", "i", "6", kX + ".1.0", "i", "9", kRow + ".2.2", "i", "21"});
         EXPECT_NE(r.exitCode, 0);
         EXPECT_NE(r.err.find("Failed object: ." + kX + ".1.0"), std::string::npos) << r.err;
         EXPECT_EQ(Stored(kSysName), "s 73 77 31");
@@ -411,7 +433,8 @@ TEST_F(SwitchSimTest, ServesAValueOfAnotherTypeOrLength) {
     ASSERT_TRUE(sim_->Serve(kX + ".8.0", "x", "00"));
     ASSERT_TRUE(sim_->Serve(kSysName, "i", "5"));
     auto r = Snmp("snmpget", V2(), {kX + ".8.0", kSysName});
-    EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"." + kX + ".8.0 = Hex-STRING: 00", "." + kSysName + " = INTEGER: 5"}));
+    EXPECT_EQ(Lines(r.out),
+              (std::vector<std::string>{"." + kX + ".8.0 = Hex-STRING: 00", "." + kSysName + " = INTEGER: 5"}));
     EXPECT_EQ(Stored(kSysName), "s 73 77 31");  // the model keeps its value
     ASSERT_TRUE(sim_->Command("serve " + kSysName + " off"));
     r = Snmp("snmpget", V2(), {kSysName});
@@ -439,7 +462,8 @@ TEST_F(SwitchSimTest, ObjectsChangeWhileRunning) {
     r = Snmp("snmpget", V2(), {kRow + ".1.1"});
     EXPECT_NE(r.out.find("No Such Instance"), std::string::npos) << r.out;
     EXPECT_EQ(sim_->Control("set 1.3 i notanumber\nfrobnicate\nport 1\n"),
-              "error bad value 'notanumber' for type i\nerror unknown command frobnicate\nerror port can be set only at start\n");
+              "error bad value 'notanumber' for type i\nerror unknown command frobnicate\nerror port can be set only "
+              "at start\n");
 }
 
 TEST_F(SwitchSimTest, SaveConfigurationReadsBusyThenIdle) {
@@ -460,7 +484,7 @@ TEST_F(SwitchSimTest, RebootGoesSilentAndComesBackWithUpTimeReset) {
     ASSERT_GE(before, 70);
     auto r = Snmp("snmpset", V2("quastel"), {kReboot, "i", "1"});
     ASSERT_EQ(r.exitCode, 0) << r.err;  // the SET itself is answered
-    EXPECT_EQ(ticks(), -1);               // then the switch is silent
+    EXPECT_EQ(ticks(), -1);             // then the switch is silent
     long after = -1;
     for (int i = 0; i < 40 && after < 0; ++i) after = ticks();
     ASSERT_GE(after, 0);
@@ -494,12 +518,14 @@ TEST_P(SwitchSimModelTest, ServesPortsPoeAndForwardingTable) {
     auto oper = walk("1.3.6.1.2.1.2.2.1.8", V3("simmd5des", "authPriv"));
     EXPECT_EQ(oper.size(), static_cast<size_t>(ports + 1));
     EXPECT_NE(std::count_if(oper.begin(), oper.end(), [](const auto& l) { return l.ends_with("INTEGER: 2"); }), 0);
-    auto name = RunTool({"snmpget", "-Oqv", "-v1", "-c", "norfen", sim.Target(), "1.3.6.1.2.1.1.5.0"}, sim.WorkDir() + "/cli");
+    auto name =
+        RunTool({"snmpget", "-Oqv", "-v1", "-c", "norfen", sim.Target(), "1.3.6.1.2.1.1.5.0"}, sim.WorkDir() + "/cli");
     EXPECT_EQ(name.out, "\"" + model + "\"\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, SwitchSimModelTest,
-                         ::testing::Values(std::make_tuple("DUZ-3300-20", 20, 0, 20), std::make_tuple("DUZ-3300-28", 28, 0, 50),
+                         ::testing::Values(std::make_tuple("DUZ-3300-20", 20, 0, 20),
+                                           std::make_tuple("DUZ-3300-28", 28, 0, 50),
                                            std::make_tuple("DUZ-3300-28ZA1", 28, 0, 50),
                                            std::make_tuple("DUZ-3300-28P", 28, 24, 50),
                                            std::make_tuple("DUZ-3300-52", 52, 0, 1000)),

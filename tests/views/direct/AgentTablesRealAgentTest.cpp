@@ -54,7 +54,8 @@ std::vector<ToolCell> WalkColumn(const std::string& column) {
         std::istringstream parts(line.substr(prefix.size(), blank - prefix.size()));
         for (std::string p; std::getline(parts, p, '.');) cell.index.push_back(std::stoul(p));
         cell.value = blank == std::string::npos ? "" : line.substr(blank + 1);
-        if (cell.value.size() >= 2 && cell.value.front() == '"') cell.value = cell.value.substr(1, cell.value.size() - 2);
+        if (cell.value.size() >= 2 && cell.value.front() == '"')
+            cell.value = cell.value.substr(1, cell.value.size() - 2);
         if (!cell.value.empty() && cell.value.front() == '.') cell.value.erase(0, 1);  // OIDs
         cells.push_back(cell);
     }
@@ -68,8 +69,8 @@ std::string Chars(const std::vector<unsigned long>& index, std::size_t& pos) {
     return s;
 }
 
-const std::map<std::string, std::string> kStorage{{"1", "Other"}, {"2", "volatile"}, {"3", "nonVolatile"},
-                                                  {"4", "permanent"}, {"5", "readOnly"}};
+const std::map<std::string, std::string> kStorage{
+    {"1", "Other"}, {"2", "volatile"}, {"3", "nonVolatile"}, {"4", "permanent"}, {"5", "readOnly"}};
 const std::map<std::string, std::string> kStatus{{"1", "active"}, {"2", "notInService"}, {"3", "notReady"}};
 
 struct Road {
@@ -140,9 +141,14 @@ TEST_P(RealAgentTables, AccessTableAsTheToolShowsIt) {
         const std::string group = Chars(read[i].index, pos);
         Chars(read[i].index, pos);
         const auto model = read[i].index[pos], level = read[i].index[pos + 1];
-        expected.push_back({group, model == 1 ? "v1" : model == 2 ? "v2" : "v3",
-                            level == 1 ? "noAuthNoPriv" : level == 2 ? "authNoPriv" : "authPriv", read[i].value,
-                            write[i].value, notify[i].value, kStorage.at(storage[i].value)});
+        expected.push_back({group,
+                            model == 1   ? "v1"
+                            : model == 2 ? "v2"
+                                         : "v3",
+                            level == 1   ? "noAuthNoPriv"
+                            : level == 2 ? "authNoPriv"
+                                         : "authPriv",
+                            read[i].value, write[i].value, notify[i].value, kStorage.at(storage[i].value)});
     }
     EXPECT_EQ(Show<CAccessInfo>(IDC_ACCESS_LIST, expected.size()), expected);
 }
@@ -198,7 +204,8 @@ TEST_P(RealAgentTables, EngineValuesAsTheToolShowsThem) {
     std::string engineId;
     for (char c : hex.out.substr(hex.out.find(' ') + 1))
         if (std::isxdigit(static_cast<unsigned char>(c))) engineId += c;
-    const auto scalars = Tool({"snmpget", "1.3.6.1.6.3.10.2.1.2.0", "1.3.6.1.6.3.10.2.1.3.0", "1.3.6.1.6.3.10.2.1.4.0"});
+    const auto scalars =
+        Tool({"snmpget", "1.3.6.1.6.3.10.2.1.2.0", "1.3.6.1.6.3.10.2.1.3.0", "1.3.6.1.6.3.10.2.1.4.0"});
     std::vector<std::string> values;
     std::istringstream in(scalars.out);
     for (std::string line; std::getline(in, line);) values.push_back(line.substr(line.find(' ') + 1));
@@ -264,20 +271,20 @@ using testsupport::kMd5User;
 using testsupport::kNoAuthUser;
 using testsupport::kShaDesUser;
 using testsupport::kShaUser;
-INSTANTIATE_TEST_SUITE_P(Table, V3Settings,
-    ::testing::Values(
-        V3Case{"noAuth", kNoAuthUser, "1", "1", "1", true},
-        V3Case{"unknownLevelIsNoAuth", kNoAuthUser, "7", "2", "2", true},
-        V3Case{"md5Auth", kMd5User, "2", "2", "1", true},
-        V3Case{"shaAuth", kShaUser, "2", "3", "1", true},
-        V3Case{"md5UserWithShaRefused", kMd5User, "2", "3", "1", false},
-        V3Case{"md5DesPriv", kMd5DesUser, "3", "2", "2", true},
-        V3Case{"shaDesPriv", kShaDesUser, "3", "3", "2", true},
-        // Without privacy protocol "2" the flags fall back to authNoPriv: this user needs privacy.
-        V3Case{"privProtocolOtherFallsToAuthNoPriv", kMd5DesUser, "3", "2", "1", false},
-        // An unknown authentication protocol ends with flags 0 although privacy is set up.
-        V3Case{"authProtocolOtherEndsWithoutSecurity", kMd5DesUser, "3", "1", "2", false},
-        V3Case{"level2ForPrivUserRefused", kMd5DesUser, "2", "2", "2", false}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, V3Settings,
+    ::testing::Values(V3Case{"noAuth", kNoAuthUser, "1", "1", "1", true},
+                      V3Case{"unknownLevelIsNoAuth", kNoAuthUser, "7", "2", "2", true},
+                      V3Case{"md5Auth", kMd5User, "2", "2", "1", true},
+                      V3Case{"shaAuth", kShaUser, "2", "3", "1", true},
+                      V3Case{"md5UserWithShaRefused", kMd5User, "2", "3", "1", false},
+                      V3Case{"md5DesPriv", kMd5DesUser, "3", "2", "2", true},
+                      V3Case{"shaDesPriv", kShaDesUser, "3", "3", "2", true},
+                      // Without privacy protocol "2" the flags fall back to authNoPriv: this user needs privacy.
+                      V3Case{"privProtocolOtherFallsToAuthNoPriv", kMd5DesUser, "3", "2", "1", false},
+                      // An unknown authentication protocol ends with flags 0 although privacy is set up.
+                      V3Case{"authProtocolOtherEndsWithoutSecurity", kMd5DesUser, "3", "1", "2", false},
+                      V3Case{"level2ForPrivUserRefused", kMd5DesUser, "2", "2", "2", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

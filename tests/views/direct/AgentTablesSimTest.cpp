@@ -141,13 +141,15 @@ TEST_F(AgentTablesSim, ValueTextsFromIndexesAndValues) {
         SCOPED_TRACE(version);
         if (std::string(version) == "3") UseV3();
         EXPECT_EQ(Show<CGroupInfo>(IDC_GROUP_LIST), (Rows{{"v2", "public", "readers", "readOnly", "notInService"},
-                                               {"v3", "alice", "admins", "nonVolatile", "active"},
-                                               {"v3", "administrator", "operators12", "Other", "destroy"}}));
+                                                          {"v3", "alice", "admins", "nonVolatile", "active"},
+                                                          {"v3", "administrator", "operators12", "Other", "destroy"}}));
         EXPECT_EQ(Show<CAccessInfo>(IDC_ACCESS_LIST),
                   (Rows{{"admins", "v3", "authNoPriv", "viewall", "viewwrite", "viewnotify", "nonVolatile"}}));
-        EXPECT_EQ(Show<CMibTreeInfo>(IDC_MIB_TREE_LIST), (Rows{{"none", "1.3", "excluded", "volatile", "active"},
-                                                 {"everything", "1.3.6.1", "included", "permanent", "notReady"}}));
-        EXPECT_EQ(Show<CCommunityInfo>(IDC_COMMUNITY_LIST), (Rows{{"norfen", "secname", "800007E5800A0B0C", "volatile"}}));
+        EXPECT_EQ(Show<CMibTreeInfo>(IDC_MIB_TREE_LIST),
+                  (Rows{{"none", "1.3", "excluded", "volatile", "active"},
+                        {"everything", "1.3.6.1", "included", "permanent", "notReady"}}));
+        EXPECT_EQ(Show<CCommunityInfo>(IDC_COMMUNITY_LIST),
+                  (Rows{{"norfen", "secname", "800007E5800A0B0C", "volatile"}}));
     }
 }
 
@@ -316,8 +318,11 @@ TEST_F(AgentTablesSim, StaleAnswerIsDropped) {
 class PerReadGroups : public CDirectTableDlg {
 public:
     PerReadGroups()
-        : CDirectTableDlg({IDD_GROUP, IDC_GROUP_LIST, {"Group", "Storage", "Status"},
-                           {std::string(kGroup) + "3", std::string(kGroup) + "4", std::string(kGroup) + "5"}, true}) {}
+        : CDirectTableDlg({IDD_GROUP,
+                           IDC_GROUP_LIST,
+                           {"Group", "Storage", "Status"},
+                           {std::string(kGroup) + "3", std::string(kGroup) + "4", std::string(kGroup) + "5"},
+                           true}) {}
 
 protected:
     std::vector<std::string> FormatRow(const DirectRow& row) const override {

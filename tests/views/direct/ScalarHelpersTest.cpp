@@ -31,7 +31,8 @@ class ScalarProbe : public CDirectSnmpDlg {
 public:
     // The engine view's template lends its boxes to three scalars of the probe.
     ScalarProbe()
-        : CDirectSnmpDlg(IDD_ENGINE, {{kContact, IDC_ENGINE_ID}, {kName, IDC_ENGINE_BOOTS}, {kLocation, IDC_ENGINE_TIME}}, 3) {}
+        : CDirectSnmpDlg(IDD_ENGINE,
+                         {{kContact, IDC_ENGINE_ID}, {kName, IDC_ENGINE_BOOTS}, {kLocation, IDC_ENGINE_TIME}}, 3) {}
     using CDirectSnmpDlg::ReadScalarsV1;
     using CDirectSnmpDlg::ReadScalarsV3;
     using CDirectSnmpDlg::WriteAsyncV1;

@@ -15,11 +15,13 @@ namespace {
 
 enum : int { IDD_DATE = 9601, IDC_YEAR = 1601, IDC_MONTH = 1602, IDC_DAY = 1603, IDC_FILL = 1604 };
 
+// clang-format off
 UI_DIALOG_TEMPLATE(IDD_DATE, "Date", DS_MODALFRAME | WS_CAPTION | WS_SYSMENU,
     Column({
         Row({Edit(IDC_YEAR), Edit(IDC_MONTH), Combo(IDC_DAY)}),
         Row({Stretch(), Button(IDC_FILL, "Fill"), Button(IDCANCEL, "Close")}),
     }))
+// clang-format on
 
 class CDateDlg : public CDialog {
 public:
@@ -49,7 +51,7 @@ TEST(DayCombo, RefillsFromYearAndMonthAndSelectsTheFirstDay) {
         const char* month;
         int days;
     } cases[] = {
-        {"2024", "2", 29}, {"2023", "2", 28}, {"1900", "2", 28}, {"2024", "4", 30},
+        {"2024", "2", 29},  {"2023", "2", 28}, {"1900", "2", 28}, {"2024", "4", 30},
         {"2024", "12", 31}, {"2024", "13", 0}, {"2024", "02", 0},
     };
     Harness ui;
