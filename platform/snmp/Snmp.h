@@ -10,7 +10,13 @@
 // (win::Event). Asynchronous callbacks run on one callback thread, in order.
 //
 // An agent is given as "address" or "address:port" (UDP, default port 161). A time-out
-// is the whole time a request may take; 0 means the library's default (SetSnmpTimeout).
+// is the whole time a request may take, on the program's clock (win::GetTickCount); 0 means
+// the library's default (SetSnmpTimeout). A read (GET, GETNEXT) is sent again under its
+// request id at a third and at two thirds of its time-out, so one lost datagram does not end
+// it; a SET is sent once. An answer counts only when it comes from the agent's address and
+// port, for the request, with the request's community (SNMPv1), and once: copies are dropped.
+// An answer with a number beyond its type's range (an INTEGER beyond 32 bits, say) is
+// delivered as a genErr answer without variables, its error index naming the bad one.
 #include <memory>
 #include <string>
 #include <vector>

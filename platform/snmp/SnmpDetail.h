@@ -34,6 +34,13 @@ struct RequestVar {
     Oid oidValue;             // OBJECT IDENTIFIER
 };
 
+// The 1-based index of the first variable of an SNMP message (a datagram as received) whose
+// number lies outside its type's range: INTEGER beyond 32 bits signed, Counter32, Gauge32,
+// TimeTicks and Unsigned32 beyond 32 bits unsigned, Counter64 beyond 64 bits unsigned.
+// 0 when every number fits, and when the variables cannot be seen (an encrypted SNMPv3
+// message, or no message at all).
+int FirstValueOutOfRange(const unsigned char* datagram, std::size_t length);
+
 // Builds a request variable from a value text (INTEGER and Unsigned32 decimal, OID and
 // IpAddress dotted, OCTET STRING as given). EC_NO_ERROR or EC_BAD_VALUE.
 int MakeRequestVar(const char* oid, int type, std::string_view value, RequestVar& out);

@@ -6,8 +6,10 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/library/snmpusm.h>
+#include <netinet/in.h>
 #include <sys/eventfd.h>
 #include <sys/select.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +23,7 @@
 #include <thread>
 
 #include "platform/snmp/SnmpDetail.h"
+#include "platform/win/Clock.h"
 #include "platform/win/DebugOutput.h"
 #include "platform/win/RuntimeDir.h"
 
@@ -83,6 +86,28 @@ void LogFailure(const char* what, void* sess) {
     OutputDebugStringA(line.c_str());
 }
 
+// The shortest real wait a sped-up program clock leaves a request, so that an answer on its
+// way still arrives.
+constexpr std::chrono::milliseconds kShortestRealWait{250};
+
+// A request's whole wait in real time: its time-out runs on the program's clock (which tests
+// speed up), the datagrams in real time.
+Clock::duration RealWait(unsigned timeoutMs) {
+    const std::chrono::milliseconds programWait(timeoutMs);
+    return std::max<Clock::duration>(win::ToRealTime(timeoutMs), std::min(programWait, kShortestRealWait));
+}
+
+// Lets a session's socket receive only from its agent: the system drops a datagram from any
+// other address or port before anyone reads it.
+bool ConnectToAgent(void* sess) {
+    const netsnmp_transport* t = snmp_sess_transport(sess);
+    if (t == nullptr || t->sock < 0 || t->remote == nullptr) return false;
+    const auto* address = static_cast<const sockaddr*>(t->remote);
+    const bool ip = (address->sa_family == AF_INET && t->remote_length == sizeof(sockaddr_in)) ||
+                    (address->sa_family == AF_INET6 && t->remote_length == sizeof(sockaddr_in6));
+    return ip && connect(t->sock, address, static_cast<socklen_t>(t->remote_length)) == 0;
+}
+
 std::string Fingerprint(const Request& r) {
     std::string f = std::to_string(r.version) + '\n' + r.agent + '\n';
     if (r.version == 3) {
@@ -97,6 +122,12 @@ std::string Fingerprint(const Request& r) {
 }
 
 std::string NumberText(std::uint64_t value) { return std::to_string(value); }
+
+// What is left to see of a range after net-snmp's decoding (an encrypted message is not
+// looked at before): an INTEGER it could not bring into 32 bits.
+bool InRange(const netsnmp_variable_list* v) {
+    return v->type != ASN_INTEGER || (*v->val.integer >= INT32_MIN && *v->val.integer <= INT32_MAX);
+}
 
 ResponseVar ConvertVar(const netsnmp_variable_list* v) {
     ResponseVar out;
@@ -243,11 +274,10 @@ public:
             request->done(EC_SEND_FAILED, nullptr);
             return 0;
         }
-        const auto deadline = Clock::now() + std::chrono::milliseconds(request->timeoutMs);
         long key = 0;
         // The engine thread must look again when its sockets change, when the request is due
         // before it next wakes, or when the send already produced an outcome.
-        const bool wake = Accept(std::move(request), key) || deadline < m_plannedWake || !m_outcomes.empty();
+        const bool wake = Accept(std::move(request), key) || !m_outcomes.empty();
         DeliverCompleted(lock);
         if (wake) Wake();
         return key;
@@ -269,7 +299,7 @@ public:
             fd_set fds;
             FD_ZERO(&fds);
             int nfds = 0;
-            const auto wait = std::min(AddSockets(sess, fds, nfds), Until(out.deadline, Clock::now()));
+            const auto wait = std::min(AddSockets(sess, fds, nfds), Until(NextDue(out), Clock::now()));
             timeval tv = ToTimeval(wait);
             lock.unlock();
             // Only this thread reads the socket now; the request ends elsewhere only at its
@@ -282,8 +312,7 @@ public:
             if (ready > 0) snmp_sess_read(sess, &fds);
             snmp_sess_timeout(sess);
             CompleteRequestOutcomes();
-            if (it = m_out.find(key); it != m_out.end() && it->second.deadline <= Clock::now())
-                Complete(key, EC_TIMEOUT, nullptr);
+            if (it = m_out.find(key); it != m_out.end()) RunTimer(key, it->second, Clock::now());
             DeliverCompleted(lock);
             lock.lock();
         }
@@ -317,6 +346,10 @@ private:
         std::unique_ptr<Request> request;
         Channel* channel = nullptr;
         Clock::time_point deadline;
+        Clock::time_point nextResend = Clock::time_point::max();  // max: no send left
+        Clock::duration resendEvery{};
+        int resendsLeft = 0;
+        long wireId = 0;  // the request id on the wire, which every send of it carries
         bool claimed = false;
     };
     struct Completed {
@@ -341,28 +374,50 @@ private:
     static int OnNetSnmpEvent(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
         Engine* self = s_self;
         const long key = reinterpret_cast<long>(magic);
+        // An answer to no request (a session's own callback), or one a request has had already.
+        if (key == 0 || (self->m_out.count(key) == 0 && self->m_probes.count(key) == 0)) return 1;
         Outcome outcome{key, op, EC_TIMEOUT, nullptr, {}};
         if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu != nullptr) {
+            // Not an answer to this request: it goes on waiting for the real one.
+            if (!self->SameCommunity(key, pdu)) return 0;
             if (pdu->command == SNMP_MSG_REPORT) {
                 outcome.status = EC_SECURITY;
                 outcome.engineId.assign(reinterpret_cast<const char*>(pdu->securityEngineID), pdu->securityEngineIDLen);
             } else {
                 std::vector<ResponseVar> vars;
-                for (const netsnmp_variable_list* v = pdu->variables; v != nullptr; v = v->next_variable)
+                int bad = self->m_badVariable;
+                for (const netsnmp_variable_list* v = pdu->variables; v != nullptr; v = v->next_variable) {
                     vars.push_back(ConvertVar(v));
+                    if (bad == 0 && !InRange(v)) bad = static_cast<int>(vars.size());
+                }
                 outcome.status = EC_NO_ERROR;
-                outcome.response = Access::NewResponse(0, static_cast<int>(pdu->errstat),
-                                                       static_cast<int>(pdu->errindex), std::move(vars));
+                // A value beyond its type's range is a bad answer: it ends the read as an
+                // error status does, and nothing of it is shown.
+                if (bad != 0) outcome.response = Access::NewResponse(0, SNMP_ERR_GENERR, bad, {});
+                else
+                    outcome.response = Access::NewResponse(0, static_cast<int>(pdu->errstat),
+                                                           static_cast<int>(pdu->errindex), std::move(vars));
             }
         } else if (op == NETSNMP_CALLBACK_OP_SEC_ERROR) {
             outcome.status = EC_SECURITY;
         } else if (op == NETSNMP_CALLBACK_OP_SEND_FAILED) {
             outcome.status = EC_SEND_FAILED;
-        } else if (op != NETSNMP_CALLBACK_OP_TIMED_OUT) {
-            return 1;  // a resend or a connection event: the request goes on
+        } else if (op != NETSNMP_CALLBACK_OP_TIMED_OUT || self->m_probes.count(key) == 0) {
+            // A connection event, or one send of a request timing out: a request ends at its
+            // own deadline, on the program's clock.
+            return 1;
         }
         self->m_outcomes.push_back(std::move(outcome));
         return 1;
+    }
+
+    // A community-based answer comes with the request's community.
+    bool SameCommunity(long key, const netsnmp_pdu* pdu) const {
+        auto it = m_out.find(key);
+        if (it == m_out.end() || pdu->version == SNMP_VERSION_3) return true;
+        const std::string& community = it->second.request->community;
+        return pdu->community_len == community.size() &&
+               (community.empty() || std::memcmp(pdu->community, community.data(), community.size()) == 0);
     }
 
     void Run() {
@@ -383,7 +438,7 @@ private:
             HandleOutcomes();
             DeliverCompleted(lock);  // answers first: their callers wait
             lock.lock();
-            ExpireDeadlines();
+            RunTimers();
             CloseIdleChannels();
             Poll(lock);  // delivers what completed meanwhile once the next wait is prepared
         }
@@ -412,17 +467,24 @@ private:
             channel->fingerprint = fingerprint;
         }
         Outstanding& out = m_out[key];
-        out.deadline = Clock::now() + std::chrono::milliseconds(request->timeoutMs);
+        const auto wait = RealWait(request->timeoutMs);
+        out.deadline = Clock::now() + wait;
+        if (request->pduType != SNMP_PDU_SET) {
+            out.resendEvery = wait / kSendsPerRead;
+            out.resendsLeft = kSendsPerRead - 1;
+        }
         const bool awaited = request->awaited && ReadsItself();
         out.request = std::move(request);
         out.channel = channel;
         ++channel->inFlight;
         if (channel->sess != nullptr) {
             const bool claimed = awaited && Claim(out);
-            // Nobody else may read a socket the engine thread does not wait on.
-            const bool unwatched = !claimed && channel->unwatched;
+            // Nobody else may read a socket the engine thread does not wait on, and the
+            // engine thread keeps the time of a request no thread waits for.
+            const bool engineDue = !claimed && (channel->unwatched || out.deadline < m_plannedWake);
             SendRequest(key);
-            return unwatched;
+            auto sent = m_out.find(key);
+            return engineDue || (sent != m_out.end() && !claimed && sent->second.nextResend < m_plannedWake);
         }
         channel->waiting.push_back(key);
         if (channel->probe == nullptr) OpenChannel(*channel, *out.request);
@@ -441,8 +503,7 @@ private:
             s.version = SNMP_VERSION_1;
             s.community = reinterpret_cast<u_char*>(const_cast<char*>(request.community.c_str()));
             s.community_len = request.community.size();
-            channel.sess = snmp_sess_open(&s);
-            if (channel.sess == nullptr) LogFailure("open", nullptr);
+            channel.sess = Open(s);
             FlushWaiting(channel, channel.sess != nullptr ? EC_NO_ERROR : EC_SEND_FAILED);
             return;
         }
@@ -450,7 +511,7 @@ private:
         s.flags |= SNMP_FLAGS_DONT_PROBE;
         s.securityModel = SNMP_SEC_MODEL_USM;
         s.securityLevel = SNMP_SEC_LEVEL_NOAUTH;
-        channel.probe = snmp_sess_open(&s);
+        channel.probe = Open(s);
         // net-snmp clears the flag on open and would then probe synchronously on send.
         if (channel.probe != nullptr) snmp_sess_session(channel.probe)->flags |= SNMP_FLAGS_DONT_PROBE;
         netsnmp_pdu* pdu = channel.probe != nullptr ? NewProbePdu() : nullptr;
@@ -513,16 +574,49 @@ private:
             usm_remove_user(cached);
             usm_free_user(cached);
         }
-        channel.sess = snmp_sess_open(&s);
-        if (channel.sess == nullptr) {
-            LogFailure("open", nullptr);
-            return EC_SEND_FAILED;
-        }
+        channel.sess = Open(s);
+        if (channel.sess == nullptr) return EC_SEND_FAILED;
         netsnmp_session* opened = snmp_sess_session(channel.sess);
         // net-snmp sets the size its transport allows on open; the session's own comes after.
         if (v3.msgMaxSize > 0) opened->rcvMsgMaxSize = static_cast<size_t>(v3.msgMaxSize);
         usm_create_user_from_session(opened);
         return EC_NO_ERROR;
+    }
+
+    // Opens a net-snmp session whose socket takes answers from its agent only, and whose
+    // datagrams have their numbers checked before net-snmp reads them.
+    void* Open(netsnmp_session& settings) {
+        void* sess = snmp_sess_open(&settings);
+        if (sess == nullptr) {
+            LogFailure("open", nullptr);
+            return nullptr;
+        }
+        netsnmp_transport* transport = snmp_sess_transport(sess);
+        if (!ConnectToAgent(sess) || transport->f_recv == nullptr) {
+            OutputDebugStringA("snmp: open: the socket cannot be bound to the agent's address");
+            snmp_sess_close(sess);
+            return nullptr;
+        }
+        m_receivers[transport] = transport->f_recv;
+        transport->f_recv = ReceiveChecked;
+        return sess;
+    }
+
+    // net-snmp cuts a number to 32 bits as it decodes it, so a value beyond its type's range
+    // could pass for another: each datagram is looked at first, and the answer it carries
+    // marked bad (see OnNetSnmpEvent). net-snmp decodes a datagram as soon as it has it.
+    static int ReceiveChecked(netsnmp_transport* transport, void* buffer, int size, void** opaque, int* length) {
+        Engine* self = s_self;
+        const int received = self->m_receivers.at(transport)(transport, buffer, size, opaque, length);
+        self->m_badVariable = received > 0 ? FirstValueOutOfRange(static_cast<const unsigned char*>(buffer),
+                                                                  static_cast<std::size_t>(received))
+                                           : 0;
+        return received;
+    }
+
+    void CloseNetSnmpSession(void* sess) {
+        m_receivers.erase(snmp_sess_transport(sess));
+        snmp_sess_close(sess);
     }
 
     // Sends the requests held for a channel, or fails them all.
@@ -535,11 +629,14 @@ private:
         }
     }
 
+    // Sends a request, or sends it again under the same request id: the agent can tell a
+    // resend, and an answer to any of its sends completes it (a later one is dropped).
     void SendRequest(long key) {
         auto it = m_out.find(key);
         if (it == m_out.end()) return;
         Outstanding& out = it->second;
         const Request& request = *out.request;
+        const bool resend = out.wireId != 0;
         netsnmp_pdu* pdu = Command(request.pduType) != 0 ? snmp_pdu_create(Command(request.pduType)) : nullptr;
         bool built = pdu != nullptr;
         for (const RequestVar& var : request.vars) built = built && AddVar(pdu, var);
@@ -548,14 +645,32 @@ private:
             Complete(key, EC_BAD_VALUE, nullptr);
             return;
         }
+        if (resend) pdu->reqid = out.wireId;
+        else out.wireId = pdu->reqid;
+        const auto now = Clock::now();
+        if (!resend && out.resendsLeft > 0) out.nextResend = now + out.resendEvery;
         netsnmp_session* s = snmp_sess_session(out.channel->sess);
-        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(out.deadline - Clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(out.deadline - now);
         s->timeout = std::max<long>(1000, static_cast<long>(left.count()));
         s->retries = 0;
         if (!snmp_sess_async_send(out.channel->sess, pdu, OnNetSnmpEvent, reinterpret_cast<void*>(key))) {
             LogFailure("send", out.channel->sess);
             snmp_free_pdu(pdu);  // net-snmp keeps it only when the send succeeds
-            Complete(key, EC_SEND_FAILED, nullptr);
+            // A failed resend leaves the sends before it waiting.
+            if (!resend) Complete(key, EC_SEND_FAILED, nullptr);
+        }
+    }
+
+    // When the engine must next look at a request: its next send, or its deadline.
+    static Clock::time_point NextDue(const Outstanding& out) { return std::min(out.deadline, out.nextResend); }
+
+    // Ends a request at its deadline, or sends it again when that is due.
+    void RunTimer(long key, Outstanding& out, Clock::time_point now) {
+        if (out.deadline <= now) {
+            Complete(key, EC_TIMEOUT, nullptr);
+        } else if (out.nextResend <= now) {
+            out.nextResend = --out.resendsLeft > 0 ? out.nextResend + out.resendEvery : Clock::time_point::max();
+            SendRequest(key);
         }
     }
 
@@ -590,12 +705,15 @@ private:
         for (Completed& c : completed) c.request->done(c.status, c.response);
     }
 
-    void ExpireDeadlines() {
+    // The timers of the requests no thread waits for (a waiting thread runs its own).
+    void RunTimers() {
         const auto now = Clock::now();
-        std::vector<long> expired;
+        std::vector<long> due;
         for (const auto& [key, out] : m_out)
-            if (out.deadline <= now) expired.push_back(key);
-        for (long key : expired) Complete(key, EC_TIMEOUT, nullptr);
+            if (NextDue(out) <= now && (!out.claimed || out.deadline <= now)) due.push_back(key);
+        for (long key : due) {
+            if (auto it = m_out.find(key); it != m_out.end()) RunTimer(key, it->second, now);
+        }
     }
 
     void CloseIdleChannels() {
@@ -615,9 +733,9 @@ private:
             for (auto it = m_probes.begin(); it != m_probes.end();) {
                 it = it->second == &channel ? m_probes.erase(it) : std::next(it);
             }
-            snmp_sess_close(channel.probe);
+            CloseNetSnmpSession(channel.probe);
         }
-        if (channel.sess != nullptr) snmp_sess_close(channel.sess);
+        if (channel.sess != nullptr) CloseNetSnmpSession(channel.sess);
         channel.probe = channel.sess = nullptr;
     }
 
@@ -652,7 +770,8 @@ private:
         auto wait = kIdleWait;
         for (void* sess : sessions) wait = std::min(wait, AddSockets(sess, fds, nfds));
         const auto now = Clock::now();
-        for (const auto& [key, out] : m_out) wait = std::min(wait, Until(out.deadline, now));
+        for (const auto& [key, out] : m_out)
+            wait = std::min(wait, Until(out.claimed ? out.deadline : NextDue(out), now));
         m_plannedWake = now + wait;
         timeval tv = ToTimeval(wait);
         DeliverCompleted(lock);
@@ -741,7 +860,7 @@ private:
             if (outcome.op == NETSNMP_CALLBACK_OP_SEC_ERROR) continue;
             Channel& channel = *probe->second;
             m_probes.erase(probe);
-            snmp_sess_close(channel.probe);
+            CloseNetSnmpSession(channel.probe);
             channel.probe = nullptr;
             int status =
                 outcome.engineId.empty() ? (outcome.status == EC_SECURITY ? EC_SECURITY : outcome.status) : EC_NO_ERROR;
@@ -755,6 +874,10 @@ private:
     // The longest wait without a request due: a request sent meanwhile with a later
     // deadline need not wake the engine thread.
     static constexpr std::chrono::microseconds kIdleWait{std::chrono::seconds(1)};
+    // A read goes out again at a third and at two thirds of its wait, so a lost datagram costs
+    // part of the wait, not the read, and the whole wait stays the time-out. A SET goes out
+    // once: sent twice it could act twice.
+    static constexpr int kSendsPerRead = 3;
     static inline Engine* s_self = nullptr;  // for net-snmp's callbacks
 
     std::mutex m_closeMutex;
@@ -772,6 +895,9 @@ private:
     std::map<long, Channel*> m_probes;
     std::vector<Outcome> m_outcomes;
     long m_nextKey = 1;
+    // net-snmp's own receive function of each open session's transport.
+    std::map<const netsnmp_transport*, int (*)(netsnmp_transport*, void*, int, void**, int*)> m_receivers;
+    int m_badVariable = 0;  // of the datagram net-snmp reads now: see ReceiveChecked
 
     std::thread m_thread;
 };

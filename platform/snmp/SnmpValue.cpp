@@ -32,7 +32,93 @@ bool ParseIpV4(std::string_view text, std::string& bytes) {
     }
     return true;
 }
+// One BER element: its tag and its contents.
+struct Element {
+    unsigned char tag = 0;
+    const unsigned char* data = nullptr;
+    std::size_t length = 0;
+};
+
+// Reads the element at the front of [at, end) and moves at past it.
+bool ReadElement(const unsigned char*& at, const unsigned char* end, Element& out) {
+    if (end - at < 2) return false;
+    out.tag = at[0];
+    std::size_t length = at[1];
+    at += 2;
+    if (length & 0x80) {
+        const std::size_t octets = length & 0x7F;
+        if (octets == 0 || octets > 4 || static_cast<std::size_t>(end - at) < octets) return false;
+        length = 0;
+        for (std::size_t i = 0; i < octets; ++i) length = (length << 8) | *at++;
+    }
+    if (static_cast<std::size_t>(end - at) < length) return false;
+    out.data = at;
+    out.length = length;
+    at += length;
+    return true;
+}
+
+// Whether a BER number (two's complement) fits `bits` bits, signed or not.
+bool NumberFits(const Element& e, int bits, bool isSigned) {
+    const unsigned char* p = e.data;
+    std::size_t n = e.length;
+    if (n == 0) return false;
+    // Leading octets that only repeat the sign add nothing.
+    while (n > 1 && ((p[0] == 0x00 && !(p[1] & 0x80)) || (p[0] == 0xFF && (p[1] & 0x80)))) {
+        ++p;
+        --n;
+    }
+    const std::size_t octets = static_cast<std::size_t>(bits) / 8;
+    if (isSigned) return n <= octets;
+    if (p[0] & 0x80) return false;  // negative
+    return n <= octets || (n == octets + 1 && p[0] == 0x00);
+}
+
+// The response or report PDU of a message: the first one found down its sequences.
+bool FindPdu(const unsigned char* at, const unsigned char* end, Element& pdu, int depth = 0) {
+    Element e;
+    while (at < end && ReadElement(at, end, e)) {
+        if (e.tag == 0xA2 || e.tag == 0xA8) {
+            pdu = e;
+            return true;
+        }
+        if (e.tag == 0x30 && depth < 3 && FindPdu(e.data, e.data + e.length, pdu, depth + 1)) return true;
+    }
+    return false;
+}
 }  // namespace
+
+int FirstValueOutOfRange(const unsigned char* datagram, std::size_t length) {
+    Element pdu;
+    if (datagram == nullptr || !FindPdu(datagram, datagram + length, pdu)) return 0;
+    const unsigned char* at = pdu.data;
+    const unsigned char* end = pdu.data + pdu.length;
+    Element field, list;
+    // The request id, the error status and the error index, then the variables.
+    for (int i = 0; i < 3; ++i)
+        if (!ReadElement(at, end, field)) return 0;
+    if (!ReadElement(at, end, list) || list.tag != 0x30) return 0;
+    at = list.data;
+    end = list.data + list.length;
+    Element varbind, name, value;
+    for (int index = 1; at < end && ReadElement(at, end, varbind); ++index) {
+        const unsigned char* v = varbind.data;
+        const unsigned char* vend = varbind.data + varbind.length;
+        if (!ReadElement(v, vend, name) || !ReadElement(v, vend, value)) return 0;
+        bool fits = true;
+        switch (value.tag) {
+        case 0x02: fits = NumberFits(value, 32, true); break;   // INTEGER
+        case 0x41:                                              // Counter32
+        case 0x42:                                              // Gauge32, Unsigned32
+        case 0x43:                                              // TimeTicks
+        case 0x47: fits = NumberFits(value, 32, false); break;  // UInteger32
+        case 0x46: fits = NumberFits(value, 64, false); break;  // Counter64
+        default: break;
+        }
+        if (!fits) return index;
+    }
+    return 0;
+}
 
 bool ParseOid(std::string_view text, Oid& out) {
     if (!text.empty() && text.front() == '.') text.remove_prefix(1);

@@ -1,7 +1,8 @@
 #pragma once
-// The program's clock: sleeps, period waits and timers go through here, so that tests can
-// run time-driven paths (polling periods, transfer progress, blink timers) faster than real
-// time. Network time-outs do not: a device answers in real time.
+// The program's clock: sleeps, period waits, timers and the SNMP library's time-outs go
+// through here, so that tests can run time-driven paths (polling periods, transfer progress,
+// blink timers, a silent device) faster than real time. A device still answers in real time:
+// the SNMP library never waits less than a datagram's round trip may need.
 #include <chrono>
 
 #include "platform/win/Event.h"

@@ -1,5 +1,7 @@
 #include "tools/switchsim/Agent.h"
 
+#include <arpa/inet.h>
+
 #include <algorithm>
 
 namespace switchsim {
@@ -443,8 +445,11 @@ void Agent::HandleRequest(netsnmp_pdu* request) {
         }
     }
     if (request->version == SNMP_VERSION_1) answer.errorStatus = ToV1(answer.errorStatus);
-    Log(request, !silent, answer.errorStatus, answer.errorIndex);
-    if (silent) return;
+    const bool resent = Resent(request);
+    const bool lost = !silent && faults.dropAnswers > 0;
+    if (lost) --faults.dropAnswers;
+    Log(request, !silent && !lost, resent, answer.errorStatus, answer.errorIndex);
+    if (silent || lost) return;
 
     netsnmp_pdu* response = snmp_clone_pdu(request);
     if (!response) return;
@@ -474,14 +479,41 @@ void Agent::HandleRequest(netsnmp_pdu* request) {
                          [](const auto& a, const auto& b) { return a.first < b.first; });
         return;
     }
+    Send(response);
+}
+
+void Agent::Send(netsnmp_pdu* response) {
+    for (int copy = 1; copy < faults.copies; ++copy) {
+        netsnmp_pdu* again = snmp_clone_pdu(response);
+        if (again && !snmp_send(session_, again)) snmp_free_pdu(again);
+    }
     if (!snmp_send(session_, response)) snmp_free_pdu(response);
+}
+
+bool Agent::Resent(const netsnmp_pdu* request) {
+    std::string source;
+    if (request->transport_data &&
+        request->transport_data_length >= static_cast<int>(sizeof(netsnmp_sockaddr_storage))) {
+        const auto& from = static_cast<const netsnmp_indexed_addr_pair*>(request->transport_data)->remote_addr.sin;
+        source = std::to_string(ntohl(from.sin_addr.s_addr)) + ":" + std::to_string(ntohs(from.sin_port));
+    }
+    auto key = std::make_pair(std::move(source), request->reqid);
+    if (seen_.count(key)) return true;
+    constexpr size_t kRemembered = 4096;
+    if (seenOrder_.size() == kRemembered) {
+        seen_.erase(seenOrder_.front());
+        seenOrder_.pop_front();
+    }
+    seen_.insert(key);
+    seenOrder_.push_back(std::move(key));
+    return false;
 }
 
 Clock::time_point Agent::RunDue(Clock::time_point now) {
     while (!delayed_.empty() && delayed_.front().first <= now) {
         netsnmp_pdu* response = delayed_.front().second;
         delayed_.pop_front();
-        if (!snmp_send(session_, response)) snmp_free_pdu(response);
+        Send(response);
     }
     while (!timers_.empty() && timers_.begin()->first <= now) {
         auto action = std::move(timers_.begin()->second);
@@ -494,13 +526,13 @@ Clock::time_point Agent::RunDue(Clock::time_point now) {
     return next;
 }
 
-void Agent::Log(const netsnmp_pdu* request, bool answered, int errorStatus, int errorIndex) {
+void Agent::Log(const netsnmp_pdu* request, bool answered, bool resent, int errorStatus, int errorIndex) {
     if (!log_) return;
     std::string line;
     line.reserve(256);
     line += "{\"seq\":" + std::to_string(++logCount_);
-    const auto arrived = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - startedAt_);
-    line += ",\"ms\":" + std::to_string(arrived.count());
+    line += ",\"arrivalUs\":" +
+            std::to_string(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started_).count());
     line += ",\"version\":\"";
     line += request->version == SNMP_VERSION_1 ? "1" : request->version == SNMP_VERSION_2c ? "2c" : "3";
     line += '"';
@@ -519,6 +551,7 @@ void Agent::Log(const netsnmp_pdu* request, bool answered, int errorStatus, int 
     line += ",\"pdu\":\"";
     line += PduName(request->command);
     line += "\",\"requestId\":" + std::to_string(request->reqid);
+    if (resent) line += ",\"resent\":true";
     if (request->command == SNMP_MSG_GETBULK) {
         line += ",\"nonRepeaters\":" + std::to_string(request->non_repeaters);
         line += ",\"maxRepetitions\":" + std::to_string(request->max_repetitions);

@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ struct Faults {
     std::vector<std::pair<Oid, int>> errors;  // prefix, error status
     std::map<Oid, Value> served;              // answered instead of the model's value
     std::vector<Oid> loops;                   // GETNEXT under these prefixes does not advance
+    int dropAnswers = 0;                      // the answers of the next requests are lost
+    int copies = 1;                           // every answer leaves this many times
 
     void Clear() { *this = Faults(); }
 };
@@ -107,13 +110,19 @@ private:
               std::vector<std::pair<Oid, std::optional<Value>>>& undo);
     int WriteStatus(RowKind kind, const Oid& cell, size_t columnLength, long value,
                     std::vector<std::pair<Oid, std::optional<Value>>>& undo);
-    void Log(const netsnmp_pdu* request, bool answered, int errorStatus, int errorIndex);
+    // True when the request arrived before from the same address and port under the same
+    // request id: a client sending it again.
+    bool Resent(const netsnmp_pdu* request);
+    void Send(netsnmp_pdu* response);
+    void Log(const netsnmp_pdu* request, bool answered, bool resent, int errorStatus, int errorIndex);
 
     netsnmp_session* session_ = nullptr;
     std::FILE* log_ = nullptr;
     unsigned long logCount_ = 0;
-    const Clock::time_point startedAt_ = Clock::now();  // the request log's arrival times count from here
-    Clock::time_point upSince_ = Clock::now();
+    const Clock::time_point started_ = Clock::now();
+    Clock::time_point upSince_ = started_;
+    std::set<std::pair<std::string, long>> seen_;  // (source, request id) of recent requests
+    std::deque<std::pair<std::string, long>> seenOrder_;
     Clock::time_point silentUntil_{};
     std::multimap<Clock::time_point, std::function<void(Agent&)>> timers_;
     std::deque<std::pair<Clock::time_point, netsnmp_pdu*>> delayed_;

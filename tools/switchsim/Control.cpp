@@ -152,6 +152,14 @@ std::string ApplyCommand(Agent& agent, const std::string& line, bool starting) {
         else return "error loop OID|off";
         return "ok";
     }
+    if (key == "drop") {
+        if (w.size() != 2 || !ParseNumber(w[1], 0, 1000000, f.dropAnswers)) return "error drop COUNT";
+        return "ok";
+    }
+    if (key == "copies") {
+        if (w.size() != 2 || !ParseNumber(w[1], 1, 100, f.copies)) return "error copies COUNT";
+        return "ok";
+    }
     if (key == "clear") {
         f.Clear();
         return "ok";

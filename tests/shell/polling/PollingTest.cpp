@@ -463,12 +463,14 @@ TEST_F(PollingTest, ClosingStopsThePollingThread) {
         EXPECT_FALSE(waitedForRequest());
     }
     {
-        // The LED-mode request (5000 ms) is not answered: the thread is in it when the window
+        // The LED-mode request (5000 ms of the program's clock, here 2.5 s: longer than the
+        // close's first wait of 1 s) is not answered: the thread is in it when the window
         // closes. The close waits for its time-out, and the window goes at once after.
         win::SetClockSpeed(25);
         auto main = std::make_unique<CDerariModuleDlg>(nullptr, m_ini);
         ui.RunModal(*main, [&](DialogDriver& d) {
             ASSERT_TRUE(Refreshed(*main, 1));
+            win::SetClockSpeed(2);
             ASSERT_TRUE(sim->Silence(kLedMode));
             sim->ClearRequests();
             ASSERT_TRUE(WaitUntil([&] {

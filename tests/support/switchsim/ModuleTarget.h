@@ -9,6 +9,7 @@
 #include "core/DeviceProfile.h"
 
 #include "core/ModuleStartupParams.h"
+#include "platform/win/Clock.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 
 namespace switchsim {
@@ -59,6 +60,7 @@ protected:
     explicit ModuleTargetTest(ModuleTarget target = {}) : m_target(std::move(target)) {}
     void SetUp() override { ASSERT_TRUE(StartSwitch(m_target.model, m_target.ports)); }
     void TearDown() override {
+        win::SetClockSpeed(1);  // a test may have run the program clock fast
         ModuleStartupParams::ResetToDefaults();
         g_nDevicePortNum = 28;
     }

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -186,13 +187,14 @@ std::optional<LoggedRequest> ParseRequestLine(const std::string& line) {
     if (!JsonReader(line).Read(j) || j.kind != Json::Object) return std::nullopt;
     LoggedRequest r;
     r.seq = j["seq"].number;
-    r.ms = j["ms"].number;
+    r.arrivalUs = j["arrivalUs"].number;
     r.version = j["version"].text;
     r.community = j["community"].text;
     r.user = j["user"].text;
     r.level = j["level"].text;
     r.pdu = j["pdu"].text;
     r.requestId = j["requestId"].number;
+    r.resent = j["resent"].flag;
     if (j["nonRepeaters"].kind == Json::Number) r.nonRepeaters = j["nonRepeaters"].number;
     if (j["maxRepetitions"].kind == Json::Number) r.maxRepetitions = j["maxRepetitions"].number;
     for (const Json& v : j["varbinds"].items)
@@ -362,7 +364,28 @@ std::optional<std::string> SimulatedSwitch::GetObject(const std::string& oid) co
     return reply;
 }
 
-std::vector<LoggedRequest> SimulatedSwitch::Requests() const {
+std::vector<LoggedRequest> DistinctRequests(const std::vector<LoggedRequest>& arrivals) {
+    std::vector<LoggedRequest> result;
+    for (const LoggedRequest& r : arrivals) {
+        auto first = std::find_if(result.rbegin(), result.rend(),
+                                  [&](const LoggedRequest& e) { return e.requestId == r.requestId; });
+        if (!r.resent || first == result.rend()) {
+            result.push_back(r);
+            continue;
+        }
+        ++first->sends;
+        if (r.answered && !first->answered) {
+            first->answered = true;
+            first->errorStatus = r.errorStatus;
+            first->errorIndex = r.errorIndex;
+        }
+    }
+    return result;
+}
+
+std::vector<LoggedRequest> SimulatedSwitch::Requests() const { return DistinctRequests(Arrivals()); }
+
+std::vector<LoggedRequest> SimulatedSwitch::Arrivals() const {
     std::vector<LoggedRequest> result;
     std::ifstream in(WorkDir() + "/requests.log");
     for (std::string line; std::getline(in, line);)

@@ -20,23 +20,27 @@ struct LoggedVarbind {
 
 struct LoggedRequest {
     long seq = 0;
-    long ms = 0;            // arrival time in milliseconds since the agent started
+    long arrivalUs = 0;     // microseconds since the agent started
     std::string version;    // "1", "2c" or "3"
     std::string community;  // v1 and v2c
     std::string user;       // v3
     std::string level;      // v3: noAuthNoPriv, authNoPriv, authPriv
     std::string pdu;        // get, getnext, getbulk, set
     long requestId = 0;
+    bool resent = false;  // a client's resend of an earlier request (same id)
+    int sends = 1;        // Requests(): how many times the request arrived
     long nonRepeaters = -1;
     long maxRepetitions = -1;
     std::vector<LoggedVarbind> varbinds;
     int errorStatus = 0;
     int errorIndex = 0;
-    bool answered = false;
+    bool answered = false;  // Requests(): whether any of its sends was answered
 };
 
 // Parses one log line; empty when it is not a request line.
 std::optional<LoggedRequest> ParseRequestLine(const std::string& line);
+// Folds each resend into the request it repeats (the latest earlier one with its id).
+std::vector<LoggedRequest> DistinctRequests(const std::vector<LoggedRequest>& arrivals);
 
 class SimulatedSwitch {
 public:
@@ -79,7 +83,11 @@ public:
     bool Loop(const std::string& prefix) const { return Command("loop " + prefix); }
     bool ClearFaults() const { return Command("clear"); }
 
+    // The requests logged since the last clear, each once: a resend counts in its request's
+    // `sends` and `answered`, not as a request of its own.
     std::vector<LoggedRequest> Requests() const;
+    // Every arrival logged, resends included.
+    std::vector<LoggedRequest> Arrivals() const;
     void ClearRequests() const;
 
 private:

@@ -1,5 +1,6 @@
 // The simulated switch driven by net-snmp's own command-line tools over UDP on 127.0.0.1.
 #include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/snmp/RawSnmp.h"
 
 #include <gtest/gtest.h>
 
@@ -392,8 +393,56 @@ TEST_F(SwitchSimTest, DelaysAnswers) {
     Snmp("snmpget", V2(), {kSysName}, "5");
     auto log = sim_->Requests();
     ASSERT_EQ(log.size(), 3u);
-    EXPECT_GE(log[2].ms - log[1].ms, 100);
-    EXPECT_LE(log[0].ms, log[1].ms);
+    EXPECT_GE(log[2].arrivalUs - log[1].arrivalUs, 100000);
+    EXPECT_LE(log[0].arrivalUs, log[1].arrivalUs);
+}
+
+// A request sent again from the same port under the same id is logged as a resend; dropped
+// answers and copied answers, as a lossy network makes them.
+TEST_F(SwitchSimTest, MarksResendsAndLosesOrCopiesAnswers) {
+    using namespace testsupport;
+    testsupport::UdpPeer client;
+    auto get = [&](long requestId) {
+        const std::string pdu = BerSigned(0x02, requestId) + BerSigned(0x02, 0) + BerSigned(0x02, 0) +
+                                Ber(0x30, Ber(0x30, BerOid(kSysName) + Ber(0x05, "")));
+        client.SendTo(sim_->Port(), Ber(0x30, BerSigned(0x02, 1) + BerText("norfen") + Ber(0xA0, pdu)));
+    };
+    // The answers that come within a short while, as their request ids.
+    auto answers = [&] {
+        std::vector<long> ids;
+        std::string datagram;
+        int from = 0;
+        RawRequest answer;
+        while (client.Receive(datagram, from, 200))
+            if (ParseRawRequest(datagram, answer) && answer.pduType == 0xA2) ids.push_back(answer.requestId);
+        return ids;
+    };
+    ASSERT_TRUE(sim_->Command("drop 1"));
+    get(71);
+    EXPECT_EQ(answers(), std::vector<long>{});
+    get(71);
+    EXPECT_EQ(answers(), std::vector<long>{71});
+    ASSERT_TRUE(sim_->Command("copies 3"));
+    get(72);
+    EXPECT_EQ(answers(), (std::vector<long>{72, 72, 72}));
+    EXPECT_FALSE(sim_->Command("copies 0"));
+
+    const auto arrivals = sim_->Arrivals();
+    ASSERT_EQ(arrivals.size(), 3u);
+    EXPECT_FALSE(arrivals[0].answered);
+    EXPECT_FALSE(arrivals[0].resent);
+    EXPECT_TRUE(arrivals[1].answered);
+    EXPECT_TRUE(arrivals[1].resent);
+    EXPECT_FALSE(arrivals[2].resent);
+    EXPECT_LE(arrivals[0].arrivalUs, arrivals[1].arrivalUs);
+    EXPECT_LE(arrivals[1].arrivalUs, arrivals[2].arrivalUs);
+    // Counted as requests: two, the first sent twice and answered the second time.
+    const auto requests = sim_->Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].requestId, 71);
+    EXPECT_EQ(requests[0].sends, 2);
+    EXPECT_TRUE(requests[0].answered);
+    EXPECT_EQ(requests[1].sends, 1);
 }
 
 TEST_F(SwitchSimTest, StaysSilentEverywhereOrUnderAPrefix) {
