@@ -1,6 +1,6 @@
 // Status polling and the LED display: the main window polls the simulated switch and shows
-// what it answers. The program's clock runs fast, so polling cycles and blink ticks take
-// milliseconds; SNMP time-outs stay real.
+// what it answers. The program's clock runs fast, so polling cycles, blink ticks and SNMP
+// time-outs take milliseconds.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -233,8 +233,9 @@ TEST_F(PollingTest, WalkEndsAtTheEndOfTheTableAndOnATimeOut) {
         EXPECT_EQ(main.m_PortState[27], PORT_ENABLE) << "not in the table";
 
         // A row that is never answered: every port back to enabled, elements reset. The walk
-        // waits 5000 ms for it; with the clock at half speed from then on, the next cycle (which
-        // would start the walk anew) comes much later.
+        // waits 5000 ms of the program's clock for it (the wait is set when it is sent); with
+        // the clock at half speed from then on, the next cycle (which would start the walk
+        // anew) comes much later.
         ASSERT_TRUE(sim->Silence(kLinkColumns[3] + ".10"));
         ASSERT_TRUE(WaitUntil([&] {
             for (const auto& r : Log())
