@@ -230,6 +230,7 @@ netsnmp_pdu* NewProbePdu() {
 }
 
 bool ReadsItself();
+void StopCallbackThread();
 
 int Command(int pduType) {
     switch (pduType) {
@@ -265,6 +266,9 @@ public:
         Wake();
         m_thread.join();
         close(m_wakeFd);
+        // Its last callbacks have been posted. It ends now, before the crypto library's
+        // exit-time clean-up, which would otherwise leave its per-thread state behind.
+        StopCallbackThread();
     }
 
     long Submit(std::unique_ptr<Request> request) {
@@ -918,20 +922,26 @@ Engine& TheEngine() {
 class CallbackThread {
 public:
     CallbackThread() : m_thread([this] { Run(); }) {}
-    ~CallbackThread() {
+    ~CallbackThread() { Stop(); }
+    // Runs the jobs posted so far, then ends the thread; a job posted later runs at once.
+    void Stop() {
         {
             std::lock_guard lock(m_mutex);
             m_stop = true;
         }
         m_cv.notify_all();
-        m_thread.join();
+        if (m_thread.joinable()) m_thread.join();
     }
     void Post(std::function<void()> job) {
         {
             std::lock_guard lock(m_mutex);
-            m_jobs.push_back(std::move(job));
+            if (!m_stop) {
+                m_jobs.push_back(std::move(job));
+                m_cv.notify_all();
+                return;
+            }
         }
-        m_cv.notify_all();
+        job();
     }
 
 private:
@@ -960,6 +970,8 @@ CallbackThread& TheCallbackThread() {
     static CallbackThread thread;
     return thread;
 }
+
+void StopCallbackThread() { TheCallbackThread().Stop(); }
 
 }  // namespace
 
