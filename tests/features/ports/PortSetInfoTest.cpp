@@ -315,8 +315,8 @@ TEST_F(PortSetInfoTest, UnansweringSwitchIsReadAgainAfterEachTimeOut) {
         ASSERT_TRUE(sim->Command("silence off"));
         // The read under way goes on once its request is sent again, or the next one reads;
         // the trunk walk beside it may have ended at its own time-out meanwhile.
-        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(kRefresh) && d.GetRows(kList).size() == 28; }, 15s));
-        EXPECT_EQ(d.GetRows(kList)[0][0], "1");
+        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH) && d.GetRows(IDC_PORT_LIST).size() == 28; }, 15s));
+        EXPECT_EQ(d.GetRows(IDC_PORT_LIST)[0][0], "1");
         d.Click(IDCANCEL);
     });
 }
