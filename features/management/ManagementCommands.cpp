@@ -2,8 +2,17 @@
 // its line here, e.g. WRAPPED_COMMAND(ID_..., CSomeDialog) with the id from
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
+#include "features/management/SNMPCommunity.h"
+#include "features/management/SNMPGroup.h"
+#include "features/management/SNMPUser.h"
+#include "features/management/SNMPViewTree.h"
 #include "resources/menus/CommandIds.h"
 
 namespace {
-const CommandRegistrar kManagementCommands({});
+const CommandRegistrar kManagementCommands({
+    WRAPPED_COMMAND(ID_SNMP_COMMUNITY_TABLE, CSNMPCommunity),
+    WRAPPED_COMMAND(ID_SNMP_USER_TABLE, CSNMPUser),
+    WRAPPED_COMMAND(ID_SNMP_GROUP_TABLE, CSNMPGroup),
+    WRAPPED_COMMAND(ID_SNMP_VIEW_TABLE, CSNMPViewTree),
+});
 }  // namespace

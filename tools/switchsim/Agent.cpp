@@ -362,6 +362,7 @@ int Agent::Write(const Oid& name, const Value& value, const std::vector<Oid>& cr
     if (it != model.objects.end()) {
         if (readOnly) return SNMP_ERR_NOTWRITABLE;
         if (it->second.type != value.type) return SNMP_ERR_WRONGTYPE;
+        if (int refused = model.CheckAllowed(name, value)) return refused;
         undo.emplace_back(name, it->second);
         it->second = value;
         return SNMP_ERR_NOERROR;
@@ -374,6 +375,7 @@ int Agent::Write(const Oid& name, const Value& value, const std::vector<Oid>& cr
     if (readOnly) return SNMP_ERR_NOTWRITABLE;
     model.StatusColumnOf(*statusCell, &column);
     if (auto type = model.ColumnType(name, column.size()); type && *type != value.type) return SNMP_ERR_WRONGTYPE;
+    if (int refused = model.CheckAllowed(name, value)) return refused;
     undo.emplace_back(name, std::nullopt);
     model.objects[name] = value;
     return SNMP_ERR_NOERROR;

@@ -104,7 +104,8 @@ std::string ApplyCommand(Agent& agent, const std::string& line, bool starting) {
             it = objects.erase(it);
         return "ok " + std::to_string(removed);
     }
-    if (key == "readonly" || key == "noaccess" || key == "rowstatus" || key == "entrystatus" || key == "rowdefault") {
+    if (key == "readonly" || key == "noaccess" || key == "rowstatus" || key == "entrystatus" || key == "rowdefault" ||
+        key == "rowindex" || key == "values" || key == "size") {
         if (!agent.model.ApplyLine(line, ".", error)) return "error " + error;
         return "ok";
     }

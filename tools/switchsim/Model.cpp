@@ -9,6 +9,9 @@
 #include <climits>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string_view>
 
 namespace switchsim {
 
@@ -277,6 +280,52 @@ bool Model::ApplyLine(const std::string& line, const std::string& baseDir, std::
         rowDefaults.emplace_back(*column, *v);
         return true;
     }
+    if (key == "rowindex") {
+        auto column = w.size() >= 3 ? ParseOid(w[1]) : std::nullopt;
+        std::vector<IndexPart> parts;
+        for (size_t i = 2; column && i < w.size(); ++i) {
+            const std::string& part = w[i];
+            const size_t colon = part.find(':');
+            const bool known = colon != std::string::npos && colon + 2 == part.size() &&
+                               std::string_view("si-").find(part.back()) != std::string_view::npos;
+            if (!known || colon == 0 || part.find_first_not_of("0123456789") != colon) {
+                column.reset();
+                break;
+            }
+            parts.push_back({static_cast<oid>(std::stoul(part.substr(0, colon))), part.back()});
+        }
+        if (!column || column->size() < 2) {
+            error = "rowindex takes STATUSCOLUMN ARC:KIND... (KIND s, i or -)";
+            return false;
+        }
+        std::erase_if(rowIndexes, [&](const auto& r) { return r.first == *column; });
+        rowIndexes.emplace_back(*column, std::move(parts));
+        return true;
+    }
+    if (key == "values" || key == "size") {
+        auto prefix = w.size() == 3 ? ParseOid(w[1]) : std::nullopt;
+        std::vector<Range> ranges;
+        std::stringstream list(w.size() == 3 ? w[2] : "");
+        for (std::string item; prefix && std::getline(list, item, ',');) {
+            const size_t dash = item.find('-', 1);
+            try {
+                size_t used = 0;
+                const std::int64_t low = std::stoll(item.substr(0, dash), &used);
+                const std::int64_t high = dash == std::string::npos ? low : std::stoll(item.substr(dash + 1));
+                if (used != (dash == std::string::npos ? item.size() : dash) || high < low) prefix.reset();
+                else ranges.push_back({low, high});
+            } catch (const std::exception&) {
+                prefix.reset();
+            }
+        }
+        if (!prefix || ranges.empty() || (key == "size" && ranges.size() != 1)) {
+            error = key == "size" ? "size takes PREFIX MIN-MAX" : "values takes PREFIX LIST (such as 1-3 or 1,2)";
+            return false;
+        }
+        if (key == "size") allowedSizes.emplace_back(*prefix, ranges[0]);
+        else allowedValues.emplace_back(*prefix, std::move(ranges));
+        return true;
+    }
     std::vector<Oid>* marks = key == "readonly"      ? &readOnly
                               : key == "noaccess"    ? &noAccess
                               : key == "rowstatus"   ? &rowStatusColumns
@@ -353,17 +402,60 @@ std::optional<u_char> Model::ColumnType(const Oid& cell, size_t columnLength) co
     return std::nullopt;
 }
 
+int Model::CheckAllowed(const Oid& o, const Value& v) const {
+    if (v.type == ASN_INTEGER) {
+        for (const auto& [prefix, ranges] : allowedValues) {
+            if (!HasPrefix(o, prefix)) continue;
+            const bool inside = std::any_of(ranges.begin(), ranges.end(),
+                                            [&](const Range& r) { return v.number >= r.low && v.number <= r.high; });
+            if (!inside) return SNMP_ERR_WRONGVALUE;
+        }
+    }
+    if (v.type == ASN_OCTET_STR) {
+        const auto length = static_cast<std::int64_t>(v.bytes.size());
+        for (const auto& [prefix, range] : allowedSizes) {
+            if (HasPrefix(o, prefix) && (length < range.low || length > range.high)) return SNMP_ERR_WRONGLENGTH;
+        }
+    }
+    return SNMP_ERR_NOERROR;
+}
+
 void Model::FillCreatedRow(const Oid& statusCell, size_t columnLength,
                            std::vector<std::pair<Oid, std::optional<Value>>>* undo) {
     const Oid entry(statusCell.begin(), statusCell.begin() + static_cast<long>(columnLength) - 1);
     const Oid instance(statusCell.begin() + static_cast<long>(columnLength), statusCell.end());
-    for (const auto& [column, value] : rowDefaults) {
-        if (column.size() != entry.size() + 1 || !HasPrefix(column, entry)) continue;
-        Oid cell = column;
+    auto put = [&](oid column, const Value& value) {
+        Oid cell = entry;
+        cell.push_back(column);
         cell.insert(cell.end(), instance.begin(), instance.end());
-        if (cell == statusCell || objects.count(cell)) continue;
+        if (cell == statusCell || objects.count(cell)) return;
         if (undo) undo->emplace_back(cell, std::nullopt);
         objects[cell] = value;
+    };
+    // The key columns from the index; an index too short for a part ends the filling there.
+    const Oid statusColumn(statusCell.begin(), statusCell.begin() + static_cast<long>(columnLength));
+    for (const auto& [column, parts] : rowIndexes) {
+        if (column != statusColumn) continue;
+        size_t pos = 0;
+        for (const IndexPart& part : parts) {
+            if (pos >= instance.size()) break;
+            Value value;
+            if (part.kind == 's') {
+                const size_t length = instance[pos++];
+                if (length > instance.size() - pos) break;
+                value.type = ASN_OCTET_STR;
+                for (size_t i = 0; i < length; ++i) value.bytes += static_cast<char>(instance[pos++] & 0xFF);
+            } else {
+                value.type = ASN_INTEGER;
+                value.number = static_cast<std::int64_t>(instance[pos++]);
+                if (part.kind == '-') continue;
+            }
+            put(part.column, value);
+        }
+    }
+    for (const auto& [column, value] : rowDefaults) {
+        if (column.size() != entry.size() + 1 || !HasPrefix(column, entry)) continue;
+        put(column.back(), value);
     }
 }
 

@@ -57,6 +57,23 @@ public:
     // Values a row created through its status column gets in the columns it was not given:
     // column (an OID without the instance) and value, from `rowdefault COLUMN TYPE VALUE`.
     std::vector<std::pair<Oid, Value>> rowDefaults;
+    // Columns a row created through its status column takes from its own index, from
+    // `rowindex STATUSCOLUMN ARC:KIND...`: the index is read part by part, `s` a length and
+    // that many bytes (an OCTET STRING), `i` one number (an INTEGER), `-` one number skipped.
+    struct IndexPart {
+        oid column;  // the column's last arc
+        char kind;   // 's', 'i' or '-'
+    };
+    std::vector<std::pair<Oid, std::vector<IndexPart>>> rowIndexes;
+    // Values a write under a prefix must keep to, from `values PREFIX LIST` (INTEGER values
+    // such as "1-3" or "1,2"; others are wrongValue) and `size PREFIX MIN-MAX` (OCTET STRING
+    // lengths; others are wrongLength).
+    struct Range {
+        std::int64_t low;
+        std::int64_t high;
+    };
+    std::vector<std::pair<Oid, std::vector<Range>>> allowedValues;
+    std::vector<std::pair<Oid, Range>> allowedSizes;
 
     // Reads a model file (and the files it includes, relative to it). Later lines replace
     // earlier objects of the same OID.
@@ -77,6 +94,8 @@ public:
     // default and that the row does not hold yet.
     void FillCreatedRow(const Oid& statusCell, size_t columnLength,
                         std::vector<std::pair<Oid, std::optional<Value>>>* undo);
+    // 0 when `o` may hold `v` by the value and size rules, else the error status.
+    int CheckAllowed(const Oid& o, const Value& v) const;
     // Removes every cell of the row that `statusCell` belongs to.
     void RemoveRow(const Oid& statusCell, size_t columnLength, std::vector<std::pair<Oid, std::optional<Value>>>* undo);
 };

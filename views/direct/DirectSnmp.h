@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/TextIndex.h"  // IndexText, IndexOid, TextIndexSuffix
 #include "platform/snmp/Snmp.h"
 
 // The start-up values a dialog reads and writes with.
@@ -49,14 +50,6 @@ struct DirectRow {
 // different instances (a column with fewer rows has already moved on to a later row). So a
 // short column ends the table; its neighbour's values never appear under its header.
 std::optional<DirectRow> ReadDirectRow(const CSnmp& response, const std::vector<std::string>& columns);
-
-// Index components: an octet string is its length n and n character codes, an object
-// identifier its length n and n sub-identifiers. Each takes from `pos` on and advances it;
-// a short index gives what is there.
-std::string IndexText(const std::vector<unsigned long>& index, std::size_t& pos);
-std::string IndexOid(const std::vector<unsigned long>& index, std::size_t& pos);
-// The instance suffix of an octet-string index ("5.109.100.53...").
-std::string TextIndexSuffix(const std::string& text);
 
 std::string StorageTypeText(const std::string& value);
 std::string RowStatusText(const std::string& value);

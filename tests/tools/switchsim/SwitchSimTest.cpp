@@ -316,6 +316,42 @@ TEST_F(SwitchSimTest, RowCreatedInTwoStepsTakesItsColumnsThenGoesActive) {
     EXPECT_EQ(Stored(kRow + ".3.4"), "i 1");
 }
 
+TEST_F(SwitchSimTest, ANewRowTakesItsKeyColumnsFromItsIndexAndWritesKeepToTheirRanges) {
+    ASSERT_EQ(
+        sim_->Control("rowindex " + kRow + ".3 1:s 2:i\nvalues " + kRow + ".2 0-50,99\nsize " + kX + ".7.0 1-5\n"),
+        "ok\nok\nok\n");
+    // Index "hi".7: the name from its length and bytes, the value from the number after it.
+    auto r = Snmp("snmpset", V2("quastel"), {kRow + ".3.2.104.105.7", "i", "5"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Stored(kRow + ".1.2.104.105.7"), "s 68 69");
+    EXPECT_EQ(Stored(kRow + ".2.2.104.105.7"), "i 7");
+    // An index too short for its name fills nothing from it (the row default stays).
+    r = Snmp("snmpset", V2("quastel"), {kRow + ".3.9.104", "i", "5"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Stored(kRow + ".1.9.104"), "(absent)");
+    EXPECT_EQ(Stored(kRow + ".2.9.104"), "i 0");
+
+    struct Case {
+        Args set;
+        std::string error;  // "" accepted
+    } cases[] = {
+        {{kRow + ".2.1", "i", "50"}, ""},           {{kRow + ".2.1", "i", "99"}, ""},
+        {{kRow + ".2.1", "i", "51"}, "wrongValue"}, {{kRow + ".2.2.104.105.7", "i", "-1"}, "wrongValue"},
+        {{kX + ".7.0", "s", "short"}, ""},          {{kX + ".7.0", "s", "longer"}, "wrongLength"},
+        {{kX + ".7.0", "s", ""}, "wrongLength"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.set[0] + " " + c.set[2]);
+        r = Snmp("snmpset", V2("quastel"), c.set);
+        if (c.error.empty()) EXPECT_EQ(r.exitCode, 0) << r.err;
+        else EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Stored(kRow + ".2.1"), "i 99");
+    EXPECT_EQ(sim_->Control("values " + kX + " 3-1\nsize " + kX + " 1,2\nrowindex " + kRow + ".3 1:q\n"),
+              "error values takes PREFIX LIST (such as 1-3 or 1,2)\nerror size takes PREFIX MIN-MAX\nerror rowindex "
+              "takes STATUSCOLUMN ARC:KIND... (KIND s, i or -)\n");
+}
+
 TEST_F(SwitchSimTest, MultiVarbindSetIsAllOrNothing) {
     for (const auto& auth : {V2("quastel"), V1("quastel")}) {
         sim_->ClearRequests();

@@ -1,0 +1,27 @@
+#pragma once
+// "SNMP User Table ": the agent's users, each with a version and a group and, for V3, its
+// authentication and privacy protocols and pass phrases. The list never shows a pass phrase.
+#include "features/management/SNMPTableDialog.h"
+
+class CSNMPUser : public CSNMPTableDialog {
+public:
+    explicit CSNMPUser(CWnd* parent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+    void StartRead() override { m_config.ReadUsers(); }
+    void OnRow(WPARAM code, LPARAM record) override;
+
+private:
+    void OnApply();
+    void OnDelete();
+    void OnRefresh() { Refresh(); }
+    void OnCloseButton() { EndDialog(IDCANCEL); }
+    void OnVersionChanged();
+    void OnEncryptedClicked();
+    void OnPrivProtocolChanged();
+    void ResetInputs();
+    std::string Selected(ui::ControlId<CComboBox> id);
+
+    DECLARE_MESSAGE_MAP()
+};

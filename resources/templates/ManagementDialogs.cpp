@@ -1,0 +1,90 @@
+// The management dialogs: the SNMP agent's communities, users, groups and views.
+#include "platform/ui/Template.h"
+#include "resources/templates/ManagementDialogsIds.h"
+
+namespace {
+constexpr DWORD kDialogStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+}  // namespace
+
+namespace snmp_community_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "SNMP Community Table Configuration", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "Community Table Info", {
+            List(IDC_LIST, kListStyle).Size(520, 220),
+        }),
+        Group(IDC_STATIC, "", {
+            Grid(2, {
+                Label(IDC_STATIC, "Community Name"), Edit(IDC_NAME, ES_AUTOHSCROLL).Width(200),
+                Label(IDC_STATIC, "User Name (View Policy)"), Combo(IDC_USER).Width(200),
+            }),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "&Apply"), Button(IDC_DELETE, "&Delete"),
+             Button(IDC_REFRESH, "&Refresh"), Button(IDC_CLOSE, "&Close")}),
+    }))
+// clang-format on
+}  // namespace snmp_community_ids
+
+namespace snmp_user_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "SNMP User Table ", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "User Table Info", {
+            List(IDC_LIST, kListStyle).Size(540, 220),
+        }),
+        Grid(4, {
+            Label(IDC_STATIC, "User Name"), Edit(IDC_USER_NAME, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "Group Name"), Edit(IDC_GROUP_NAME, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "SNMP Version"), Combo(IDC_VERSION).Width(160),
+            Check(IDC_ENCRYPTED, "encrypted"), Stretch(),
+            Label(IDC_STATIC, "Auth-Protocol"), Combo(IDC_AUTH_PROTOCOL).Width(160),
+            Label(IDC_STATIC, "Password"), Edit(IDC_AUTH_PASSWORD, ES_PASSWORD | ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "Priv-Protocol"), Combo(IDC_PRIV_PROTOCOL).Width(160),
+            Label(IDC_STATIC, "Password"), Edit(IDC_PRIV_PASSWORD, ES_PASSWORD | ES_AUTOHSCROLL).Width(160),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "&Apply"), Button(IDC_DELETE, "&Delete"),
+             Button(IDC_REFRESH, "&Refresh"), Button(IDC_CLOSE, "&Close")}),
+    }))
+// clang-format on
+}  // namespace snmp_user_ids
+
+namespace snmp_group_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "SNMP Group Table Info", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "SNMP Group Table", {
+            List(IDC_LIST, kListStyle).Size(620, 220),
+        }),
+        Grid(4, {
+            Label(IDC_STATIC, "Group Name"), Edit(IDC_GROUP_NAME, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "Read View Name "), Edit(IDC_READ_VIEW, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "Write View Name"), Edit(IDC_WRITE_VIEW, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "Notify View Name "), Edit(IDC_NOTIFY_VIEW, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "Security Model"), Combo(IDC_MODEL).Width(160),
+            Label(IDC_STATIC, "Security Level"), Combo(IDC_LEVEL).Width(160),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "&Apply"), Button(IDC_DELETE, "&Delete"),
+             Button(IDC_REFRESH, "&Refresh"), Button(IDC_CLOSE, "&Close")}),
+    }))
+// clang-format on
+}  // namespace snmp_group_ids
+
+namespace snmp_view_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "SNMP View Table Configuration", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "SNMP View Table  Info", {
+            List(IDC_LIST, kListStyle).Size(440, 220),
+        }),
+        Grid(4, {
+            Label(IDC_STATIC, "View Name "), Edit(IDC_VIEW_NAME, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "Subtree OID "), Edit(IDC_SUBTREE, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "OID Mask "), Edit(IDC_MASK, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "View Type"), Combo(IDC_VIEW_TYPE).Width(160),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "&Apply"), Button(IDC_DELETE, "&Delete"),
+             Button(IDC_REFRESH, "&Refresh"), Button(IDC_CLOSE, "&Close")}),
+    }))
+// clang-format on
+}  // namespace snmp_view_ids

@@ -1,0 +1,64 @@
+#include "tests/features/management/ManagementFixture.h"
+
+#include "platform/ui/Template.h"
+
+namespace mgmttest {
+
+namespace {
+enum : int { IDD_REPORT_OWNER = 9650 };
+}  // namespace
+
+UI_DIALOG_TEMPLATE(IDD_REPORT_OWNER, "Reports", DS_MODALFRAME | WS_CAPTION, Column({Row({Button(IDCANCEL, "Close")})}))
+
+BEGIN_MESSAGE_MAP(CReportOwner, CDialog)
+    ON_MESSAGE(WM_SNMP_CONFIG_REPORT, OnReport)
+    ON_WM_COPYDATA()
+END_MESSAGE_MAP()
+
+CReportOwner::CReportOwner() : CDialog(IDD_REPORT_OWNER) {}
+
+bool CReportOwner::Open() { return Create(IDD_REPORT_OWNER) != FALSE; }
+
+LRESULT CReportOwner::OnReport(WPARAM code, LPARAM record) {
+    Report r{code, {}};
+    if (record != 0 && code == kSnmpUserRow) {
+        const auto& e = *reinterpret_cast<const SnmpUserEntry*>(record);
+        r.texts = {e.userName,     e.groupName,    e.version,      e.authProtocol,
+                   e.authPassword, e.privProtocol, e.privPassword, e.rowStatus};
+    } else if (record != 0 && code == kSnmpCommunityRow) {
+        const auto& e = *reinterpret_cast<const SnmpCommunityEntry*>(record);
+        r.texts = {e.communityName, e.userName, e.rowStatus};
+    } else if (record != 0 && code == kSnmpRow && m_rows == Rows::Group) {
+        const auto& e = *reinterpret_cast<const SnmpGroupEntry*>(record);
+        r.texts = {e.groupName, e.readView, e.writeView, e.notifyView, e.securityModel, e.securityLevel, e.rowStatus};
+    } else if (record != 0 && code == kSnmpRow && m_rows == Rows::View) {
+        const auto& e = *reinterpret_cast<const SnmpViewEntry*>(record);
+        r.texts = {e.viewName, e.subtree, e.mask, e.viewType, e.rowStatus};
+    } else if (record != 0 && code == kSnmpRow && m_rows == Rows::Host) {
+        const auto& e = *reinterpret_cast<const SnmpHostEntry*>(record);
+        r.texts = {e.address, e.addressType, e.version, e.name, e.interfaceName, e.rowStatus};
+    } else if (record != 0 && code == kSnmpRow && m_rows == Rows::Traps) {
+        const auto& e = *reinterpret_cast<const SnmpTrapSettings*>(record);
+        r.texts = {e.authentication, e.bootup,   e.linkChange, e.rstpChange, e.firmwareUpgrade,
+                   e.loopback,       e.poePower, e.poeError,   e.poeBudget};
+    }
+    m_reports.push_back(std::move(r));
+    return 0;
+}
+
+BOOL CReportOwner::OnCopyData(CWnd*, COPYDATASTRUCT* data) {
+    m_copies.emplace_back(data->dwData, data->lpData ? std::string(static_cast<const char*>(data->lpData)) : "");
+    return TRUE;
+}
+
+std::vector<std::vector<std::string>> SnmpAgentTest::SetPdus() const {
+    std::vector<std::vector<std::string>> pdus;
+    for (const auto& r : Sets()) {
+        std::vector<std::string> vbs;
+        for (const auto& v : r.varbinds) vbs.push_back(Vb(v.oid, v.type, v.type == "s" ? v.hex : v.value));
+        pdus.push_back(vbs);
+    }
+    return pdus;
+}
+
+}  // namespace mgmttest

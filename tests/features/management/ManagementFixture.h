@@ -1,0 +1,59 @@
+#pragma once
+// The simulated switch the management dialogs talk to, a window that keeps what the SNMP
+// agent logic reports, and readers of what the switch received.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "features/management/SNMPConfig.h"
+#include "platform/ui/Dialog.h"
+#include "tests/support/switchsim/ModuleTarget.h"
+#include "tests/support/ui/UiHarness.h"
+
+namespace mgmttest {
+
+const std::string A = "1.3.6.1.4.1.32473.10.76.21.1.25";
+
+// What one report carried: its code and the record's texts in column order.
+struct Report {
+    WPARAM code = 0;
+    std::vector<std::string> texts;
+};
+
+// A window that receives CSNMPConfig's reports (made with Create, not run modally).
+class CReportOwner : public CDialog {
+public:
+    CReportOwner();
+    // Makes the window (modeless).
+    bool Open();
+    // Which record a code 0 report carries in this test.
+    enum class Rows { Group, View, Host, Traps } m_rows = Rows::Group;
+    std::vector<Report> m_reports;
+    std::vector<std::pair<ULONG_PTR, std::string>> m_copies;  // WM_COPYDATA: dwData, text
+
+    bool Ended() const {
+        for (const Report& r : m_reports) {
+            if (r.code == kSnmpReadEnd) return true;
+        }
+        return false;
+    }
+
+protected:
+    LRESULT OnReport(WPARAM code, LPARAM record);
+    BOOL OnCopyData(CWnd* from, COPYDATASTRUCT* data) override;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+class SnmpAgentTest : public switchsim::ModuleTargetTest {
+protected:
+    // The logged SETs with their varbinds as "oid=type:value" (OCTET STRINGs as hex).
+    std::vector<std::vector<std::string>> SetPdus() const;
+    static std::string Vb(const std::string& oid, const std::string& type, const std::string& value) {
+        return oid + "=" + type + ":" + value;
+    }
+    void Command(const std::string& command) const { ASSERT_TRUE(sim->Command(command)) << command; }
+};
+
+}  // namespace mgmttest
