@@ -27,7 +27,8 @@ void CRowTableDialog::EndRead() { EnableButtons(true); }
 
 void CRowTableDialog::AppendRow(const std::vector<std::string>& cells) {
     const int row = m_list.GetItemCount();
-    for (size_t column = 0; column < cells.size(); ++column) m_list.SetCell(row, static_cast<int>(column), cells[column]);
+    for (size_t column = 0; column < cells.size(); ++column)
+        m_list.SetCell(row, static_cast<int>(column), cells[column]);
 }
 
 bool CRowTableDialog::PassChecks(std::span<const InputCheck> checks) {

@@ -1,6 +1,5 @@
 #include "features/management/SNMPCommunity.h"
 
-#include "platform/ui/Prompt.h"
 #include "resources/templates/ManagementDialogsIds.h"
 
 using namespace snmp_community_ids;
@@ -51,7 +50,10 @@ void CSNMPCommunity::OnApply() {
     const InputCheck checks[] = {
         {[&] { return name.empty(); }, "Please enter valid Community Name !"},
         {[&] { return !CSNMPConfig::IsValidName(name); }, "Invalid Community Name."},
-        {[&] { return Listed({{0, name}}); }, "This Community Entry already exists."},
+        {[&] {
+             return Listed({{0, name}});
+         },
+         "This Community Entry already exists."},
         {[&] { return RowCount() >= kMaxCommunities; }, "Maximum number of Community Entry is 10."},
         // A community takes its views from a V1 or V2c user: without one no row is made.
         {[&] { return users.GetCurSel() < 0; }, "Please create a V1 or V2c user in the SNMP User Table first."},
@@ -65,10 +67,6 @@ void CSNMPCommunity::OnApply() {
 }
 
 void CSNMPCommunity::OnDelete() {
-    const int row = SelectedRow();
-    if (row < 0) {
-        AfxMessageBox("Please select the item would be delete!\n");
-        return;
-    }
-    DeleteRow(kCommunityStatus + CSNMPConfig::StringToOidIndex(Cell(row, 0)));
+    DeleteSelected("Please select the item would be delete!\n",
+                   [this](int row) { return kCommunityStatus + CSNMPConfig::StringToOidIndex(Cell(row, 0)); });
 }

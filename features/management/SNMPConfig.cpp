@@ -216,12 +216,12 @@ void CSNMPConfig::OnGroupRow(const SnmpRow& row) {
 }
 
 void CSNMPConfig::SetGroup(const std::string& groupName, const std::string& model, const std::string& level,
-                           const std::string& readView, const std::string& writeView,
-                           const std::string& notifyView) {
+                           const std::string& readView, const std::string& writeView, const std::string& notifyView) {
     const std::string g = MakeGroupIndex(groupName, model, level);
     // The level column first, with the level the index carries.
     std::vector<SnmpSetVar> vars = {SnmpSetVar::Integer(kGroupEntry + "3" + g, g.back() - '0')};
-    const std::pair<const char*, const std::string*> views[] = {{"4", &readView}, {"5", &writeView}, {"6", &notifyView}};
+    const std::pair<const char*, const std::string*> views[] = {
+        {"4", &readView}, {"5", &writeView}, {"6", &notifyView}};
     for (const auto& [column, view] : views) {
         if (!view->empty()) vars.push_back(SnmpSetVar::Octets(kGroupEntry + column + g, ToUtf8(*view)));
     }
@@ -306,8 +306,8 @@ void CSNMPConfig::SetCommunity(const std::string& communityName, const std::stri
 void CSNMPConfig::ReadHosts() {
     OutputDebugStringA(".........get host info begin ............");
     m_cCommonSNMPTable.Start(
-        SnmpReadSpec::Walk({kHostEntry + "3", kHostEntry + "2", kHostEntry + "1", kHostEntry + "4",
-                            kHostEntry + "6", kHostEntry + "5"}),
+        SnmpReadSpec::Walk({kHostEntry + "3", kHostEntry + "2", kHostEntry + "1", kHostEntry + "4", kHostEntry + "6",
+                            kHostEntry + "5"}),
         [this](const SnmpRow& row) {
             OutputDebugStringA(".......................call back fun being.........................");
             OnHostRow(row);
@@ -404,7 +404,8 @@ void CSNMPConfig::GetTrapSettings(bool withPoe) {
 int CSNMPConfig::SetTrapSettings(const SnmpTrapSettings& settings, bool withPoe) {
     std::vector<SnmpSetVar> vars;
     for (const TrapObject& t : kTrapObjects) {
-        if (!t.poe || withPoe) vars.push_back(SnmpSetVar::Integer(kTrap + t.arc, std::atol((settings.*t.field).c_str())));
+        if (!t.poe || withPoe)
+            vars.push_back(SnmpSetVar::Integer(kTrap + t.arc, std::atol((settings.*t.field).c_str())));
     }
     const SnmpAnswer answer = SnmpSet(m_cCommonSNMP, vars);
     return answer.Answered() ? answer.errorStatus : answer.status;

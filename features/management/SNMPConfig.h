@@ -43,7 +43,7 @@ inline const std::string kHostStatus = kSnmpAgent + ".6.2.1.6";
 struct SnmpUserEntry {
     std::string userName;
     std::string groupName;
-    std::string version;  // "V1", "V2c", "V3"
+    std::string version;       // "V1", "V2c", "V3"
     std::string authProtocol;  // "None", "MD5", "SHA"
     std::string authPassword;
     std::string privProtocol;  // "None", "DES_CBC"
@@ -86,15 +86,15 @@ struct SnmpHostEntry {
 
 // One text per trap switch: "1" enabled, "2" disabled.
 struct SnmpTrapSettings {
-    std::string authentication;  // A.8.1.0
-    std::string bootup;          // A.8.2.0
-    std::string linkChange;      // A.8.3.0
-    std::string rstpChange;      // A.8.4.0
-    std::string firmwareUpgrade; // A.8.5.0
-    std::string poePower;        // A.8.6.0, PoE models
-    std::string poeError;        // A.8.7.0, PoE models
-    std::string poeBudget;       // A.8.8.0, PoE models
-    std::string loopback;        // A.8.11.0
+    std::string authentication;   // A.8.1.0
+    std::string bootup;           // A.8.2.0
+    std::string linkChange;       // A.8.3.0
+    std::string rstpChange;       // A.8.4.0
+    std::string firmwareUpgrade;  // A.8.5.0
+    std::string poePower;         // A.8.6.0, PoE models
+    std::string poeError;         // A.8.7.0, PoE models
+    std::string poeBudget;        // A.8.8.0, PoE models
+    std::string loopback;         // A.8.11.0
 };
 
 class CSNMPConfig {
@@ -173,9 +173,9 @@ private:
     CCodeConvert m_convert;
     std::atomic<HWND> m_hOwnerWnd{nullptr};
     // Declared after what their handlers touch, so they close first.
-    CCommonSNMP m_cCommonSNMP;     // trap switches
-    CSnmpRead m_stateRead;         // the global state's GET, closed with m_cCommonSNMP
-    CCommonSNMP m_cCommonSNMPSet;  // every other SET
-    CSnmpRead m_cCommonSNMPTable;  // groups, views, communities, hosts, engine ID
-    CSnmpRead m_cCommonSNMPGetUse; // users
+    CCommonSNMP m_cCommonSNMP;      // trap switches
+    CSnmpRead m_stateRead;          // the global state's GET, closed with m_cCommonSNMP
+    CCommonSNMP m_cCommonSNMPSet;   // every other SET
+    CSnmpRead m_cCommonSNMPTable;   // groups, views, communities, hosts, engine ID
+    CSnmpRead m_cCommonSNMPGetUse;  // users
 };

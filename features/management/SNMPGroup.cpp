@@ -1,6 +1,5 @@
 #include "features/management/SNMPGroup.h"
 
-#include "platform/ui/Prompt.h"
 #include "platform/win/Clock.h"
 #include "resources/templates/ManagementDialogsIds.h"
 
@@ -21,7 +20,8 @@ BEGIN_MESSAGE_MAP(CSNMPGroup, CSNMPTableDialog)
     ON_CBN_SELCHANGE(IDC_MODEL, OnModelChanged)
 END_MESSAGE_MAP()
 
-CSNMPGroup::CSNMPGroup(CWnd* parent) : CSNMPTableDialog(IDD, {IDC_LIST, {IDC_APPLY, IDC_DELETE, IDC_REFRESH}}, parent) {}
+CSNMPGroup::CSNMPGroup(CWnd* parent)
+    : CSNMPTableDialog(IDD, {IDC_LIST, {IDC_APPLY, IDC_DELETE, IDC_REFRESH}}, parent) {}
 
 BOOL CSNMPGroup::OnInitDialog() {
     CSNMPTableDialog::OnInitDialog();
@@ -41,11 +41,6 @@ BOOL CSNMPGroup::OnInitDialog() {
     return TRUE;
 }
 
-std::string CSNMPGroup::Selected(ui::ControlId<CComboBox> id) {
-    CComboBox& box = Item(id);
-    return box.GetCurSel() < 0 ? std::string() : box.GetLBText(box.GetCurSel());
-}
-
 void CSNMPGroup::OnRow(WPARAM code, LPARAM record) {
     if (code != kSnmpRow) return;
     const auto& e = *reinterpret_cast<const SnmpGroupEntry*>(record);
@@ -54,19 +49,22 @@ void CSNMPGroup::OnRow(WPARAM code, LPARAM record) {
     }
 }
 
-void CSNMPGroup::OnModelChanged() { Item(IDC_LEVEL).EnableWindow(Selected(IDC_MODEL) == "v3" ? TRUE : FALSE); }
+void CSNMPGroup::OnModelChanged() { Item(IDC_LEVEL).EnableWindow(ComboText(IDC_MODEL) == "v3" ? TRUE : FALSE); }
 
 void CSNMPGroup::OnApply() {
     CWaitCursor wait;
     // Names as entered: a leading blank is part of the name.
     const std::string group = Item(IDC_GROUP_NAME).GetWindowText();
-    const std::string model = Selected(IDC_MODEL);
+    const std::string model = ComboText(IDC_MODEL);
     // A v1 or v2c group has no authentication, whatever the disabled level list still shows.
-    const std::string level = model == "v3" ? Selected(IDC_LEVEL) : "NoAuthNoPriv";
+    const std::string level = model == "v3" ? ComboText(IDC_LEVEL) : "NoAuthNoPriv";
     const InputCheck checks[] = {
         {[&] { return group.empty(); }, "Please enter valid group name!"},
         {[&] { return !CSNMPConfig::IsValidName(group); }, "Invalid Group Name."},
-        {[&] { return Listed({{0, group}, {4, model}}); }, "This Group Entry already exists."},
+        {[&] {
+             return Listed({{0, group}, {4, model}});
+         },
+         "This Group Entry already exists."},
         {[&] { return RowCount() >= kMaxGroups; }, "Maximum number of Group Entry is 50."},
     };
     if (!PassChecks(checks)) return;
@@ -84,10 +82,7 @@ void CSNMPGroup::OnApply() {
 }
 
 void CSNMPGroup::OnDelete() {
-    const int row = SelectedRow();
-    if (row < 0) {
-        AfxMessageBox("Please select the item would be delete!\n");
-        return;
-    }
-    DeleteRow(kGroupStatus + CSNMPConfig::MakeGroupIndex(Cell(row, 0), Cell(row, 4), Cell(row, 5)));
+    DeleteSelected("Please select the item would be delete!\n", [this](int row) {
+        return kGroupStatus + CSNMPConfig::MakeGroupIndex(Cell(row, 0), Cell(row, 4), Cell(row, 5));
+    });
 }

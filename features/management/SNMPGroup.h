@@ -15,10 +15,7 @@ protected:
 private:
     void OnApply();
     void OnDelete();
-    void OnRefresh() { Refresh(); }
-    void OnCloseButton() { EndDialog(IDCANCEL); }
     void OnModelChanged();
-    std::string Selected(ui::ControlId<CComboBox> id);
 
     DECLARE_MESSAGE_MAP()
 };

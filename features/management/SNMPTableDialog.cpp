@@ -1,5 +1,7 @@
 #include "features/management/SNMPTableDialog.h"
 
+#include "platform/ui/Prompt.h"
+
 #include "platform/win/DebugOutput.h"
 
 std::string TrimBlanks(const std::string& text) {
@@ -45,7 +47,18 @@ void CSNMPTableDialog::CreateRow(const std::string& statusCell, const std::funct
     m_config.SetRowStatus(statusCell, "1");
 }
 
-void CSNMPTableDialog::DeleteRow(const std::string& statusCell) {
-    m_config.SetRowStatus(statusCell, "6");
+void CSNMPTableDialog::DeleteSelected(const std::string& noSelection,
+                                      const std::function<std::string(int row)>& statusCell) {
+    const int row = SelectedRow();
+    if (row < 0) {
+        AfxMessageBox(noSelection);
+        return;
+    }
+    m_config.SetRowStatus(statusCell(row), "6");
     Refresh();
+}
+
+std::string CSNMPTableDialog::ComboText(ui::ControlId<CComboBox> id) {
+    CComboBox& box = Item(id);
+    return box.GetCurSel() < 0 ? std::string() : box.GetLBText(box.GetCurSel());
 }

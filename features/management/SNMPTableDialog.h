@@ -31,8 +31,14 @@ protected:
 
     // Status 5 at statusCell, the write, status 1; the dialog then clears its inputs and reads.
     void CreateRow(const std::string& statusCell, const std::function<void()>& write);
-    // Status 6 at statusCell, then a read.
-    void DeleteRow(const std::string& statusCell);
+    // Deletes the first selected row: status 6 at the status cell its listed texts give,
+    // then a read; with none selected, the message and nothing sent.
+    void DeleteSelected(const std::string& noSelection, const std::function<std::string(int row)>& statusCell);
+    // The buttons every table dialog has.
+    void OnRefresh() { Refresh(); }
+    void OnCloseButton() { EndDialog(IDCANCEL); }
+    // The chosen entry of a drop-down list; "" with none.
+    std::string ComboText(ui::ControlId<CComboBox> id);
 
     bool Closing() const { return m_bClosing; }
 

@@ -1,6 +1,5 @@
 #include "features/management/SNMPUser.h"
 
-#include "platform/ui/Prompt.h"
 #include "resources/templates/ManagementDialogsIds.h"
 
 using namespace snmp_user_ids;
@@ -51,11 +50,6 @@ void CSNMPUser::ResetInputs() {
     for (auto id : {IDC_AUTH_PASSWORD, IDC_PRIV_PASSWORD}) Item(id).EnableWindow(FALSE);
 }
 
-std::string CSNMPUser::Selected(ui::ControlId<CComboBox> id) {
-    CComboBox& box = Item(id);
-    return box.GetCurSel() < 0 ? std::string() : box.GetLBText(box.GetCurSel());
-}
-
 void CSNMPUser::OnRow(WPARAM code, LPARAM record) {
     if (code != kSnmpUserRow) return;
     const auto& e = *reinterpret_cast<const SnmpUserEntry*>(record);
@@ -63,7 +57,7 @@ void CSNMPUser::OnRow(WPARAM code, LPARAM record) {
 }
 
 void CSNMPUser::OnVersionChanged() {
-    if (Selected(IDC_VERSION) == "V3") {
+    if (ComboText(IDC_VERSION) == "V3") {
         Item(IDC_ENCRYPTED).EnableWindow(TRUE);
         return;
     }
@@ -78,22 +72,22 @@ void CSNMPUser::OnEncryptedClicked() {
     Item(IDC_AUTH_PROTOCOL).EnableWindow(on);
     Item(IDC_PRIV_PROTOCOL).EnableWindow(on);
     Item(IDC_AUTH_PASSWORD).EnableWindow(on);
-    Item(IDC_PRIV_PASSWORD).EnableWindow(on && Selected(IDC_PRIV_PROTOCOL) == "DES" ? TRUE : FALSE);
+    Item(IDC_PRIV_PASSWORD).EnableWindow(on && ComboText(IDC_PRIV_PROTOCOL) == "DES" ? TRUE : FALSE);
 }
 
 void CSNMPUser::OnPrivProtocolChanged() {
-    Item(IDC_PRIV_PASSWORD).EnableWindow(Selected(IDC_PRIV_PROTOCOL) == "DES" ? TRUE : FALSE);
+    Item(IDC_PRIV_PASSWORD).EnableWindow(ComboText(IDC_PRIV_PROTOCOL) == "DES" ? TRUE : FALSE);
 }
 
 void CSNMPUser::OnApply() {
     CWaitCursor wait;
     const std::string user = TrimBlanks(Item(IDC_USER_NAME).GetWindowText());
     const std::string group = TrimBlanks(Item(IDC_GROUP_NAME).GetWindowText());
-    const std::string version = Selected(IDC_VERSION);
+    const std::string version = ComboText(IDC_VERSION);
     // The check box counts whether or not it is enabled.
     const bool encrypted = Item(IDC_ENCRYPTED).GetCheck() == BST_CHECKED;
-    const std::string authProtocol = encrypted ? Selected(IDC_AUTH_PROTOCOL) : "None";
-    const std::string privProtocol = encrypted ? Selected(IDC_PRIV_PROTOCOL) : "None";
+    const std::string authProtocol = encrypted ? ComboText(IDC_AUTH_PROTOCOL) : "None";
+    const std::string privProtocol = encrypted ? ComboText(IDC_PRIV_PROTOCOL) : "None";
     const std::string authPassword = encrypted ? TrimBlanks(Item(IDC_AUTH_PASSWORD).GetWindowText()) : "";
     const std::string privPassword =
         encrypted && privProtocol == "DES" ? TrimBlanks(Item(IDC_PRIV_PASSWORD).GetWindowText()) : "";
@@ -109,7 +103,10 @@ void CSNMPUser::OnApply() {
         {[&] { return !CSNMPConfig::IsValidName(user); }, "Invalid User Name ."},
         {[&] { return group.empty(); }, "Please enter valid Group Name "},
         {[&] { return !CSNMPConfig::IsValidName(group); }, "Invalid Group Name."},
-        {[&] { return Listed({{0, user}, {2, version}}); }, "This User Entry already exists."},
+        {[&] {
+             return Listed({{0, user}, {2, version}});
+         },
+         "This User Entry already exists."},
         {[&] { return RowCount() >= kMaxUsers; }, "Maximum number of User Entry is 50."},
         {[&] { return encrypted && authPassword.empty(); }, "Auth-Protocol Password can't be empty."},
         {[&] { return encrypted && authPassword.size() > authLimit; },
@@ -120,18 +117,13 @@ void CSNMPUser::OnApply() {
          selectAll(IDC_PRIV_PASSWORD)},
     };
     if (!PassChecks(checks)) return;
-    CreateRow(kUserStatus + CSNMPConfig::MakeModelIndex(user, version), [&] {
-        m_config.SetUser(user, version, group, authProtocol, authPassword, privProtocol, privPassword);
-    });
+    CreateRow(kUserStatus + CSNMPConfig::MakeModelIndex(user, version),
+              [&] { m_config.SetUser(user, version, group, authProtocol, authPassword, privProtocol, privPassword); });
     ResetInputs();
     Refresh();
 }
 
 void CSNMPUser::OnDelete() {
-    const int row = SelectedRow();
-    if (row < 0) {
-        AfxMessageBox("Please select the item would be delete!\n");
-        return;
-    }
-    DeleteRow(kUserStatus + CSNMPConfig::MakeModelIndex(Cell(row, 0), Cell(row, 2)));
+    DeleteSelected("Please select the item would be delete!\n",
+                   [this](int row) { return kUserStatus + CSNMPConfig::MakeModelIndex(Cell(row, 0), Cell(row, 2)); });
 }

@@ -15,13 +15,10 @@ protected:
 private:
     void OnApply();
     void OnDelete();
-    void OnRefresh() { Refresh(); }
-    void OnCloseButton() { EndDialog(IDCANCEL); }
     void OnVersionChanged();
     void OnEncryptedClicked();
     void OnPrivProtocolChanged();
     void ResetInputs();
-    std::string Selected(ui::ControlId<CComboBox> id);
 
     DECLARE_MESSAGE_MAP()
 };

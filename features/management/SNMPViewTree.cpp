@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "platform/ui/Prompt.h"
 #include "resources/templates/ManagementDialogsIds.h"
 
 using namespace snmp_view_ids;
@@ -80,7 +79,10 @@ void CSNMPViewTree::OnApply() {
          },
          "Please enter valid OID Mask."},
         {[&] { return Components(mask).size() > Components(subtree).size(); }, "Invalid  OID length"},
-        {[&] { return Listed({{0, name}, {1, subtree}}); }, "This View Entry already exist."},
+        {[&] {
+             return Listed({{0, name}, {1, subtree}});
+         },
+         "This View Entry already exist."},
         {[&] { return RowCount() >= kMaxViews; }, "Maximum number of View Entry is 50."},
     };
     if (!PassChecks(checks)) return;
@@ -93,10 +95,6 @@ void CSNMPViewTree::OnApply() {
 }
 
 void CSNMPViewTree::OnDelete() {
-    const int row = SelectedRow();
-    if (row < 0) {
-        AfxMessageBox("Please Selecte the Item you would delete");
-        return;
-    }
-    DeleteRow(kViewStatus + CSNMPConfig::MakeViewIndex(Cell(row, 0), Cell(row, 1)));
+    DeleteSelected("Please Selecte the Item you would delete",
+                   [this](int row) { return kViewStatus + CSNMPConfig::MakeViewIndex(Cell(row, 0), Cell(row, 1)); });
 }

@@ -15,8 +15,6 @@ protected:
 private:
     void OnApply();
     void OnDelete();
-    void OnRefresh() { Refresh(); }
-    void OnCloseButton() { EndDialog(IDCANCEL); }
 
     DECLARE_MESSAGE_MAP()
 };

@@ -129,8 +129,8 @@ protected:
 struct CreateCase {
     const Table* table;
     std::function<void(DialogDriver&)> type;
-    std::string index;                // the new row's index
-    std::vector<std::string> listed;  // the new row as listed
+    std::string index;                                 // the new row's index
+    std::vector<std::string> listed;                   // the new row as listed
     std::vector<std::vector<std::string>> columnSets;  // the SETs between status 5 and 1
 };
 
@@ -204,13 +204,13 @@ TEST_F(SnmpAccessDialogsTest, ApplyCreatesTheRowThenReadsAgainAndDeleteDestroysI
             ASSERT_FALSE(walks.empty());
             EXPECT_GT(walks.front().seq, sets.back().seq);
             if (&t == &kGroups) {
-                EXPECT_GE(walks.front().ms - sets.back().ms, 50);
+                EXPECT_GE(walks.front().arrivalUs - sets.back().arrivalUs, 50000);
             }
             const int row = RowOf(d, t, c.listed[0]);
             ASSERT_GE(row, 0);
             EXPECT_EQ(d.GetRows(t.list)[static_cast<size_t>(row)], c.listed);
             // The inputs are emptied for the next row.
-            EXPECT_EQ(d.GetText(t.name == "views" ? snmp_view_ids::IDC_VIEW_NAME.id
+            EXPECT_EQ(d.GetText(t.name == "views"    ? snmp_view_ids::IDC_VIEW_NAME.id
                                 : t.name == "groups" ? snmp_group_ids::IDC_GROUP_NAME.id
                                 : t.name == "users"  ? snmp_user_ids::IDC_USER_NAME.id
                                                      : snmp_community_ids::IDC_NAME.id),
@@ -412,27 +412,45 @@ TEST_F(SnmpAccessDialogsTest, EachTableTakesUpToItsMaximum) {
         int max;
         std::string entry, suffix;
         std::vector<std::tuple<int, std::string, std::string>> cells;  // of the rows added
-        std::function<void(DialogDriver&, const std::string&)> type;  // a new row's inputs
+        std::function<void(DialogDriver&, const std::string&)> type;   // a new row's inputs
         std::string message;
     };
     const Case cases[] = {
-        {&kCommunities, 10, A + ".5.1.1.", "",
+        {&kCommunities,
+         10,
+         A + ".5.1.1.",
+         "",
          {{1, "s", "%"}, {2, "s", "public"}, {3, "i", "$"}},
          [](DialogDriver& d, const std::string& name) { d.TypeText(snmp_community_ids::IDC_NAME, name); },
          "Maximum number of Community Entry is 10."},
-        {&kUsers, 50, A + ".2.1.1.", ".1",
-         {{1, "s", "%"}, {2, "i", "1"}, {3, "s", "g"}, {4, "i", "1"}, {5, "s", ""}, {6, "i", "1"}, {7, "s", ""},
+        {&kUsers,
+         50,
+         A + ".2.1.1.",
+         ".1",
+         {{1, "s", "%"},
+          {2, "i", "1"},
+          {3, "s", "g"},
+          {4, "i", "1"},
+          {5, "s", ""},
+          {6, "i", "1"},
+          {7, "s", ""},
           {8, "i", "$"}},
          [](DialogDriver& d, const std::string& name) {
              d.TypeText(snmp_user_ids::IDC_USER_NAME, name);
              d.TypeText(snmp_user_ids::IDC_GROUP_NAME, "g");
          },
          "Maximum number of User Entry is 50."},
-        {&kGroups, 50, A + ".3.1.1.", ".1.1",
+        {&kGroups,
+         50,
+         A + ".3.1.1.",
+         ".1.1",
          {{1, "s", "%"}, {2, "i", "1"}, {3, "i", "1"}, {4, "s", ""}, {5, "s", ""}, {6, "s", ""}, {7, "i", "$"}},
          [](DialogDriver& d, const std::string& name) { d.TypeText(snmp_group_ids::IDC_GROUP_NAME, name); },
          "Maximum number of Group Entry is 50."},
-        {&kViews, 50, A + ".4.1.1.", ".2.1.3",
+        {&kViews,
+         50,
+         A + ".4.1.1.",
+         ".2.1.3",
          {{1, "s", "%"}, {3, "x", "01 01"}, {4, "i", "1"}, {5, "i", "$"}},
          [](DialogDriver& d, const std::string& name) {
              d.TypeText(snmp_view_ids::IDC_VIEW_NAME, name);
@@ -495,7 +513,10 @@ TEST_F(SnmpAccessDialogsTest, UserInputsFollowTheVersionTheCheckBoxAndThePrivacy
     };
     const Case cases[] = {
         {"at the start", [](DialogDriver&) {}, {false, false, false, false, false}, false},
-        {"V3", [](DialogDriver& d) { d.ChooseComboItem(IDC_VERSION, "V3"); }, {true, false, false, false, false}, false},
+        {"V3",
+         [](DialogDriver& d) { d.ChooseComboItem(IDC_VERSION, "V3"); },
+         {true, false, false, false, false},
+         false},
         {"V3 encrypted",
          [](DialogDriver& d) {
              d.ChooseComboItem(IDC_VERSION, "V3");

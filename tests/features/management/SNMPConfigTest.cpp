@@ -168,9 +168,14 @@ std::vector<Report> ReadAll(CReportOwner::Rows rows, Start start) {
 TEST_F(SnmpConfigTest, UserReadReportsEveryRowWithItsStatusAndPassPhrases) {
     // A V2c user left in createAndWait.
     const std::string carol = ".5.99.97.114.111.108.2";
-    for (const auto& [column, type, value] : std::vector<std::tuple<int, std::string, std::string>>{
-             {1, "s", "carol"}, {2, "i", "2"}, {3, "s", "public"}, {4, "i", "1"},
-             {5, "s", ""}, {6, "i", "1"}, {7, "s", ""}, {8, "i", "2"}}) {
+    for (const auto& [column, type, value] : std::vector<std::tuple<int, std::string, std::string>>{{1, "s", "carol"},
+                                                                                                    {2, "i", "2"},
+                                                                                                    {3, "s", "public"},
+                                                                                                    {4, "i", "1"},
+                                                                                                    {5, "s", ""},
+                                                                                                    {6, "i", "1"},
+                                                                                                    {7, "s", ""},
+                                                                                                    {8, "i", "2"}}) {
         Set(A + ".2.1.1." + std::to_string(column) + carol, type, value);
     }
     const auto reports = ReadAll(CReportOwner::Rows::Group, [](CSNMPConfig& c) { c.ReadUsers(); });
