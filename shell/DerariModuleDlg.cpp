@@ -156,9 +156,11 @@ void CDerariModuleDlg::RunWrapped(CDialog& dialog) {
 
 void CDerariModuleDlg::OnTableCommand(UINT id) {
     const DialogCommand* command = CommandTable::FindCommand(id);
-    if (command == nullptr || command->run != CommandRun::Wrapped || command->make == nullptr) return;
+    if (command == nullptr || command->make == nullptr) return;
+    if (command->run != CommandRun::Wrapped && command->run != CommandRun::Beside) return;
     const std::unique_ptr<CDialog> dialog = command->make();
-    RunWrapped(*dialog);
+    if (command->run == CommandRun::Beside) dialog->DoModal();
+    else RunWrapped(*dialog);
 }
 
 void CDerariModuleDlg::OnAbout() { RunWrapped<CAboutDlg>(); }

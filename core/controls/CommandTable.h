@@ -7,6 +7,7 @@
 //   // features/ports/PortsCommands.cpp
 //   static const CommandRegistrar kPortsCommands({
 //       WRAPPED_COMMAND(ID_PORT_CONFIGURATION, CPortSetInfo),
+//       BESIDE_COMMAND(ID_SNMP_HOST_TABLE, CSNMPHost),  // main window visible, polling on
 //       LAUNCHER_DIALOG(CEngineInfo),
 //   });
 //
@@ -20,6 +21,7 @@
 
 enum class CommandRun {
     Wrapped,     // the main window hides, pauses its polling and runs the dialog modally
+    Beside,      // the dialog runs modally beside the main window, which stays and keeps polling
     MainWindow,  // the main window's own handler runs it (Save Configuration, Reboot, ...)
     Launcher,    // no menu command: switch-dialog opens it by class name
 };
@@ -38,6 +40,8 @@ std::unique_ptr<CDialog> MakeDialog() {
 
 #define WRAPPED_COMMAND(commandId, Dialog) \
     DialogCommand { (commandId), #Dialog, &MakeDialog<Dialog>, CommandRun::Wrapped }
+#define BESIDE_COMMAND(commandId, Dialog) \
+    DialogCommand { (commandId), #Dialog, &MakeDialog<Dialog>, CommandRun::Beside }
 #define LAUNCHER_DIALOG(Dialog) \
     DialogCommand { 0, #Dialog, &MakeDialog<Dialog>, CommandRun::Launcher }
 #define MAIN_WINDOW_COMMAND(commandId) \

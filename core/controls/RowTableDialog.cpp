@@ -1,7 +1,5 @@
 #include "core/controls/RowTableDialog.h"
 
-#include "platform/ui/Prompt.h"
-
 CRowTableDialog::CRowTableDialog(UINT templateId, Buttons buttons, Look look, CWnd* parent)
     : CFeatureDialog(templateId, look, parent), m_buttons(std::move(buttons)) {}
 
@@ -29,16 +27,6 @@ void CRowTableDialog::AppendRow(const std::vector<std::string>& cells) {
     const int row = m_list.GetItemCount();
     for (size_t column = 0; column < cells.size(); ++column)
         m_list.SetCell(row, static_cast<int>(column), cells[column]);
-}
-
-bool CRowTableDialog::PassChecks(std::span<const InputCheck> checks) {
-    for (const InputCheck& check : checks) {
-        if (!check.refused()) continue;
-        AfxMessageBox(check.message);
-        if (check.afterMessage) check.afterMessage();
-        return false;
-    }
-    return true;
 }
 
 int CRowTableDialog::SelectedRow() const {

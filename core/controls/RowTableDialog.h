@@ -2,28 +2,15 @@
 // CRowTableDialog: the shape of a dialog that lists a table's rows, creates a row from the
 // inputs below the list (Apply), deletes the selected row (Delete) and reads the table again
 // (Refresh). While a read runs its buttons are disabled; the read's end gives them back.
-// Apply's checks are a table of (refusal, message): the first refusal shows its message and
-// nothing is written.
-//
-//   const InputCheck checks[] = {
-//       {[&] { return name.empty(); }, "Please enter valid group name!"},
-//       {[&] { return Listed(0, name); }, "This Group Entry already exists."},
-//   };
-//   if (!PassChecks(checks)) return;
+// Apply's checks are a table of InputCheck (core/controls/InputCheck.h).
 #include <functional>
 #include <initializer_list>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "core/controls/FeatureDialog.h"
+#include "core/controls/InputCheck.h"
 #include "core/controls/ListCtrlEx.h"
-
-struct InputCheck {
-    std::function<bool()> refused;
-    std::string message;
-    std::function<void()> afterMessage = {};  // such as focusing the refused field
-};
 
 class CRowTableDialog : public CFeatureDialog {
 protected:
@@ -42,8 +29,6 @@ protected:
     void EnableButtons(bool enable);
     void AppendRow(const std::vector<std::string>& cells);
 
-    // True when every check passes; else the first refusal's message (and its follow-up).
-    static bool PassChecks(std::span<const InputCheck> checks);
     // The first selected row, or -1.
     int SelectedRow() const;
     std::string Cell(int row, int column) const { return m_list.GetItemText(row, column); }

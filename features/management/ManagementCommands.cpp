@@ -3,7 +3,11 @@
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
 #include "features/management/SNMPCommunity.h"
+#include "features/management/SNMPEngineID.h"
+#include "features/management/SNMPGlobal.h"
 #include "features/management/SNMPGroup.h"
+#include "features/management/SNMPHost.h"
+#include "features/management/SNMPTrapSetting.h"
 #include "features/management/SNMPUser.h"
 #include "features/management/SNMPViewTree.h"
 #include "resources/menus/CommandIds.h"
@@ -14,5 +18,9 @@ const CommandRegistrar kManagementCommands({
     WRAPPED_COMMAND(ID_SNMP_USER_TABLE, CSNMPUser),
     WRAPPED_COMMAND(ID_SNMP_GROUP_TABLE, CSNMPGroup),
     WRAPPED_COMMAND(ID_SNMP_VIEW_TABLE, CSNMPViewTree),
+    BESIDE_COMMAND(ID_SNMP_HOST_TABLE, CSNMPHost),
+    WRAPPED_COMMAND(ID_SNMP_TRAP, CSNMPTrapSetting),
+    WRAPPED_COMMAND(ID_SNMP_ENGINE_ID, CSNMPEngineID),
+    WRAPPED_COMMAND(ID_SNMP_GLOBAL, CSNMPGlobal),
 });
 }  // namespace

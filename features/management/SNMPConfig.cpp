@@ -425,6 +425,8 @@ void CSNMPConfig::Close() {
     OutputDebugStringA("==================m_cCommonSNMPGetUse.Close===============");
 }
 
+void CSNMPConfig::WriteDestroyLine() { OutputDebugStringA("==================DestroyWindow==============="); }
+
 void CSNMPConfig::CloseSessions() {
     m_stateRead.Close();
     m_cCommonSNMP.Close();

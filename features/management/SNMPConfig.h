@@ -154,6 +154,8 @@ public:
 
     // Closes the four sessions in turn, a debugger line after each.
     void Close();
+    // The line the dialogs write when they begin to close.
+    static void WriteDestroyLine();
 
     CEditEXIPV6* m_pHostAddress = nullptr;  // the host dialog's address field, not owned
 

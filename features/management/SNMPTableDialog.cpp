@@ -2,8 +2,6 @@
 
 #include "platform/ui/Prompt.h"
 
-#include "platform/win/DebugOutput.h"
-
 std::string TrimBlanks(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
@@ -25,7 +23,7 @@ BOOL CSNMPTableDialog::OnInitDialog() {
 
 BOOL CSNMPTableDialog::DestroyWindow() {
     m_bClosing = true;
-    OutputDebugStringA("==================DestroyWindow===============");
+    CSNMPConfig::WriteDestroyLine();
     return CRowTableDialog::DestroyWindow();
 }
 

@@ -1,4 +1,5 @@
-// The management dialogs: the SNMP agent's communities, users, groups and views.
+// The management dialogs: the SNMP agent's communities, users, groups, views, notification
+// hosts, trap switches, engine ID and global state.
 #include "platform/ui/Template.h"
 #include "resources/templates/ManagementDialogsIds.h"
 
@@ -88,3 +89,67 @@ UI_DIALOG_TEMPLATE(IDD, "SNMP View Table Configuration", kDialogStyle,
     }))
 // clang-format on
 }  // namespace snmp_view_ids
+
+namespace snmp_host_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "SNMP Host Table", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "Host Table Info", {
+            List(IDC_LIST, kListStyle).Size(540, 220),
+        }),
+        Grid(2, {
+            Label(IDC_STATIC, "Host IPV4/IPV6"), Edit(IDC_ADDRESS, ES_AUTOHSCROLL).Width(260),
+            Label(IDC_STATIC, "SNMP Version"), Combo(IDC_VERSION).Width(160),
+            Label(IDC_STATIC, "Community String/SNMPv3 User Name"), Edit(IDC_NAME, ES_AUTOHSCROLL).Width(260),
+        }),
+        Row({Stretch(), DefButton(IDC_APPLY, "&Apply"), Button(IDC_CANCEL, "Ca&ncel"), Button(IDC_DELETE, "&Delete"),
+             Button(IDC_REFRESH, "&Refresh"), Button(IDC_CLOSE, "&Close")}),
+    }))
+// clang-format on
+}  // namespace snmp_host_ids
+
+namespace snmp_trap_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "SNMP Trap Configuration", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "Trap Settings", {
+            Check(IDC_AUTHENTICATION, "SNMP Authentication Traps"),
+            Check(IDC_BOOTUP, "Device Bootup"),
+            Check(IDC_LINK, "Port Link Up / Link Down"),
+            Check(IDC_RSTP, "RSTP Port State Change"),
+            Check(IDC_FIRMWARE, "Firmware Upgrade State"),
+            Check(IDC_POE_POWER, "PoE Power On / Off"),
+            Check(IDC_POE_ERROR, "PoE Power Error "),
+            Check(IDC_POE_BUDGET, "PoE over max power budget"),
+            Check(IDC_LOOPBACK, "Loopback Detection occuring / recovery"),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "&Apply"), Button(IDC_CLOSE, "&Close")}),
+    }))
+// clang-format on
+}  // namespace snmp_trap_ids
+
+namespace snmp_engine_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "SNMP Engine ID", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "SNMP Engine ID", {
+            Row({Label(IDC_LABEL, "SNMP Engine ID"), Edit(IDC_ENGINE_ID, ES_AUTOHSCROLL).Width(420)}),
+            Label(IDC_STATIC, "Note: Engine ID length is 10-64, the accepted character is from 0 to F."),
+        }),
+        Row({Button(IDC_DEFAULT, "&Default").Hidden(), Stretch(), Button(IDC_APPLY, "&Apply"),
+             Button(IDC_CLOSE, "&Close")}),
+    }))
+// clang-format on
+}  // namespace snmp_engine_ids
+
+namespace snmp_global_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "SNMP Global State Settings", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "SNMP Global State Settings", {
+            Check(IDC_ENABLE, "Enable SNMP Global ").With(BS_LEFTTEXT),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "&Apply"), Button(IDC_CANCEL, "Ca&ncel")}),
+    }))
+// clang-format on
+}  // namespace snmp_global_ids

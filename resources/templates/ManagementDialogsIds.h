@@ -1,6 +1,7 @@
 #pragma once
 // Control ids of the management dialogs (ManagementDialogs.cpp): the SNMP agent's access
-// tables. Included by the templates, the dialogs of features/management and their tests.
+// tables, hosts, trap switches, engine ID and global state. Included by the templates, the dialogs of
+// features/management and their tests.
 #include "platform/ui/ControlId.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/ListCtrl.h"
@@ -64,3 +65,51 @@ constexpr ui::ControlId<CButton> IDC_DELETE{1006};
 constexpr ui::ControlId<CButton> IDC_REFRESH{1044};
 constexpr ui::ControlId<CButton> IDC_CLOSE{1128};
 }  // namespace snmp_view_ids
+
+// "SNMP Host Table" (CSNMPHost).
+namespace snmp_host_ids {
+constexpr UINT IDD = 205;
+constexpr ui::ControlId<CEdit> IDC_ADDRESS{1023};  // a CEditEXIPV6
+constexpr ui::ControlId<CComboBox> IDC_VERSION{1162};
+constexpr ui::ControlId<CEdit> IDC_NAME{1163};
+constexpr ui::ControlId<CListCtrl> IDC_LIST{1156};
+constexpr ui::ControlId<CButton> IDC_APPLY{1000};
+constexpr ui::ControlId<CButton> IDC_CANCEL{1025};
+constexpr ui::ControlId<CButton> IDC_DELETE{1003};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1044};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1128};
+}  // namespace snmp_host_ids
+
+// "SNMP Trap Configuration" (CSNMPTrapSetting).
+namespace snmp_trap_ids {
+constexpr UINT IDD = 207;
+constexpr ui::ControlId<CButton> IDC_AUTHENTICATION{1195};
+constexpr ui::ControlId<CButton> IDC_BOOTUP{1196};
+constexpr ui::ControlId<CButton> IDC_LINK{1011};
+constexpr ui::ControlId<CButton> IDC_RSTP{1014};
+constexpr ui::ControlId<CButton> IDC_FIRMWARE{1013};
+constexpr ui::ControlId<CButton> IDC_LOOPBACK{1347};
+constexpr ui::ControlId<CButton> IDC_POE_POWER{1010};
+constexpr ui::ControlId<CButton> IDC_POE_ERROR{1181};
+constexpr ui::ControlId<CButton> IDC_POE_BUDGET{1182};
+constexpr ui::ControlId<CButton> IDC_APPLY{1197};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1198};
+}  // namespace snmp_trap_ids
+
+// "SNMP Engine ID" (CSNMPEngineID).
+namespace snmp_engine_ids {
+constexpr UINT IDD = 210;
+constexpr ui::ControlId<CStatic> IDC_LABEL{1154};
+constexpr ui::ControlId<CEdit> IDC_ENGINE_ID{1160};
+constexpr ui::ControlId<CButton> IDC_APPLY{1000};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1199};
+constexpr ui::ControlId<CButton> IDC_DEFAULT{1150};
+}  // namespace snmp_engine_ids
+
+// "SNMP Global State Settings" (CSNMPGlobal).
+namespace snmp_global_ids {
+constexpr UINT IDD = 209;
+constexpr ui::ControlId<CButton> IDC_ENABLE{1155};
+constexpr ui::ControlId<CButton> IDC_APPLY{1000};
+constexpr ui::ControlId<CButton> IDC_CANCEL{1025};
+}  // namespace snmp_global_ids
