@@ -49,7 +49,8 @@ BOOL CSNMPHost::OnInitDialog() {
     OutputDebugStringA(".............initdialog begin..............");
     m_address.SubclassDlgItem(IDC_ADDRESS, this);
     InitList({{"Host IP Address", 150}, {"SNMP Version", 130}, {"Community Name/SNMPv3 User Name ", 250}});
-    for (const char* v : {"V1", "V2c", "V3-NoAuthNoPriv", "V3-AuthNoPriv", "V3-AuthPriv"}) Item(IDC_VERSION).AddString(v);
+    for (const char* v : {"V1", "V2c", "V3-NoAuthNoPriv", "V3-AuthNoPriv", "V3-AuthPriv"})
+        Item(IDC_VERSION).AddString(v);
     Item(IDC_VERSION).SetCurSel(0);
     Item(IDC_NAME).LimitText(kMaxName);
     OutputDebugStringA("....................refresh begin ...........................");

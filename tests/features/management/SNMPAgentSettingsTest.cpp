@@ -134,7 +134,8 @@ TEST_F(SnmpHostTest, ApplyRefusesInOrderAndSendsNothing) {
         ASSERT_TRUE(StartSwitch("DUZ-3300-28ZA1", 28));
         AddHost(".16.254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1.2", "FE 80 00 00 00 00 00 00 00 00 00 00 00 00 00 01", 2,
                 "system");
-        for (int n = 2; n < c.hosts; ++n) AddHost(".4.10.1.0." + std::to_string(n) + ".1", "0A 01 00 0" + std::to_string(n), 1);
+        for (int n = 2; n < c.hosts; ++n)
+            AddHost(".4.10.1.0." + std::to_string(n) + ".1", "0A 01 00 0" + std::to_string(n), 1);
         Harness ui;
         ui.ScriptMessageBoxes({IDOK});
         Run(ui, [&](DialogDriver& d) {
@@ -206,11 +207,10 @@ protected:
     }
 };
 
-const std::vector<int> kTrapBoxes = {snmp_trap_ids::IDC_AUTHENTICATION, snmp_trap_ids::IDC_BOOTUP,
-                                     snmp_trap_ids::IDC_LINK,           snmp_trap_ids::IDC_RSTP,
-                                     snmp_trap_ids::IDC_FIRMWARE,       snmp_trap_ids::IDC_LOOPBACK,
-                                     snmp_trap_ids::IDC_POE_POWER,      snmp_trap_ids::IDC_POE_ERROR,
-                                     snmp_trap_ids::IDC_POE_BUDGET};
+const std::vector<int> kTrapBoxes = {
+    snmp_trap_ids::IDC_AUTHENTICATION, snmp_trap_ids::IDC_BOOTUP,    snmp_trap_ids::IDC_LINK,
+    snmp_trap_ids::IDC_RSTP,           snmp_trap_ids::IDC_FIRMWARE,  snmp_trap_ids::IDC_LOOPBACK,
+    snmp_trap_ids::IDC_POE_POWER,      snmp_trap_ids::IDC_POE_ERROR, snmp_trap_ids::IDC_POE_BUDGET};
 const std::vector<std::string> kTrapArcs = {"1.0", "2.0", "3.0", "4.0", "5.0", "11.0", "6.0", "7.0", "8.0"};
 
 TEST_F(SnmpTrapTest, BoxesFollowTheSwitchesAndApplyWritesThemInOneSet) {
@@ -232,8 +232,8 @@ TEST_F(SnmpTrapTest, BoxesFollowTheSwitchesAndApplyWritesThemInOneSet) {
                 SCOPED_TRACE(kTrapArcs[i]);
                 EXPECT_EQ(d.IsVisible(kTrapBoxes[i]), i < c.boxes);
                 if (i >= c.boxes) continue;
-                EXPECT_EQ(d.IsChecked(kTrapBoxes[i]), kTrapArcs[i] != "2.0" && kTrapArcs[i] != "11.0" &&
-                                                          kTrapArcs[i] != "7.0");
+                EXPECT_EQ(d.IsChecked(kTrapBoxes[i]),
+                          kTrapArcs[i] != "2.0" && kTrapArcs[i] != "11.0" && kTrapArcs[i] != "7.0");
             }
             d.Check(snmp_trap_ids::IDC_AUTHENTICATION, false);
             d.Check(snmp_trap_ids::IDC_BOOTUP, true);
@@ -310,11 +310,13 @@ TEST_F(SnmpEngineIdTest, ApplyChecksTheTextThenWritesTheBytesAndShowsWhatTheSwit
         {"800000abcde", "", "s 08 00 00 0A BC DE", "0800000abcde"},
         {"ABCDEF0123", "", "s AB CD EF 01 23", "abcdef0123"},
         // Typing stops at 64 characters: 65 typed are 64 written.
-        {std::string(65, '1'), "", "s " + [] {
-             std::string s;
-             for (int i = 0; i < 32; ++i) s += i ? " 11" : "11";
-             return s;
-         }(),
+        {std::string(65, '1'), "",
+         "s " +
+             [] {
+                 std::string s;
+                 for (int i = 0; i < 32; ++i) s += i ? " 11" : "11";
+                 return s;
+             }(),
          std::string(64, '1')},
     };
     for (const Case& c : cases) {
@@ -324,8 +326,11 @@ TEST_F(SnmpEngineIdTest, ApplyChecksTheTextThenWritesTheBytesAndShowsWhatTheSwit
         if (!c.message.empty()) ui.ScriptMessageBoxes({IDOK});
         CSNMPEngineID dlg;
         ui.RunModal(dlg, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return d.GetText(IDC_ENGINE_ID) == "80007e59030011223344556"
-                                                                             "6"; }));
+            ASSERT_TRUE(WaitUntil([&] {
+                return d.GetText(IDC_ENGINE_ID) ==
+                       "80007e59030011223344556"
+                       "6";
+            }));
             sim->ClearRequests();
             d.TypeText(IDC_ENGINE_ID, c.typed);
             d.Click(IDC_APPLY);
@@ -355,7 +360,9 @@ TEST_F(SnmpEngineIdTest, DefaultWritesTheModelsEngineId) {
         std::string written;  // hex of the SET
         std::string shown;
     } cases[] = {
-        {"DUZ-3300-28ZA1", "", "80007e59030011223344556" "6"},
+        {"DUZ-3300-28ZA1", "",
+         "80007e59030011223344556"
+         "6"},
         {"DUZ-5600-20", "4B52562D353630302D3230000102030405", "4b52562d353630302d3230000102030405"},
     };
     for (const Case& c : cases) {
