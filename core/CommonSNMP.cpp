@@ -43,7 +43,7 @@ CCommonSNMP::CCommonSNMP()
       m_szUserName(ModuleStartupParams::UserName),
       m_szAuthPassword(ModuleStartupParams::AuthPassword),
       m_szPrivPassword(ModuleStartupParams::PrivPassword) {
-    m_shared->m_szAgent = ModuleStartupParams::DeviceIP;
+    m_shared->m_szAgent = ModuleStartupParams::AgentAddress();
     if (m_nVersion == 1) m_shared->m_pSnmp = std::make_shared<CSnmpV1>(0);
     else if (m_nVersion == 3) m_shared->m_pSnmp = std::make_shared<CSnmpV3>(0);
     if (m_shared->m_pSnmp) m_shared->m_pTable = std::make_shared<CSnmpTable>(m_shared->m_pSnmp.get());

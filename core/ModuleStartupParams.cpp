@@ -5,6 +5,7 @@ std::string ModuleStartupParams::ReadCommunity = "norfen";
 std::string ModuleStartupParams::WriteCommunity = "quastel";
 bool ModuleStartupParams::VlanEditEnabled = false;
 std::string ModuleStartupParams::SnmpVersion = "1";
+std::string ModuleStartupParams::AgentPort;
 std::string ModuleStartupParams::SecurityLevel = "1";
 std::string ModuleStartupParams::UserName;
 std::string ModuleStartupParams::AuthPassword;
@@ -19,6 +20,7 @@ void ModuleStartupParams::ResetToDefaults() {
     WriteCommunity = "quastel";
     VlanEditEnabled = false;
     SnmpVersion = "1";
+    AgentPort.clear();
     SecurityLevel = "1";
     UserName.clear();
     AuthPassword.clear();
@@ -26,4 +28,9 @@ void ModuleStartupParams::ResetToDefaults() {
     AuthProtocol = "1";
     PrivProtocol = "1";
     TimeoutMs = "3000";
+}
+
+std::string ModuleStartupParams::AgentAddress() {
+    if (DeviceIP.empty() || AgentPort.empty()) return DeviceIP;
+    return DeviceIP + ":" + AgentPort;
 }

@@ -35,10 +35,11 @@ const Item kItems[] = {
 constexpr std::size_t kDeviceIPItem = 1;  // index of item 2
 constexpr std::size_t kPortItem = 6;      // index of item 7: version "1" lines end here
 
-bool IsAgentPort(const std::string& value) {
-    if (value.empty() || value.size() > 5 || value.find_first_not_of("0123456789") != std::string::npos) return false;
+// The agent's port when the item names one other than the standard 161, else "".
+std::string AgentPortOf(const std::string& value) {
+    if (value.empty() || value.size() > 5 || value.find_first_not_of("0123456789") != std::string::npos) return {};
     const int port = std::stoi(value);
-    return port >= 1 && port <= 65535 && port != 161;
+    return port >= 1 && port <= 65535 && port != 161 ? std::to_string(port) : std::string();
 }
 
 }  // namespace
@@ -70,10 +71,9 @@ bool CDerariModuleApp::ParseStartupParams(const std::string& commandLine) {
             break;
         case Store::VlanFlag: ModuleStartupParams::VlanEditEnabled = value == "TRUE" || value == "true"; break;
         case Store::AgentPort:
-            // An agent on another port than 161 (a simulated switch run without root) is
-            // addressed as "address:port"; 161 and anything that is not a port number change nothing.
-            if (IsAgentPort(value) && !ModuleStartupParams::DeviceIP.empty())
-                ModuleStartupParams::DeviceIP += ":" + value;
+            // An agent on another port than 161 (a simulated switch run without root): the
+            // sessions send there; the device's address stays as it is for everything else.
+            ModuleStartupParams::AgentPort = AgentPortOf(value);
             break;
         }
         if (i == kDeviceIPItem && value.empty()) return false;

@@ -31,5 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(field->size() <= capacity);
         Check(field->find_first_of(" /") == std::string::npos);
     }
+    // The agent port is empty or a port number other than the standard one.
+    const std::string& port = ModuleStartupParams::AgentPort;
+    if (!port.empty()) {
+        Check(port.find_first_not_of("0123456789") == std::string::npos && port.size() <= 5 && port[0] != '0');
+        const int number = std::stoi(port);
+        Check(number >= 1 && number <= 65535 && number != 161);
+    }
     return 0;
 }

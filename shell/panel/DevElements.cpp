@@ -101,7 +101,7 @@ BOOL CPort::Refresh() {
 void CPort::OnLButtonDown(int& x, int& y) {
     if (!HitTest(x, y)) return;
     if (const UINT message = PortClickMessage(); message != 0)
-        win::BroadcastMessage(message, static_cast<WPARAM>(m_nPortValue), static_cast<LPARAM>(m_nPortValue));
+        win::BroadcastMessage(message, 0, static_cast<LPARAM>(m_nPortValue));
     std::function<void()> runner;
     {
         std::lock_guard lock(g_runnerMutex);

@@ -23,6 +23,7 @@
 #include "views/IntfList.h"
 #include "views/SnmpDevIden.h"
 #include "views/TcpPortInfo.h"
+#include "tests/support/SessionTarget.h"
 
 using ui::test::DialogDriver;
 using ui::test::Harness;
@@ -36,7 +37,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(testsupport::SharedSnmpd().Started()) << testsupport::SharedSnmpd().Error();
         ModuleStartupParams::ResetToDefaults();
-        ModuleStartupParams::DeviceIP = testsupport::SharedSnmpd().Address();
+        testsupport::PointSessionsAt(testsupport::SharedSnmpd().Address());
     }
     void TearDown() override {
         EXPECT_TRUE(CSnmpRead::WaitForClosedSessions(10000));

@@ -124,7 +124,7 @@ TEST_F(TableViewsTest, AddressTcpAndUdpViewsShowTheModelTables) {
     std::vector<std::string> headers;
     EXPECT_EQ(ReadView<CIPAddrTable>(ip_table_ids::IDC_LIST, ip_table_ids::IDC_REFRESH, &title, &headers),
               (Rows{{"127.0.0.1", "255.0.0.0"}, {"192.168.10.2", "255.255.255.0"}}));
-    EXPECT_EQ(title, "IP Table : " + s_sim->Target());
+    EXPECT_EQ(title, "IP Table : " + s_sim->Address());
     EXPECT_EQ(headers, (std::vector<std::string>{" IP                ", " Netmask               "}));
 
     EXPECT_EQ(ReadView<CTcpPortInfo>(tcp_service_ids::IDC_LIST, tcp_service_ids::IDC_REFRESH, &title, &headers),

@@ -7,7 +7,7 @@
 
 DirectSnmpSettings DirectSnmpSettings::FromStartup() {
     DirectSnmpSettings s;
-    s.agent = ModuleStartupParams::DeviceIP;
+    s.agent = ModuleStartupParams::AgentAddress();
     s.readCommunity = ModuleStartupParams::ReadCommunity;
     s.writeCommunity = ModuleStartupParams::WriteCommunity;
     s.version = std::atoi(ModuleStartupParams::SnmpVersion.c_str());

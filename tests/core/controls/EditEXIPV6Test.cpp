@@ -11,6 +11,7 @@
 #include "platform/ui/Template.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
+#include "tests/support/SessionTarget.h"
 
 using ui::test::DialogDriver;
 using ui::test::Harness;
@@ -128,7 +129,7 @@ TEST(CEditEXIPV6Test, AddsTypeAddressAndZoneVarbindsThatReachTheSwitch) {
     std::string error;
     ASSERT_TRUE(sim.Start(&error)) << error;
     ModuleStartupParams::ResetToDefaults();
-    ModuleStartupParams::DeviceIP = sim.Target();
+    testsupport::PointSessionsAt(sim.Target());
     ModuleStartupParams::TimeoutMs = "2000";
 
     struct Case {

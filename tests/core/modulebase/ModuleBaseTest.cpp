@@ -15,6 +15,7 @@
 #include "platform/ui/Template.h"
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
+#include "tests/support/SessionTarget.h"
 
 using namespace std::chrono_literals;
 using switchsim::LoggedRequest;

@@ -11,6 +11,7 @@
 #include "core/CommonSNMP.h"
 #include "core/ModuleStartupParams.h"
 #include "tests/support/snmp/SnmpAgents.h"
+#include "tests/support/SessionTarget.h"
 
 namespace {
 
@@ -71,14 +72,14 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(testsupport::SharedSnmpd().Started()) << testsupport::SharedSnmpd().Error();
         ModuleStartupParams::ResetToDefaults();
-        ModuleStartupParams::DeviceIP = testsupport::SharedSnmpd().Address();
+        testsupport::PointSessionsAt(testsupport::SharedSnmpd().Address());
         ModuleStartupParams::TimeoutMs = "2000";
     }
     void TearDown() override { ModuleStartupParams::ResetToDefaults(); }
 
     // Sessions made from now on talk to the silent agent with this default time-out.
     static void UseSilent(const testsupport::SilentAgent& silent, const char* timeoutMs) {
-        ModuleStartupParams::DeviceIP = silent.Address();
+        testsupport::PointSessionsAt(silent.Address());
         ModuleStartupParams::TimeoutMs = timeoutMs;
     }
 
@@ -294,9 +295,9 @@ TEST_F(CommonSNMPTest, SilentAgentTimesOut) {
 // A session waiting for a silent agent does not hold up another session's requests.
 TEST_F(CommonSNMPTest, SilentSessionDoesNotDelayAnother) {
     testsupport::SilentAgent silent;
-    ModuleStartupParams::DeviceIP = silent.Address();
+    testsupport::PointSessionsAt(silent.Address());
     CCommonSNMP stuck;
-    ModuleStartupParams::DeviceIP = testsupport::SharedSnmpd().Address();
+    testsupport::PointSessionsAt(testsupport::SharedSnmpd().Address());
     Walk walk;
     walk.session = &stuck;
     stuck.Open(0);

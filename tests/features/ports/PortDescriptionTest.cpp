@@ -37,7 +37,7 @@ TEST_F(PortDescriptionTest, ListsEveryPortsDescription) {
         EXPECT_EQ(rows[2], (std::vector<std::string>{"3", "Printer, 2nd floor"}));
         EXPECT_EQ(rows[27][0], "28");
         EXPECT_EQ(d.GetColumns(IDC_DESCRIPTION_LIST), (std::vector<std::string>{"Port", "Description"}));
-        EXPECT_EQ(dlg.GetWindowText(), "Port Description: " + sim->Target());
+        EXPECT_EQ(dlg.GetWindowText(), "Port Description: " + sim->Address());
         EXPECT_EQ(d.GetItems(IDC_FROM_PORT).size(), 28u);
         EXPECT_EQ(d.GetItems(IDC_TO_PORT).back(), "28");
         EXPECT_TRUE(d.IsEnabled(IDC_APPLY));

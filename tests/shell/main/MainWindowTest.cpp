@@ -1,5 +1,10 @@
 // The main window: profile, title and menu by model, the command wrapper, the Tools commands,
 // the port click, the About boxes, activation by a second start and the shut-down.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -41,7 +46,7 @@ TEST_F(MainWindowTest, TitleAndMenuFollowTheModel) {
         WriteIni("DeviceName=" + c.model + "\nDevicePortNum=28\nXMLName=models/DUZ-3300-28/panel.xml\n");
         CDerariModuleDlg main(nullptr, m_ini);
         ui.RunModal(main, [&](DialogDriver& d) {
-            EXPECT_EQ(main.GetWindowText(), c.model + ": " + s_sim->Target());
+            EXPECT_EQ(main.GetWindowText(), c.model + ": " + s_sim->Address());
             const auto menu = d.Menu();
             ASSERT_EQ(Texts(menu),
                       (std::vector<std::string>{"Device Manager   ", "Public MIB   ", "Tools   ", "About   "}));
@@ -443,7 +448,40 @@ struct XdgFolders {
     ScopedEnv configHome, configDirs, dataHome, dataDirs;
 };
 
-TEST_F(MainWindowTest, TelnetAndWebStartTheirProgramsWithTheAddress) {
+// A UDP socket on 127.0.0.1:161, the agent port sessions use when the command line names no
+// other; binding it needs root, which the tests have.
+class StandardAgentPort {
+public:
+    StandardAgentPort() {
+        m_fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_port = htons(161);
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        m_bound = m_fd >= 0 && ::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+    }
+    ~StandardAgentPort() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    StandardAgentPort(const StandardAgentPort&) = delete;
+    StandardAgentPort& operator=(const StandardAgentPort&) = delete;
+    bool Bound() const { return m_bound; }
+    // Whether a datagram is waiting; reading them all.
+    bool Received() const {
+        char buffer[2048];
+        bool any = false;
+        while (::recv(m_fd, buffer, sizeof buffer, MSG_DONTWAIT) >= 0) any = true;
+        return any;
+    }
+
+private:
+    int m_fd = -1;
+    bool m_bound = false;
+};
+
+// Command-line item 7 reaches only the sessions: the title, the instance name, telnet and the
+// browser get the bare address whatever it says, and the sessions send to the port it names.
+TEST_F(MainWindowTest, AgentPortItemReachesOnlyTheSessions) {
     UseModel("DUZ-3300-28ZA1");
     // A default browser as the desktop names it.
     const auto root = m_dir / "xdg";
@@ -456,24 +494,61 @@ TEST_F(MainWindowTest, TelnetAndWebStartTheirProgramsWithTheAddress) {
         << "[Desktop Entry]\nType=Application\nName=W\nExec=" << browser << " %u\n";
     std::ofstream(root / "config/mimeapps.list") << "[Default Applications]\nx-scheme-handler/http=web.desktop\n";
     const XdgFolders xdg(root / "config", root / "data", root / "none");
+    const StandardAgentPort standard;
+    ASSERT_TRUE(standard.Bound()) << "UDP 127.0.0.1:161 cannot be bound";
 
-    const std::string address = s_sim->Target();
-    win::ProgramStartRecorder starts;
-    ui.ScriptMessageBoxes({IDCANCEL, IDOK});
-    CDerariModuleDlg main(nullptr, m_ini);
-    ui.RunModal(main, [&](DialogDriver& d) {
-        d.ChooseMenu({"Tools   ", "Telnet"});
-        ASSERT_TRUE(WaitUntil([&] { return starts.Starts().size() == 1; }));
-        d.ChooseMenu({"Tools   ", "Web"});  // cancelled
-        ASSERT_TRUE(WaitUntil([&] { return ui.ShownMessageBoxes().size() == 1; }));
-        d.ChooseMenu({"Tools   ", "Web"});
-        ASSERT_TRUE(WaitUntil([&] { return starts.Starts().size() == 2; }));
-        d.Close();
-    });
-    const auto started = starts.Starts();
-    ASSERT_EQ(started.size(), 2u);
-    EXPECT_EQ(started[0], win::TelnetCommand(address));
-    EXPECT_EQ(started[1], (std::vector<std::string>{browser, address}));
+    const std::string address = s_sim->Address();
+    const struct {
+        const char* what;
+        std::string item7;  // with its "/" and letter
+        bool reachesSimulatedSwitch;
+    } cases[] = {
+        {"absent", "", false},
+        {"161", "/P161", false},
+        {"another port", "/P" + std::to_string(s_sim->Port()), true},
+        {"not a number", "/P16x1", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ModuleStartupParams::ResetToDefaults();
+        ModuleStartupParams::TimeoutMs = "1000";
+        s_sim->ClearRequests();
+        standard.Received();
+        win::ProgramStartRecorder starts;
+        ui.ScriptMessageBoxes({IDCANCEL, IDOK});
+        const std::size_t boxesBefore = ui.ShownMessageBoxes().size();
+        CDerariModuleApp app;
+        app.m_strProfilePath = m_ini;
+        bool shown = false;
+        ui.OnModal<CDerariModuleDlg>([&](DialogDriver& d) {
+            shown = true;
+            EXPECT_EQ(d.Window().GetWindowText(), "DUZ-3300-28ZA1: " + address);
+            const std::string instanceName = "Module:DUZ-3300-28ZA1" + address;
+            EXPECT_EQ(ModuleActivateMessage, RegisterWindowMessage(instanceName.c_str()));
+            win::InstanceLock probe;
+            EXPECT_EQ(probe.Acquire(instanceName), win::InstanceLock::Result::HeldByOther);
+            d.ChooseMenu({"Tools   ", "Telnet"});
+            ASSERT_TRUE(WaitUntil([&] { return starts.Starts().size() == 1; }));
+            d.ChooseMenu({"Tools   ", "Web"});  // cancelled
+            ASSERT_TRUE(WaitUntil([&] { return ui.ShownMessageBoxes().size() == boxesBefore + 1; }));
+            d.ChooseMenu({"Tools   ", "Web"});
+            ASSERT_TRUE(WaitUntil([&] { return starts.Starts().size() == 2; }));
+            // The polling thread's first request shows where the sessions send.
+            if (c.reachesSimulatedSwitch) EXPECT_TRUE(WaitUntil([&] { return !s_sim->Requests().empty(); }));
+            else EXPECT_TRUE(WaitUntil([&] { return standard.Received(); }));
+            d.Close();
+        });
+        EXPECT_FALSE(app.InitInstance("/N0/I127.0.0.1/Rnorfen/Wquastel/Vtrue/V1" + c.item7));
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(ModuleStartupParams::DeviceIP, address);
+        if (!c.reachesSimulatedSwitch) {
+            EXPECT_TRUE(s_sim->Requests().empty());
+        }
+        const auto started = starts.Starts();
+        ASSERT_EQ(started.size(), 2u);
+        EXPECT_EQ(started[0], win::TelnetCommand(address));
+        EXPECT_EQ(started[1], (std::vector<std::string>{browser, address}));
+    }
     for (const auto& box : ui.ShownMessageBoxes())
         EXPECT_EQ(box.text, "Do you want to access this device with browser?");
 }
@@ -513,8 +588,9 @@ TEST_F(MainWindowTest, PortClickBroadcastsThePortNumberAndOpensPortSettings) {
             d.ClickAt(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2);
             win::BroadcastRecorder::Message click{};
             ASSERT_TRUE(broadcasts.WaitFor(PortClickMessage(), 5s, &click));
-            EXPECT_EQ(click.wParam, static_cast<WPARAM>(position + 1));
-            EXPECT_EQ(click.wParam, static_cast<WPARAM>(port->GetPortValue()));
+            EXPECT_EQ(click.wParam, 0u);
+            EXPECT_EQ(click.lParam, position + 1);
+            EXPECT_EQ(click.lParam, port->GetPortValue());
         }
         EXPECT_EQ(ui.ModalRuns<CPortSetInfo>(), 2);
         d.Close();
@@ -543,7 +619,7 @@ TEST_F(MainWindowTest, AboutBoxesNameTheModel) {
 
 TEST_F(MainWindowTest, ActivationMessageBringsTheWindowBack) {
     UseModel("DUZ-3300-28ZA1");
-    ModuleActivateMessage = RegisterWindowMessage(ModuleInstanceName("DUZ-3300-28ZA1", s_sim->Target()).c_str());
+    ModuleActivateMessage = RegisterWindowMessage(ModuleInstanceName("DUZ-3300-28ZA1", s_sim->Address()).c_str());
     ASSERT_NE(ModuleActivateMessage, 0u);
     CDerariModuleDlg main(nullptr, m_ini);
     ui.RunModal(main, [&](DialogDriver& d) {

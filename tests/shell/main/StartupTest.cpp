@@ -23,24 +23,25 @@ TEST_F(MainWindowTest, EmptyCommandLineEndsWithAMessage) {
 
 TEST_F(MainWindowTest, AgentPortItemAddressesTheAgent) {
     const struct {
-        std::string item7, expected;
+        std::string item7, agent;
     } cases[] = {
-        {"161", "10.1.2.3"}, {"", "10.1.2.3"},      {"16x1", "10.1.2.3"},
-        {"0", "10.1.2.3"},   {"70000", "10.1.2.3"}, {"1661", "10.1.2.3:1661"},
+        {"161", "10.1.2.3"},   {"", "10.1.2.3"},          {"16x1", "10.1.2.3"},       {"0", "10.1.2.3"},
+        {"70000", "10.1.2.3"}, {"1661", "10.1.2.3:1661"}, {"01661", "10.1.2.3:1661"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item7);
         ModuleStartupParams::ResetToDefaults();
         CDerariModuleApp app;
         app.ParseStartupParams("/N0/I10.1.2.3/Rr/Ww/Vtrue/V1/P" + c.item7);
-        EXPECT_EQ(ModuleStartupParams::DeviceIP, c.expected);
+        EXPECT_EQ(ModuleStartupParams::DeviceIP, "10.1.2.3");
+        EXPECT_EQ(ModuleStartupParams::AgentAddress(), c.agent);
     }
 }
 
 TEST_F(MainWindowTest, OneInstancePerDevice) {
     UseModel("DUZ-3300-28ZA1");
     const std::string line = "/N0/I127.0.0.1/Rnorfen/Wquastel/Vtrue/V1/P" + std::to_string(s_sim->Port());
-    const std::string name = ModuleInstanceName("DUZ-3300-28ZA1", s_sim->Target());
+    const std::string name = ModuleInstanceName("DUZ-3300-28ZA1", s_sim->Address());
     win::BroadcastRecorder broadcasts;
     ASSERT_TRUE(broadcasts.IsListening());
 
@@ -48,7 +49,7 @@ TEST_F(MainWindowTest, OneInstancePerDevice) {
     first.m_strProfilePath = m_ini;
     int secondRuns = 0;
     ui.OnModal<CDerariModuleDlg>([&](DialogDriver& d) {
-        EXPECT_EQ(d.Window().GetWindowText(), "DUZ-3300-28ZA1: " + s_sim->Target());
+        EXPECT_EQ(d.Window().GetWindowText(), "DUZ-3300-28ZA1: " + s_sim->Address());
         EXPECT_TRUE(first.m_hMutex.IsHeld());
         // A second start for the same device, while this one runs, ends at once and
         // activates this one.
@@ -62,7 +63,7 @@ TEST_F(MainWindowTest, OneInstancePerDevice) {
         EXPECT_EQ(activation.lParam, 0);
         // Another device runs side by side.
         win::InstanceLock other;
-        EXPECT_EQ(other.Acquire(ModuleInstanceName("DUZ-3300-28ZA1", "127.0.0.1:1")),
+        EXPECT_EQ(other.Acquire(ModuleInstanceName("DUZ-3300-28ZA1", "127.0.0.2")),
                   win::InstanceLock::Result::Acquired);
         d.Close();
     });

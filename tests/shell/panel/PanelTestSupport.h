@@ -13,8 +13,7 @@ namespace paneltest {
 // How many port-click broadcasts for that port the recorder has; other test processes of the
 // user broadcast too, so a test looks only for its own port.
 inline int PortClicks(const win::BroadcastRecorder& recorder, int port) {
-    const win::BroadcastRecorder::Message click{PortClickMessage(), static_cast<WPARAM>(port),
-                                                static_cast<LPARAM>(port)};
+    const win::BroadcastRecorder::Message click{PortClickMessage(), 0, static_cast<LPARAM>(port)};
     const auto received = recorder.Received();
     return static_cast<int>(std::count(received.begin(), received.end(), click));
 }

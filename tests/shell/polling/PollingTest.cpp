@@ -21,6 +21,7 @@
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 #include "views/IntfList.h"
+#include "tests/support/SessionTarget.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 
 #include "core/ModuleStartupParams.h"
 #include "platform/win/Clock.h"
+#include "tests/support/SessionTarget.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 
 namespace switchsim {
@@ -28,7 +29,7 @@ inline std::unique_ptr<SimulatedSwitch> StartSuiteSwitch(SimulatedSwitch::Option
 // Sessions made from now on talk to this switch, with the module's defaults otherwise.
 inline void PointModuleAt(const SimulatedSwitch& sim, const char* timeoutMs = "3000") {
     ModuleStartupParams::ResetToDefaults();
-    ModuleStartupParams::DeviceIP = sim.Target();
+    testsupport::PointSessionsAt(sim.Target());
     ModuleStartupParams::TimeoutMs = timeoutMs;
 }
 

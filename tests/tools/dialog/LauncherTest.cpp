@@ -66,7 +66,7 @@ TEST_F(Launcher, OpensTheNamedDialogWithTheCommandLineSettings) {
     EXPECT_EQ(RunDialogLauncher({"CGroupInfo", CommandLine()}, err), 0) << err.str();
     EXPECT_TRUE(shown);
     EXPECT_EQ(GroupWalkCommunities(), std::vector<std::string>{"simread"});
-    EXPECT_EQ(ModuleStartupParams::DeviceIP, m_sim.Target());
+    EXPECT_EQ(ModuleStartupParams::AgentAddress(), m_sim.Target());
 }
 
 TEST_F(Launcher, RefusesWhatItCannotOpen) {

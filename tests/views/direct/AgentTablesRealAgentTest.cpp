@@ -19,6 +19,7 @@
 #include "views/direct/GroupInfo.h"
 #include "views/direct/MibTreeInfo.h"
 #include "views/direct/UserInfo.h"
+#include "tests/support/SessionTarget.h"
 
 using ui::test::DialogDriver;
 using ui::test::Harness;
@@ -81,7 +82,7 @@ struct Road {
 
 void UseRoad(const Road& road) {
     ModuleStartupParams::ResetToDefaults();
-    ModuleStartupParams::DeviceIP = testsupport::SharedSnmpd().Address();
+    testsupport::PointSessionsAt(testsupport::SharedSnmpd().Address());
     ModuleStartupParams::SnmpVersion = road.version;
     ModuleStartupParams::SecurityLevel = std::to_string(road.user.level);
     ModuleStartupParams::UserName = road.user.name;
@@ -247,7 +248,7 @@ TEST_P(V3Settings, AgentAcceptsExactlyTheConfiguredSecurity) {
     ASSERT_TRUE(testsupport::SharedSnmpd().Started()) << testsupport::SharedSnmpd().Error();
     const V3Case& c = GetParam();
     ModuleStartupParams::ResetToDefaults();
-    ModuleStartupParams::DeviceIP = testsupport::SharedSnmpd().Address();
+    testsupport::PointSessionsAt(testsupport::SharedSnmpd().Address());
     ModuleStartupParams::TimeoutMs = "1500";
     ModuleStartupParams::SnmpVersion = "3";
     ModuleStartupParams::UserName = c.user.name;

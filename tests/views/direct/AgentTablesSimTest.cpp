@@ -20,6 +20,7 @@
 #include "views/direct/GroupInfo.h"
 #include "views/direct/MibTreeInfo.h"
 #include "views/direct/UserInfo.h"
+#include "tests/support/SessionTarget.h"
 
 using namespace std::chrono_literals;
 using ui::test::DialogDriver;
@@ -226,7 +227,7 @@ TEST_F(AgentTablesSim, ColumnWithFewerRowsEndsTheTable) {
     switchsim::SimulatedSwitch sim(options);
     std::string error;
     ASSERT_TRUE(sim.Start(&error)) << error;
-    ModuleStartupParams::DeviceIP = sim.Target();
+    testsupport::PointSessionsAt(sim.Target());
     const Rows expected{{"v3", "bob", "staff", "nonVolatile", "active"}};
     EXPECT_EQ(Show<CGroupInfo>(IDC_GROUP_LIST), expected);
     UseV3();
@@ -240,7 +241,7 @@ TEST_F(AgentTablesSim, EmptyTableLeavesTheListEmptyAndIdle) {
     switchsim::SimulatedSwitch empty;
     std::string error;
     ASSERT_TRUE(empty.Start(&error)) << error;
-    ModuleStartupParams::DeviceIP = empty.Target();
+    testsupport::PointSessionsAt(empty.Target());
     ui.RunModal(view, [&](DialogDriver& d) {
         EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && !empty.Requests().empty(); }));
         EXPECT_TRUE(d.GetRows(IDC_COMMUNITY_LIST).empty());
@@ -340,7 +341,7 @@ TEST_F(AgentTablesSim, SessionPerReadTakesTheSettingsOfEachRead) {
     ui.RunModal(view, [&](DialogDriver& d) {
         ASSERT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && d.GetRows(IDC_GROUP_LIST).size() == 3; }));
         EXPECT_EQ(d.GetRows(IDC_GROUP_LIST)[1], (std::vector<std::string>{"admins", "3", "1"}));
-        ModuleStartupParams::DeviceIP = other.Target();
+        testsupport::PointSessionsAt(other.Target());
         d.Click(IDC_REFRESH);
         EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && !other.Requests().empty(); }));
         EXPECT_TRUE(d.GetRows(IDC_GROUP_LIST).empty());

@@ -11,6 +11,7 @@
 #include "tests/support/ui/UiHarness.h"
 #include "tests/views/direct/SimV3.h"
 #include "views/direct/DirectSnmpDlg.h"
+#include "tests/support/SessionTarget.h"
 
 using namespace std::chrono_literals;
 using ui::test::DialogDriver;
@@ -58,7 +59,7 @@ protected:
         std::string error;
         ASSERT_TRUE(m_sim.Start(&error)) << error;
         ModuleStartupParams::ResetToDefaults();
-        ModuleStartupParams::DeviceIP = m_sim.Target();
+        testsupport::PointSessionsAt(m_sim.Target());
     }
     void TearDown() override { ModuleStartupParams::ResetToDefaults(); }
 
