@@ -17,6 +17,7 @@ bool CDerariModuleApp::InitInstance(const std::string& commandLine) {
         return false;
     }
     ParseStartupParams(commandLine);  // start-up goes on whatever the parse reached
+    HideSecretItems(m_arguments);
 
     const std::string iniPath = m_strProfilePath.empty() ? UserIniPath() : m_strProfilePath;
     const std::string instanceName = ModuleInstanceName(ReadProfileDeviceName(iniPath), ModuleStartupParams::DeviceIP);

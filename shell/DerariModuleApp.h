@@ -2,6 +2,7 @@
 // The application object: start-up of the module process.
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/win/InstanceLock.h"
 
@@ -22,10 +23,19 @@ public:
     // the value or to the end of the text.
     void ReadToken(std::string& dest, std::size_t& pos, std::size_t capacity);
 
+    // Overwrites with "*", in place, every character of the values of the secret items (the
+    // communities and the SNMPv3 pass phrases) in the program's own arguments, whose texts
+    // joined by one blank each are the command line: once parsed they are kept in
+    // ModuleStartupParams, and other users' process lists no longer show them.
+    void HideSecretItems(const std::vector<char*>& arguments);
+
     // The per-device lock, held until the process ends.
     win::InstanceLock m_hMutex;
     // The device profile; "" for User.ini beside the executable.
     std::string m_strProfilePath;
+    // The program's arguments after its name (argv[1..]), which the command line was joined
+    // from: InitInstance hides their secret items once it has parsed them.
+    std::vector<char*> m_arguments;
 
 private:
     std::string m_strParseText;  // the text ParseStartupParams is reading

@@ -10,14 +10,15 @@ struct Item {
     std::string* field;    // nullptr for items that are read and not used
     std::size_t capacity;  // characters
     Store store;
+    bool secret = false;  // a community or a pass phrase
 };
 
 // Items 1 to 16 in command-line order.
 const Item kItems[] = {
     {nullptr, 19, Store::Discard},
     {&ModuleStartupParams::DeviceIP, 15, Store::Always},
-    {&ModuleStartupParams::ReadCommunity, 51, Store::IfNotEmpty},
-    {&ModuleStartupParams::WriteCommunity, 51, Store::IfNotEmpty},
+    {&ModuleStartupParams::ReadCommunity, 51, Store::IfNotEmpty, true},
+    {&ModuleStartupParams::WriteCommunity, 51, Store::IfNotEmpty, true},
     {nullptr, 11, Store::VlanFlag},
     {&ModuleStartupParams::SnmpVersion, 7, Store::IfNotEmpty},
     {nullptr, 7, Store::AgentPort},  // UDP port
@@ -26,8 +27,8 @@ const Item kItems[] = {
     {nullptr, 7, Store::Discard},
     {&ModuleStartupParams::SecurityLevel, 7, Store::IfNotEmpty},
     {&ModuleStartupParams::UserName, 31, Store::IfNotEmpty},
-    {&ModuleStartupParams::AuthPassword, 31, Store::IfNotEmpty},
-    {&ModuleStartupParams::PrivPassword, 31, Store::IfNotEmpty},
+    {&ModuleStartupParams::AuthPassword, 31, Store::IfNotEmpty, true},
+    {&ModuleStartupParams::PrivPassword, 31, Store::IfNotEmpty, true},
     {&ModuleStartupParams::AuthProtocol, 7, Store::IfNotEmpty},
     {&ModuleStartupParams::PrivProtocol, 7, Store::IfNotEmpty},
 };
@@ -83,4 +84,29 @@ bool CDerariModuleApp::ParseStartupParams(const std::string& commandLine) {
         pos += 2;  // the "/" and the next item's letter
     }
     return true;
+}
+
+void CDerariModuleApp::HideSecretItems(const std::vector<char*>& arguments) {
+    std::string text;
+    for (std::size_t i = 0; i < arguments.size(); ++i) text += (i > 0 ? " " : "") + std::string(arguments[i]);
+    m_strParseText = text;
+    // Where each item's value stands, by the parse's own steps but to the last item, so that a
+    // pass phrase after where a version "1" line stops is hidden too.
+    std::vector<bool> hide(text.size(), false);
+    std::size_t pos = 2;
+    std::string value;
+    for (const Item& item : kItems) {
+        const std::size_t start = pos;
+        ReadToken(value, pos, 0);
+        if (item.secret)
+            for (std::size_t p = start; p < pos; ++p) hide[p] = text[p] != ' ';
+        if (pos >= text.size()) break;
+        pos += 2;
+    }
+    std::size_t offset = 0;  // of the argument in the joined text
+    for (char* argument : arguments) {
+        for (char* c = argument; *c != '\0'; ++c, ++offset)
+            if (hide[offset]) *c = '*';
+        ++offset;  // the blank that joined it to the next one
+    }
 }

@@ -22,7 +22,9 @@ namespace {
 
 class CModuleProcess : public CWinApp {
 public:
-    CModuleProcess() : CWinApp("switch-module") {}
+    CModuleProcess(int argc, char** argv) : CWinApp("switch-module") {
+        m_module.m_arguments.assign(argv + 1, argv + argc);
+    }
     BOOL InitInstance() override { return m_module.InitInstance(m_lpCmdLine) ? TRUE : FALSE; }
 
 private:
@@ -47,7 +49,7 @@ int main(int argc, char** argv) {
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) std::filesystem::current_path(exe.parent_path(), error);
-    CModuleProcess app;
+    CModuleProcess app(argc, argv);
     const int status = app.Run(argc, argv);
     // A view closed during its walk left its session to finish on its own; let it end
     // before the process does (bounded by the request time-out).

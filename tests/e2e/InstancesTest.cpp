@@ -1,5 +1,5 @@
-// Two processes of the program: for the same device the second activates the first and ends
-// without a window; for different devices both run.
+// Processes of the program: for the same device the second activates the first and ends
+// without a window; for different devices both run; the secrets leave the command line.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -61,6 +61,7 @@ public:
         }
         return false;
     }
+    pid_t Pid() const { return m_pid; }
     ~ModuleProcess() {
         if (m_pid > 0 && !m_ended) {
             ::kill(m_pid, SIGTERM);
@@ -144,6 +145,26 @@ TEST_F(InstancesTest, DifferentDevicesRunSideBySide) {
     EXPECT_TRUE(InstanceHeld(InstanceName("127.0.0.2")));
     EXPECT_EQ(first.WaitExit(1s), -1);
     EXPECT_EQ(second.WaitExit(1s), -1);
+}
+
+// What another user's process list shows of a running module: no community and no pass phrase,
+// while the program goes on using them.
+TEST_F(InstancesTest, CommandLineShowsNoSecretOnceTheWindowIsUp) {
+    ModuleProcess module(CommandLine(a) + "/A/B/C/L3/Uadmin/Aauthphrase1/Xprivphrase1/H3/D2");
+    ASSERT_TRUE(module.WaitShown());
+    std::ifstream in("/proc/" + std::to_string(module.Pid()) + "/cmdline");
+    const std::string shown((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const char* secret : {"norfen", "quastel", "authphrase1", "privphrase1"})
+        EXPECT_EQ(shown.find(secret), std::string::npos) << secret << " in " << shown;
+    EXPECT_NE(shown.find("/I127.0.0.1/R******/W*******/Vtrue/V1/P"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("/Uadmin/A***********/X***********/H3/D2"), std::string::npos) << shown;
+    // The polling still reads with the read community.
+    bool polled = false;
+    for (auto end = std::chrono::steady_clock::now() + 10s; !polled && std::chrono::steady_clock::now() < end;) {
+        for (const auto& request : a.Requests()) polled = polled || request.community == "norfen";
+        if (!polled) std::this_thread::sleep_for(50ms);
+    }
+    EXPECT_TRUE(polled);
 }
 
 }  // namespace

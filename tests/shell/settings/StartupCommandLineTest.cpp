@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/ModuleStartupParams.h"
 #include "shell/DerariModuleApp.h"
@@ -175,6 +176,51 @@ TEST(StartupCommandLine, ParsesEachLineAsTheGrammarSays) {
         EXPECT_EQ(app.ParseStartupParams(c.line), c.result);
         EXPECT_EQ(Stored(), c.after);
         EXPECT_EQ(ModuleStartupParams::TimeoutMs, "3000");
+    }
+    ModuleStartupParams::ResetToDefaults();
+}
+
+// The communities and pass phrases are overwritten in the program's own arguments, in place
+// and character for character; everything else, blanks and slashes included, stays.
+TEST(StartupCommandLine, HidesTheSecretItemsInTheArguments) {
+    const struct {
+        const char* name;
+        std::vector<std::string> arguments;
+        std::vector<std::string> hidden;
+    } cases[] = {
+        {"version 1",
+         {"/Z0/I10.1.2.3/Rpublic/Wprivate/Vtrue/S1/P161"},
+         {"/Z0/I10.1.2.3/R******/W*******/Vtrue/S1/P161"}},
+        {"version 3",
+         {"/Z0/I10.1.2.3/Rpublic/Wprivate/Vfalse/S3/P161/A/B/C/L3/Uadmin/Aauthpass1/Xprivpass1/H3/D2"},
+         {"/Z0/I10.1.2.3/R******/W*******/Vfalse/S3/P161/A/B/C/L3/Uadmin/A*********/X*********/H3/D2"}},
+        {"pass phrases after where a version 1 line ends",
+         {"/Z0/I10.1.2.3/Rr/Ww/V/S1/P/A/B/C/L3/Uadmin/Aauth/Xpriv"},
+         {"/Z0/I10.1.2.3/R*/W*/V/S1/P/A/B/C/L3/Uadmin/A****/X****"}},
+        {"split over arguments, blanks inside",
+         {"/Z0/I10.1.2.3/Rpub", "lic/Wpri vate", "/Vtrue"},
+         {"/Z0/I10.1.2.3/R***", "***/W*** ****", "/Vtrue"}},
+        {"items by place, not by letter", {"/Z0/Rpublic/Wprivate"}, {"/Z0/Rpublic/W*******"}},
+        {"ends in an item", {"/Z0/I1.2.3.4/Rpublic"}, {"/Z0/I1.2.3.4/R******"}},
+        {"shorter than an item", {"/"}, {"/"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> storage = c.arguments;
+        std::vector<char*> arguments;
+        std::string line;
+        for (std::string& a : storage) {
+            arguments.push_back(a.data());
+            line += (line.empty() ? "" : " ") + a;
+        }
+        ModuleStartupParams::ResetToDefaults();
+        CDerariModuleApp app;
+        app.ParseStartupParams(line);
+        const std::string read = ModuleStartupParams::ReadCommunity, auth = ModuleStartupParams::AuthPassword;
+        app.HideSecretItems(arguments);
+        EXPECT_EQ(std::vector<std::string>(arguments.begin(), arguments.end()), c.hidden);
+        EXPECT_EQ(ModuleStartupParams::ReadCommunity, read) << "the settings keep their copies";
+        EXPECT_EQ(ModuleStartupParams::AuthPassword, auth);
     }
     ModuleStartupParams::ResetToDefaults();
 }
