@@ -5,6 +5,7 @@
 #include "platform/snmp/Snmp.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Prompt.h"
+#include "platform/win/DebugOutput.h"
 #include "platform/win/RegisteredMessage.h"
 #include "shell/DerariModuleDlg.h"
 
@@ -23,10 +24,13 @@ bool CDerariModuleApp::InitInstance(const std::string& commandLine) {
     const std::string instanceName = ModuleInstanceName(ReadProfileDeviceName(iniPath), ModuleStartupParams::DeviceIP);
     ModuleActivateMessage = RegisterWindowMessage(instanceName.c_str());
     // Testing and taking the lock is one step, so two starts at the same moment cannot both run.
-    if (m_hMutex.Acquire(instanceName) == win::InstanceLock::Result::HeldByOther) {
+    const win::InstanceLock::Result lock = m_hMutex.Acquire(instanceName);
+    if (lock == win::InstanceLock::Result::HeldByOther) {
         if (ModuleActivateMessage != 0) SendNotifyMessage(HWND_BROADCAST, ModuleActivateMessage, 0, 0);
         return false;
     }
+    if (lock == win::InstanceLock::Result::Failed)
+        OutputDebugStringA("the instance lock cannot be taken: a second window for this device is not refused");
 
     CDerariModuleDlg dialog(nullptr, iniPath);
     CWinApp* app = AfxGetApp();

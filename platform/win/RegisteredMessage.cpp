@@ -133,6 +133,26 @@ bool MakeAddress(const std::string& path, sockaddr_un& addr) {
 
 std::string SocketFolder() { return win::RuntimeSubdirectory("bcast"); }
 
+// Removes the sockets in `folder` that no process listens on any more (their processes were
+// killed): a datagram socket connects to a socket file only while its owner has it open.
+void RemoveDeadSockets(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() < 5 || name.compare(name.size() - 5, 5, ".sock") != 0) continue;
+        const std::string path = folder + "/" + name;
+        sockaddr_un addr;
+        if (!MakeAddress(path, addr)) continue;
+        const int probe = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        if (probe < 0) break;
+        if (::connect(probe, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 && errno == ECONNREFUSED)
+            ::unlink(path.c_str());
+        ::close(probe);
+    }
+    ::closedir(dir);
+}
+
 // The listening socket of this process and its thread, running while a receiver or a
 // recorder wants broadcasts.
 class Listener {
@@ -189,6 +209,7 @@ private:
     bool Open() {
         std::string folder = SocketFolder();
         if (folder.empty()) return false;
+        RemoveDeadSockets(folder);
         std::random_device random;
         char name[64];
         std::snprintf(name, sizeof name, "/%ld-%08x.sock", static_cast<long>(::getpid()),

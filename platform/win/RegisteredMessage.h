@@ -7,8 +7,9 @@
 //
 // A broadcast goes to every process that listens (SetBroadcastReceiver), this one included,
 // through one local datagram socket per process in the runtime directory. The sender does not
-// wait: a process whose queue is full misses the message, and the socket of a process that
-// ended is removed by the next broadcast that finds it.
+// wait: a process whose queue is full misses the message. A process removes its socket when
+// it stops listening; the socket of a process that was killed is removed by the next broadcast
+// that finds it or the next process that starts listening.
 #include <chrono>
 #include <condition_variable>
 #include <functional>

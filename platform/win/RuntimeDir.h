@@ -5,9 +5,11 @@
 
 namespace win {
 
-// $XDG_RUNTIME_DIR/switchmodule, or /tmp/switchmodule-UID when XDG_RUNTIME_DIR is unset or too
-// long to hold socket paths. Created with mode 0700 when missing; a directory that is not ours
-// (wrong owner, a symbolic link, not a directory) is refused. Empty when it cannot be had.
+// $XDG_RUNTIME_DIR/switchmodule; when XDG_RUNTIME_DIR is unset or too long to hold socket
+// paths, switchmodule/run in the user's state folder ($XDG_STATE_HOME or ~/.local/state), whose
+// folders from the home folder down must all be the user's and closed to others. Created with
+// mode 0700 when missing; a directory that is not ours (wrong owner, a symbolic link, not a
+// directory) is refused. Empty when it cannot be had.
 std::string RuntimeDirectory();
 
 // A folder inside RuntimeDirectory(), created with mode 0700 when missing; empty on failure.

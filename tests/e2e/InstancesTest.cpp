@@ -31,8 +31,9 @@ using namespace std::chrono_literals;
 // One run of the program, ended (if still running) when the object goes.
 class ModuleProcess {
 public:
-    // The program's debugger lines go to a file, read by Shown.
-    explicit ModuleProcess(const std::string& commandLine)
+    // The program's debugger lines go to a file, read by Shown. `changes` are "NAME=VALUE" to
+    // set and "NAME" to remove from the inherited environment.
+    explicit ModuleProcess(const std::string& commandLine, const std::vector<std::string>& changes = {})
         : m_log(std::filesystem::temp_directory_path() /
                 ("e2e-module-" + std::to_string(::getpid()) + "-" + std::to_string(++s_runs) + ".log")) {
         std::vector<std::string> args{SWITCH_MODULE_EXE, commandLine};
@@ -40,8 +41,15 @@ public:
         for (auto& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);
         std::vector<std::string> env{"MODULE_DEBUG=1"};
+        for (const std::string& change : changes)
+            if (change.find('=') != std::string::npos) env.push_back(change);
+        const auto changed = [&](std::string_view variable) {
+            for (const std::string& change : changes)
+                if (variable.starts_with(change.substr(0, change.find('=')) + "=")) return true;
+            return variable.starts_with("MODULE_DEBUG=");
+        };
         for (char** e = environ; *e; ++e)
-            if (!std::string_view(*e).starts_with("MODULE_DEBUG=")) env.emplace_back(*e);
+            if (!changed(*e)) env.emplace_back(*e);
         std::vector<char*> envp;
         for (auto& e : env) envp.push_back(e.data());
         envp.push_back(nullptr);
@@ -62,6 +70,11 @@ public:
         return false;
     }
     pid_t Pid() const { return m_pid; }
+    // The debugger lines so far.
+    std::string Shown() const {
+        std::ifstream in(m_log);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
     ~ModuleProcess() {
         if (m_pid > 0 && !m_ended) {
             ::kill(m_pid, SIGTERM);
@@ -165,6 +178,26 @@ TEST_F(InstancesTest, CommandLineShowsNoSecretOnceTheWindowIsUp) {
         if (!polled) std::this_thread::sleep_for(50ms);
     }
     EXPECT_TRUE(polled);
+}
+
+// Without XDG_RUNTIME_DIR, and with the fallback folder under the home folder made first by
+// another user, the program says so and a second start for the same device still ends.
+TEST_F(InstancesTest, SecondStartEndsEvenWithoutASafeRuntimeFolder) {
+    ASSERT_EQ(::geteuid(), 0u) << "the test gives a folder to another user";
+    char pattern[] = "/tmp/e2e-home-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string home = pattern;
+    std::filesystem::create_directories(home + "/.local/state/switchmodule");
+    ASSERT_EQ(::chown((home + "/.local/state/switchmodule").c_str(), 4242, 4242), 0);
+    const std::vector<std::string> env{"HOME=" + home, "XDG_RUNTIME_DIR", "XDG_STATE_HOME"};
+
+    ModuleProcess first(CommandLine(a), env);
+    ASSERT_TRUE(first.WaitShown());
+    EXPECT_NE(first.Shown().find("no private runtime folder"), std::string::npos) << first.Shown();
+    ModuleProcess second(CommandLine(a), env);
+    EXPECT_EQ(second.WaitExit(20s), 0) << "the second start ends by itself";
+    EXPECT_EQ(first.WaitExit(500ms), -1) << "the first one keeps running";
+    std::filesystem::remove_all(home);
 }
 
 }  // namespace

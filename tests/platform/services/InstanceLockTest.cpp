@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "platform/win/DebugOutput.h"
 #include "platform/win/InstanceLock.h"
+#include "platform/win/RegisteredMessage.h"
 #include "platform/win/RuntimeDir.h"
 #include "tests/platform/services/Peer.h"
 #include "tests/platform/services/TestRuntime.h"
@@ -78,7 +85,9 @@ TEST(RuntimeDirectory, RefusesAFolderThatIsNotOurs) {
     ASSERT_EQ(::symlink("/tmp", (base.Path() + "/switchmodule").c_str()), 0);
     EXPECT_EQ(win::RuntimeDirectory(), "");
     InstanceLock lock;
-    EXPECT_EQ(lock.Acquire("Module:x1.2.3.4"), Result::Failed);
+    EXPECT_EQ(lock.Acquire("Module:x1.2.3.4"), Result::Acquired) << "through the machine's socket names";
+    EXPECT_EQ(Peer({"lock", "Module:x1.2.3.4"}).ReadLine(), "busy");
+    lock.Release();
 
     // An own folder left open to others is closed again.
     ::unlink((base.Path() + "/switchmodule").c_str());
@@ -91,15 +100,140 @@ TEST(RuntimeDirectory, RefusesAFolderThatIsNotOurs) {
     ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
 }
 
-TEST(RuntimeDirectory, FallsBackToAPrivateTmpFolderWithoutXdgRuntimeDir) {
-    std::string saved = std::getenv("XDG_RUNTIME_DIR");
-    ::unsetenv("XDG_RUNTIME_DIR");
-    std::string dir = win::RuntimeDirectory();
-    ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+// Environment variables set or removed for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : m_name(name) {
+        if (const char* old = std::getenv(name)) m_old = old;
+        if (value) ::setenv(name, value, 1);
+        else ::unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (m_old) ::setenv(m_name, m_old->c_str(), 1);
+        else ::unsetenv(m_name);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-    EXPECT_EQ(dir, "/tmp/switchmodule-" + std::to_string(::geteuid()));
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+// Without XDG_RUNTIME_DIR: a home folder of this process's own and no runtime folder.
+struct NoRuntimeDir {
+    TempDir home;
+    ScopedEnv homeVar{"HOME", home.Path().c_str()};
+    ScopedEnv runtime{"XDG_RUNTIME_DIR", nullptr};
+    ScopedEnv state{"XDG_STATE_HOME", nullptr};
+};
+
+TEST(RuntimeDirectory, FallsBackToAPrivateFolderUnderHomeWithoutXdgRuntimeDir) {
+    NoRuntimeDir env;
+    const std::string dir = win::RuntimeDirectory();
+    EXPECT_EQ(dir, env.home.Path() + "/.local/state/switchmodule/run");
     struct stat st {};
     ASSERT_EQ(::lstat(dir.c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_EQ(st.st_uid, ::geteuid());
+    const ScopedEnv state("XDG_STATE_HOME", (env.home.Path() + "/state").c_str());
+    EXPECT_EQ(win::RuntimeDirectory(), env.home.Path() + "/state/switchmodule/run");
+}
+
+// A fallback folder another user made first, or could swap, is not used; the lock then moves to
+// the machine's abstract socket names, says so, and a second start is still refused.
+TEST(RuntimeDirectory, WithoutASafeFolderASecondStartIsStillRefused) {
+    ASSERT_EQ(::geteuid(), 0u) << "the tests give folders to another user";
+    constexpr uid_t kStranger = 4242;
+    const struct {
+        const char* what;
+        std::function<void(const std::string& home)> prepare;
+    } cases[] = {
+        {"the run folder is another user's",
+         [](const std::string& home) {
+             std::filesystem::create_directories(home + "/.local/state/switchmodule/run");
+             ASSERT_EQ(::chown((home + "/.local/state/switchmodule/run").c_str(), kStranger, kStranger), 0);
+         }},
+        {"the state folder is another user's",
+         [](const std::string& home) {
+             std::filesystem::create_directories(home + "/.local/state");
+             ASSERT_EQ(::chown((home + "/.local/state").c_str(), kStranger, kStranger), 0);
+         }},
+        {"the program's folder is open to others",
+         [](const std::string& home) {
+             std::filesystem::create_directories(home + "/.local/state/switchmodule");
+             ASSERT_EQ(::chmod((home + "/.local/state/switchmodule").c_str(), 0777), 0);
+         }},
+        {"the run folder is a link",
+         [](const std::string& home) {
+             std::filesystem::create_directories(home + "/.local/state/switchmodule");
+             ASSERT_EQ(::symlink("/tmp", (home + "/.local/state/switchmodule/run").c_str()), 0);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        NoRuntimeDir env;
+        c.prepare(env.home.Path());
+        EXPECT_EQ(win::RuntimeDirectory(), "");
+        const std::string name = "Module:Fallback10.9.8.7 " + env.home.Path();
+        win::StartDebugCapture();
+        InstanceLock mine;
+        EXPECT_EQ(mine.Acquire(name), Result::Acquired);
+        const auto lines = win::CapturedDebugLines();
+        win::StopDebugCapture();
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+            return l.find("no private runtime folder") != std::string::npos;
+        }));
+        EXPECT_EQ(Peer({"lock", name}).ReadLine(), "busy");
+        EXPECT_EQ(Peer({"lock", name + "other"}).ReadLine(), "acquired");
+        mine.Release();
+        EXPECT_EQ(Peer({"lock", name}).ReadLine(), "acquired");
+    }
+}
+
+// The files in the runtime folder whose names start with `prefix` and end with `suffix`.
+static int FilesIn(const std::string& dir, const std::string& prefix, const std::string& suffix = "") {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const std::string name = entry.path().filename().string();
+        count += name.starts_with(prefix) && name.ends_with(suffix);
+    }
+    return count;
+}
+
+// A clean exit takes its lock file and socket with it; what killed processes left is removed by
+// the next start that can tell they are dead, and what live ones hold stays.
+TEST(InstanceLock, FilesGoWithCleanExitsAndDeadOnesWithTheNextStart) {
+    const std::string dir = win::RuntimeDirectory();
+    ASSERT_FALSE(dir.empty());
+    const std::string sockets = win::RuntimeSubdirectory("bcast");
+    InstanceLock own;
+    ASSERT_EQ(own.Acquire("Module:Clean1.1.1.1"), Result::Acquired);
+    const int lockFiles = FilesIn(dir, "lock-");
+    own.Release();
+    EXPECT_EQ(FilesIn(dir, "lock-"), lockFiles - 1);
+
+    Peer killed({"lock", "Module:Killed1.1.1.2"}), alive({"lock", "Module:Alive1.1.1.3"});
+    ASSERT_EQ(killed.ReadLine(), "acquired");
+    ASSERT_EQ(alive.ReadLine(), "acquired");
+    Peer killedListener({"listen"}), cleanListener({"listen"});
+    ASSERT_EQ(killedListener.ReadLine(), "ready");
+    ASSERT_EQ(cleanListener.ReadLine(), "ready");
+    const int socketsBefore = FilesIn(sockets, "", ".sock");
+    killed.Kill();
+    killedListener.Kill();
+    cleanListener.CloseInput();
+    cleanListener.Wait();
+    EXPECT_EQ(FilesIn(sockets, "", ".sock"), socketsBefore - 1) << "the clean exit removed its socket";
+
+    const int before = FilesIn(dir, "lock-");
+    ASSERT_EQ(own.Acquire("Module:Start1.1.1.4"), Result::Acquired);
+    EXPECT_EQ(FilesIn(dir, "lock-"), before) << "one dead file removed, one new";
+    EXPECT_EQ(Peer({"lock", "Module:Alive1.1.1.3"}).ReadLine(), "busy");
+    {
+        win::BroadcastRecorder listening;  // starts listening: the killed listener's socket goes
+        ASSERT_TRUE(listening.IsListening());
+        EXPECT_EQ(FilesIn(sockets, "", ".sock"), socketsBefore - 1);
+    }
 }
