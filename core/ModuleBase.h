@@ -20,8 +20,9 @@
 // the call only.
 struct VARBIND_INFO {
     std::string oid;              // full OID with its instance
-    const char* value = nullptr;  // decimal text (INTEGER, Unsigned32) or bytes (OCTET STRING)
-    int type = 0;                 // 1 INTEGER, 2 OCTET STRING, 10 Unsigned32
+    const char* value = nullptr;  // decimal text (INTEGER, Unsigned32), bytes (OCTET STRING) or
+                                  // dotted text (OBJECT IDENTIFIER)
+    int type = 0;                 // 1 INTEGER, 2 OCTET STRING, 3 OBJECT IDENTIFIER, 10 Unsigned32
     int length = 0;               // number of value bytes
 };
 

@@ -2,6 +2,9 @@
 // its line here, e.g. WRAPPED_COMMAND(ID_..., CSomeDialog) with the id from
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
+#include "features/management/RMONEthernetStatistics.h"
+#include "features/management/RMONHistoryControl.h"
+#include "features/management/RmonStatus.h"
 #include "features/management/SNMPCommunity.h"
 #include "features/management/SNMPEngineID.h"
 #include "features/management/SNMPGlobal.h"
@@ -22,5 +25,8 @@ const CommandRegistrar kManagementCommands({
     WRAPPED_COMMAND(ID_SNMP_TRAP, CSNMPTrapSetting),
     WRAPPED_COMMAND(ID_SNMP_ENGINE_ID, CSNMPEngineID),
     WRAPPED_COMMAND(ID_SNMP_GLOBAL, CSNMPGlobal),
+    WRAPPED_COMMAND(ID_RMON_GLOBAL, CRmonStatus),
+    WRAPPED_COMMAND(ID_RMON_STATISTICS, CRMONEthernetStatistics),
+    WRAPPED_COMMAND(ID_RMON_HISTORY, CRMONHistoryControl),
 });
 }  // namespace

@@ -153,3 +153,47 @@ UI_DIALOG_TEMPLATE(IDD, "SNMP Global State Settings", kDialogStyle,
     }))
 // clang-format on
 }  // namespace snmp_global_ids
+
+namespace rmon_status_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "RMON Global Settings ", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "RMON Global Settings", {
+            Row({Radio(IDC_ENABLE, "Enable", true), Radio(IDC_DISABLE, "Disable", false), Stretch()}),
+        }),
+        Row({Stretch(), Button(IDC_REFRESH, "Refresh"), Button(IDC_APPLY, "Apply"), Button(IDC_CLOSE, "Close")}),
+    }))
+// clang-format on
+}  // namespace rmon_status_ids
+
+namespace rmon_statistics_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "RMON Ethernet Statistics Configuration", kDialogStyle,
+    Column({
+        Grid(6, {
+            Label(IDC_STATIC, "Index (1 ~ 65535)*"), Edit(IDC_INDEX, ES_NUMBER).Width(80),
+            Label(IDC_STATIC, "Port*"), Edit(IDC_PORT, ES_NUMBER).Width(60),
+            Label(IDC_STATIC, "Owner"), Edit(IDC_OWNER, ES_AUTOHSCROLL).Width(160),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "Apply"), Button(IDC_REFRESH, "Refresh"), Button(IDC_CLOSE, "Close")}),
+        List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(760, 300),
+    }))
+// clang-format on
+}  // namespace rmon_statistics_ids
+
+namespace rmon_history_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "RMON History Control Configuration", kDialogStyle,
+    Column({
+        Grid(6, {
+            Label(IDC_STATIC, "Index (1 ~65535)*"), Edit(IDC_INDEX, ES_NUMBER).Width(80),
+            Label(IDC_STATIC, "Port*"), Edit(IDC_PORT, ES_NUMBER).Width(60),
+            Label(IDC_STATIC, "Owner"), Edit(IDC_OWNER, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "Buckets Requested\n(1 ~ 50)"), Edit(IDC_BUCKETS, ES_NUMBER).Width(80),
+            Label(IDC_STATIC, "Interval (1~3600 secs)"), Edit(IDC_INTERVAL, ES_NUMBER).Width(60), Stretch(), Stretch(),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "Apply"), Button(IDC_REFRESH, "Refresh"), Button(IDC_CLOSE, "Close")}),
+        List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(680, 300),
+    }))
+// clang-format on
+}  // namespace rmon_history_ids

@@ -113,3 +113,39 @@ constexpr ui::ControlId<CButton> IDC_ENABLE{1155};
 constexpr ui::ControlId<CButton> IDC_APPLY{1000};
 constexpr ui::ControlId<CButton> IDC_CANCEL{1025};
 }  // namespace snmp_global_ids
+
+// "RMON Global Settings " (CRmonStatus).
+namespace rmon_status_ids {
+constexpr UINT IDD = 248;
+constexpr ui::ControlId<CButton> IDC_ENABLE{1274};
+constexpr ui::ControlId<CButton> IDC_DISABLE{1275};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1276};
+constexpr ui::ControlId<CButton> IDC_APPLY{1001};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1002};
+}  // namespace rmon_status_ids
+
+// "RMON Ethernet Statistics Configuration" (CRMONEthernetStatistics).
+namespace rmon_statistics_ids {
+constexpr UINT IDD = 249;
+constexpr ui::ControlId<CEdit> IDC_INDEX{1283};
+constexpr ui::ControlId<CEdit> IDC_PORT{1264};
+constexpr ui::ControlId<CEdit> IDC_OWNER{1005};
+constexpr ui::ControlId<CButton> IDC_APPLY{1149};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1279};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1001};
+constexpr ui::ControlId<CListCtrl> IDC_LIST{1282};  // a CReportCtrl
+}  // namespace rmon_statistics_ids
+
+// "RMON History Control Configuration" (CRMONHistoryControl).
+namespace rmon_history_ids {
+constexpr UINT IDD = 250;
+constexpr ui::ControlId<CEdit> IDC_INDEX{1285};
+constexpr ui::ControlId<CEdit> IDC_PORT{1286};
+constexpr ui::ControlId<CEdit> IDC_BUCKETS{1005};
+constexpr ui::ControlId<CEdit> IDC_INTERVAL{1006};
+constexpr ui::ControlId<CEdit> IDC_OWNER{1007};
+constexpr ui::ControlId<CButton> IDC_APPLY{1149};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1284};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1001};
+constexpr ui::ControlId<CListCtrl> IDC_LIST{1287};  // a CReportCtrl
+}  // namespace rmon_history_ids

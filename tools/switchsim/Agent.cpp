@@ -327,9 +327,8 @@ int Agent::WriteStatus(RowKind kind, const Oid& cell, size_t columnLength, long 
             if (!exists) return SNMP_ERR_INCONSISTENTVALUE;
             stored = 1;
             break;
-        case 2:  // createRequest
-            if (exists) return SNMP_ERR_INCONSISTENTVALUE;
-            stored = 3;  // underCreation
+        case 2:          // createRequest: a new entry, or an existing one (valid too) back under creation
+            stored = 3;  // underCreation, with the cells it has
             break;
         case 4:  // invalid
             model.RemoveRow(cell, columnLength, &undo);

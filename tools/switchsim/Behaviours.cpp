@@ -91,9 +91,100 @@ void VlanCompanionRows(Agent& agent, const Oid& cell, const Value& written) {
     }
 }
 
+// RMON: the private control tables under .47 and the standard RFC 2819 objects the switch
+// computes for the same entries. The private statistics table and the standard etherStatsTable
+// are one set of entries seen twice: an entry created or removed through either status column
+// appears in or goes from the other (each keeps its own status). History and event entries
+// keep their standard companion cells (buckets granted, last time sent) under the same index,
+// so walks that read both end together.
+const Oid kRmonStatsStatus = Private({47, 2, 1, 1, 4});
+const Oid kRmonStatsEntry = Private({47, 2, 1, 1});
+const Oid kEtherStatsEntry = {1, 3, 6, 1, 2, 1, 16, 1, 1, 1};
+const Oid kEtherStatsStatus = {1, 3, 6, 1, 2, 1, 16, 1, 1, 1, 21};
+const Oid kRmonHistoryStatus = Private({47, 3, 1, 1, 6});
+const Oid kRmonHistoryBuckets = Private({47, 3, 1, 1, 3});
+const Oid kBucketsGranted = {1, 3, 6, 1, 2, 1, 16, 2, 1, 1, 4};
+const Oid kRmonEventStatus = Private({47, 5, 1, 1, 6});
+const Oid kEventLastTimeSent = {1, 3, 6, 1, 2, 1, 16, 9, 1, 1, 5};
+
+Oid Cell(const Oid& column, oid index) {
+    Oid o = column;
+    o.push_back(index);
+    return o;
+}
+
+Value OidValue(const Oid& arcs) {
+    Value v;
+    v.type = ASN_OBJECT_ID;
+    v.oidValue = arcs;
+    return v;
+}
+
+Value Typed(u_char type, std::int64_t number) {
+    Value v;
+    v.type = type;
+    v.number = number;
+    return v;
+}
+
+void RemoveEntry(Agent& agent, const Oid& entry, oid index) {
+    auto& objects = agent.model.objects;
+    for (auto it = objects.lower_bound(entry); it != objects.end() && HasPrefix(it->first, entry);) {
+        if (it->first.size() == entry.size() + 2 && it->first.back() == index) it = objects.erase(it);
+        else ++it;
+    }
+}
+
+// One side of the statistics entries was created (2) or removed (4): the other side follows.
+void MirrorStatisticsEntry(Agent& agent, oid index, long written, bool fromPrivate) {
+    auto& objects = agent.model.objects;
+    if (written == 4) {
+        RemoveEntry(agent, fromPrivate ? kEtherStatsEntry : kRmonStatsEntry, index);
+        return;
+    }
+    if (written != 2) return;
+    const Value source = OidValue({1, 3, 6, 1, 2, 1, 2, 2, 1, 1, index});
+    if (fromPrivate) {
+        objects.try_emplace(Cell(Cell(kEtherStatsEntry, 1), index), Integer(static_cast<long>(index)));
+        objects.try_emplace(Cell(Cell(kEtherStatsEntry, 2), index), source);
+        for (oid column = 3; column <= 7; ++column)
+            objects.try_emplace(Cell(Cell(kEtherStatsEntry, column), index), Typed(ASN_COUNTER, 0));
+        objects.try_emplace(Cell(kEtherStatsStatus, index), Integer(3));
+    } else {
+        objects.try_emplace(Cell(Cell(kRmonStatsEntry, 1), index), Integer(static_cast<long>(index)));
+        objects.try_emplace(Cell(Cell(kRmonStatsEntry, 2), index), source);
+        Value owner;
+        owner.type = ASN_OCTET_STR;
+        objects.try_emplace(Cell(Cell(kRmonStatsEntry, 3), index), owner);
+        objects.try_emplace(Cell(kRmonStatsStatus, index), Integer(3));
+    }
+}
+
+// A standard companion cell that lives and goes with its private entry.
+void Companion(Agent& agent, const Oid& standardColumn, oid index, long written, const Value& initial) {
+    if (written == 2) agent.model.objects.try_emplace(Cell(standardColumn, index), initial);
+    else if (written == 4) agent.model.objects.erase(Cell(standardColumn, index));
+}
+
 }  // namespace
 
 void RegisterBehaviours(Agent& agent) {
+    agent.columnBehaviours[kRmonStatsStatus] = [](Agent& a, const Oid& cell, const Value& v) {
+        MirrorStatisticsEntry(a, cell.back(), static_cast<long>(v.number), true);
+    };
+    agent.columnBehaviours[kEtherStatsStatus] = [](Agent& a, const Oid& cell, const Value& v) {
+        MirrorStatisticsEntry(a, cell.back(), static_cast<long>(v.number), false);
+    };
+    agent.columnBehaviours[kRmonHistoryStatus] = [](Agent& a, const Oid& cell, const Value& v) {
+        Companion(a, kBucketsGranted, cell.back(), static_cast<long>(v.number), Integer(0));
+    };
+    // The switch grants every bucket requested.
+    agent.columnBehaviours[kRmonHistoryBuckets] = [](Agent& a, const Oid& cell, const Value& v) {
+        a.model.objects[Cell(kBucketsGranted, cell.back())] = Integer(static_cast<long>(v.number));
+    };
+    agent.columnBehaviours[kRmonEventStatus] = [](Agent& a, const Oid& cell, const Value& v) {
+        Companion(a, kEventLastTimeSent, cell.back(), static_cast<long>(v.number), Typed(ASN_TIMETICKS, 0));
+    };
     agent.behaviours[kSaveConfig] = SaveConfiguration;
     agent.behaviours[kReboot] = Reboot;
     agent.columnBehaviours[kVlanRowStatus] = VlanCompanionRows;

@@ -51,6 +51,33 @@ BOOL CReportOwner::OnCopyData(CWnd*, COPYDATASTRUCT* data) {
     return TRUE;
 }
 
+BEGIN_MESSAGE_MAP(CRmonOwner, CDialog)
+    ON_MESSAGE(WM_RMON_READ_END, OnReadEnd)
+    ON_MESSAGE(WM_RMON_STALE_ANSWER, OnStale)
+    ON_MESSAGE(WM_RMON_EVENT_INDEXES, OnEventIndexes)
+END_MESSAGE_MAP()
+
+CRmonOwner::CRmonOwner() : CDialog(IDD_REPORT_OWNER) {}
+
+bool CRmonOwner::Open() { return Create(IDD_REPORT_OWNER) != FALSE; }
+
+void CRmonOwner::Keep(UINT message, WPARAM code) {
+    m_messages.emplace_back(message, code);
+    if (m_onMessage) m_onMessage(message, code);
+}
+LRESULT CRmonOwner::OnReadEnd(WPARAM code, LPARAM) {
+    Keep(WM_RMON_READ_END, code);
+    return 0;
+}
+LRESULT CRmonOwner::OnStale(WPARAM code, LPARAM) {
+    Keep(WM_RMON_STALE_ANSWER, code);
+    return 0;
+}
+LRESULT CRmonOwner::OnEventIndexes(WPARAM code, LPARAM) {
+    Keep(WM_RMON_EVENT_INDEXES, code);
+    return 0;
+}
+
 std::vector<std::vector<std::string>> SnmpAgentTest::SetPdus() const {
     std::vector<std::vector<std::string>> pdus;
     for (const auto& r : Sets()) {

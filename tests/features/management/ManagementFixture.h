@@ -3,9 +3,12 @@
 // agent logic reports, and readers of what the switch received.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "features/management/RMON.h"
 #include "features/management/SNMPConfig.h"
 #include "platform/ui/Dialog.h"
 #include "tests/support/switchsim/ModuleTarget.h"
@@ -42,6 +45,23 @@ public:
 protected:
     LRESULT OnReport(WPARAM code, LPARAM record);
     BOOL OnCopyData(CWnd* from, COPYDATASTRUCT* data) override;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// A window that receives CRMON's end messages and keeps their codes.
+class CRmonOwner : public CDialog {
+public:
+    CRmonOwner();
+    bool Open();
+    std::vector<std::pair<UINT, WPARAM>> m_messages;  // message, code
+    std::function<void(UINT, WPARAM)> m_onMessage;    // runs in the handler
+
+protected:
+    LRESULT OnReadEnd(WPARAM code, LPARAM);
+    LRESULT OnStale(WPARAM code, LPARAM);
+    LRESULT OnEventIndexes(WPARAM code, LPARAM);
+    void Keep(UINT message, WPARAM code);
 
     DECLARE_MESSAGE_MAP()
 };
