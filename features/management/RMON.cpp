@@ -217,8 +217,8 @@ int CRMON::ReadEventTable() {
     SnmpReadSpec spec = SnmpReadSpec::Walk(columns, kEventFirstTimeoutMs);
     spec.nextTimeoutMs = 0;
     // The community (position 3) is a secret: its value is not written out.
-    StartWalk(m_cCommonSNMPTableRead, spec, m_walkEvent, m_listEvent, [this] { Notify(WM_RMON_READ_END, kRmonEvent); },
-              3);
+    StartWalk(
+        m_cCommonSNMPTableRead, spec, m_walkEvent, m_listEvent, [this] { Notify(WM_RMON_READ_END, kRmonEvent); }, 3);
     return 1;
 }
 
@@ -234,9 +234,8 @@ void CRMON::ReadAlarmEventIndexes() {
 }
 
 int CRMON::IsEventUsedByAlarm(const std::string& index) const {
-    return std::find(m_arrAlarmEventIndex.begin(), m_arrAlarmEventIndex.end(), index) != m_arrAlarmEventIndex.end()
-               ? 1
-               : 0;
+    return std::find(m_arrAlarmEventIndex.begin(), m_arrAlarmEventIndex.end(), index) != m_arrAlarmEventIndex.end() ? 1
+                                                                                                                    : 0;
 }
 
 // ---- writes
@@ -267,9 +266,9 @@ int CRMON::WriteEntry(const std::string& statusColumn, int index, const std::vec
 
 int CRMON::SetEtherStatsEntry(const RMON_ethernet_statistics_configuration* e) {
     if (!e) return 0;
-    return WriteEntry(kStats + "4", e->index,
-                      {{kStats + "2", kOidType, kIfIndex + "." + std::to_string(e->port)},
-                       {kStats + "3", kOctetsType, e->owner}});
+    return WriteEntry(
+        kStats + "4", e->index,
+        {{kStats + "2", kOidType, kIfIndex + "." + std::to_string(e->port)}, {kStats + "3", kOctetsType, e->owner}});
 }
 
 int CRMON::SetHistoryControlEntry(const RMON_history_control_configuration* e) {

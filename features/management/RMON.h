@@ -146,8 +146,8 @@ public:
 
 private:
     struct Column {
-        std::string oid;     // column OID, without the index
-        int type;            // 1 INTEGER, 2 OCTET STRING, 3 OBJECT IDENTIFIER
+        std::string oid;  // column OID, without the index
+        int type;         // 1 INTEGER, 2 OCTET STRING, 3 OBJECT IDENTIFIER
         std::string value;
     };
     int WriteEntry(const std::string& statusColumn, int index, const std::vector<Column>& columns);

@@ -67,7 +67,8 @@ void CRmonTableDialog::FillList() {
 
 void CRmonTableDialog::AddListedRow(const std::vector<std::string>& cells) {
     const int row = m_list.InsertItem(m_list.GetItemCount(1), cells.empty() ? "" : cells[0]);
-    for (size_t column = 1; column < cells.size(); ++column) m_list.SetItemText(row, static_cast<int>(column), cells[column]);
+    for (size_t column = 1; column < cells.size(); ++column)
+        m_list.SetItemText(row, static_cast<int>(column), cells[column]);
     m_list.SetItemButton(row, static_cast<int>(m_layout.columns.size()) - 1, CCellButton(0, "Delete"));
 }
 
@@ -103,8 +104,8 @@ void CRmonTableDialog::AdjustColumns() {
     const int shared = (rect.Width() - fixed - kMargin) / kSharedParts;
     int index = 0;
     for (const RmonColumn& column : m_layout.columns) {
-        m_list.SetColumnWidth(index++, column.fitText ? ui::TextWidth(m_list.GetSafeHwnd(), column.fitText) + column.pad
-                                                      : shared);
+        m_list.SetColumnWidth(
+            index++, column.fitText ? ui::TextWidth(m_list.GetSafeHwnd(), column.fitText) + column.pad : shared);
     }
 }
 

@@ -26,7 +26,7 @@ struct RmonColumn {
 struct RmonTableLayout {
     const char* title;
     int list;
-    int ownerEdit;  // at most 32 characters
+    int ownerEdit;                    // at most 32 characters
     std::vector<RmonColumn> columns;  // the last one holds the buttons
     std::vector<int> inputs;          // edits, combo boxes and buttons disabled while busy
 };

@@ -17,6 +17,13 @@
 namespace mgmttest {
 
 const std::string A = "1.3.6.1.4.1.32473.10.76.21.1.25";
+// The private RMON tables (entries: column, "." and the index) and the standard statistics.
+const std::string P = "1.3.6.1.4.1.32473.10.76.21.1";
+const std::string kStats = P + ".47.2.1.1.";
+const std::string kHistory = P + ".47.3.1.1.";
+const std::string kAlarm = P + ".47.4.1.1.";
+const std::string kEvent = P + ".47.5.1.1.";
+const std::string kEtherStats = "1.3.6.1.2.1.16.1.1.1.";
 
 // What one report carried: its code and the record's texts in column order.
 struct Report {

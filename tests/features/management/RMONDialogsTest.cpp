@@ -23,11 +23,6 @@ using ui::test::WaitUntil;
 namespace mgmttest {
 namespace {
 
-const std::string P = "1.3.6.1.4.1.32473.10.76.21.1";
-const std::string kStats = P + ".47.2.1.1.";
-const std::string kHistory = P + ".47.3.1.1.";
-const std::string kEtherStats = "1.3.6.1.2.1.16.1.1.1.";
-
 // The live "Delete" button over a cell of a report list, or null.
 QPushButton* CellButton(CWnd& dialog, int list, int row, int column) {
     auto* report = dynamic_cast<CListCtrl*>(dialog.GetDlgItem(list));
@@ -46,7 +41,8 @@ protected:
     void MakeRoom() const {
         std::string commands;
         for (int row = 5; row <= 28; ++row) {
-            for (int c = 1; c <= 4; ++c) commands += "del " + kStats + std::to_string(c) + "." + std::to_string(row) + "\n";
+            for (int c = 1; c <= 4; ++c)
+                commands += "del " + kStats + std::to_string(c) + "." + std::to_string(row) + "\n";
             for (int c : {1, 2, 3, 4, 5, 6, 7, 21})
                 commands += "del " + kEtherStats + std::to_string(c) + "." + std::to_string(row) + "\n";
         }
@@ -74,7 +70,8 @@ protected:
         std::vector<std::string> out;
         for (const auto& r : Sets()) {
             for (const auto& v : r.varbinds)
-                if (v.oid.rfind(statusColumn + ".", 0) == 0) out.push_back(v.oid.substr(statusColumn.size()) + "=" + v.value);
+                if (v.oid.rfind(statusColumn + ".", 0) == 0)
+                    out.push_back(v.oid.substr(statusColumn.size()) + "=" + v.value);
         }
         return out;
     }

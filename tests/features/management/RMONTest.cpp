@@ -13,12 +13,6 @@ using ui::test::WaitUntil;
 namespace mgmttest {
 namespace {
 
-const std::string P = "1.3.6.1.4.1.32473.10.76.21.1";
-const std::string kStats = P + ".47.2.1.1.";
-const std::string kHistory = P + ".47.3.1.1.";
-const std::string kAlarm = P + ".47.4.1.1.";
-const std::string kEvent = P + ".47.5.1.1.";
-
 std::string Hex(const std::string& text) {
     std::string hex;
     char pair[3];
@@ -120,8 +114,8 @@ TEST_F(RmonTest, AWriteProbesThenCreatesThenWritesEachColumnThenValidates) {
          },
          1,
          {Get(kHistory + "6.5"), SetI(kHistory + "6.5", "4"), SetI(kHistory + "6.5", "2"),
-          SetO(kHistory + "2.5", "1.3.6.1.2.1.2.2.1.1.1"), SetI(kHistory + "3.5", "50"),
-          SetI(kHistory + "4.5", "1800"), SetS(kHistory + "5.5", ""), SetI(kHistory + "6.5", "1")}},
+          SetO(kHistory + "2.5", "1.3.6.1.2.1.2.2.1.1.1"), SetI(kHistory + "3.5", "50"), SetI(kHistory + "4.5", "1800"),
+          SetS(kHistory + "5.5", ""), SetI(kHistory + "6.5", "1")}},
         {"an alarm",
          [] {},
          [](CRMON& r) {
