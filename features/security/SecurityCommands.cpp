@@ -2,8 +2,13 @@
 // its line here, e.g. WRAPPED_COMMAND(ID_..., CSomeDialog) with the id from
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
+#include "features/security/8021XGlobalDlg.h"
+#include "features/security/StormControlDlg.h"
 #include "resources/menus/CommandIds.h"
 
 namespace {
-const CommandRegistrar kSecurityCommands({});
+const CommandRegistrar kSecurityCommands({
+    WRAPPED_COMMAND(ID_STORM_CONTROL, CStormControlDlg),
+    WRAPPED_COMMAND(ID_DOT1X_GLOBAL, C8021XGlobalDlg),
+});
 }  // namespace

@@ -166,6 +166,17 @@ void Companion(Agent& agent, const Oid& standardColumn, oid index, long written,
     else if (written == 4) agent.model.objects.erase(Cell(standardColumn, index));
 }
 
+// Two objects that hold one setting under two OIDs: a successful SET of either writes the
+// other as well, so a read of either shows the last value written.
+void KeepEqual(Agent& agent, const Oid& a, const Oid& b) {
+    agent.behaviours[a] = [b](Agent& ag, const Value& written) { ag.model.objects[b] = written; };
+    agent.behaviours[b] = [a](Agent& ag, const Value& written) { ag.model.objects[a] = written; };
+}
+
+// The 802.1X state, as the 802.1X settings and as the trunk settings read it.
+const Oid kDot1xState = Private({23, 1, 1, 0});
+const Oid kDot1xStateOfTrunks = Private({11, 2, 1, 0});
+
 }  // namespace
 
 void RegisterBehaviours(Agent& agent) {
@@ -185,6 +196,8 @@ void RegisterBehaviours(Agent& agent) {
     agent.columnBehaviours[kRmonEventStatus] = [](Agent& a, const Oid& cell, const Value& v) {
         Companion(a, kEventLastTimeSent, cell.back(), static_cast<long>(v.number), Typed(ASN_TIMETICKS, 0));
     };
+
+    KeepEqual(agent, kDot1xState, kDot1xStateOfTrunks);
     agent.behaviours[kSaveConfig] = SaveConfiguration;
     agent.behaviours[kReboot] = Reboot;
     agent.columnBehaviours[kVlanRowStatus] = VlanCompanionRows;

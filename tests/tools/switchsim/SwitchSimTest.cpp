@@ -20,6 +20,8 @@ const std::string kSysName = "1.3.6.1.2.1.1.5.0";
 const std::string kSysUpTime = "1.3.6.1.2.1.1.3.0";
 const std::string kSave = "1.3.6.1.4.1.32473.10.76.21.1.1.10.0";
 const std::string kReboot = "1.3.6.1.4.1.32473.10.76.21.1.1.9.0";
+const std::string kDot1xState = "1.3.6.1.4.1.32473.10.76.21.1.23.1.1.0";
+const std::string kDot1xStateOfTrunks = "1.3.6.1.4.1.32473.10.76.21.1.11.2.1.0";
 
 const char* const kTestModel = R"(# test model
 1.3.6.1.2.1.1.1.0 s "Test switch"
@@ -27,6 +29,8 @@ const char* const kTestModel = R"(# test model
 1.3.6.1.2.1.1.5.0 s sw1
 1.3.6.1.4.1.32473.10.76.21.1.1.9.0 i 2
 1.3.6.1.4.1.32473.10.76.21.1.1.10.0 i 2
+1.3.6.1.4.1.32473.10.76.21.1.23.1.1.0 i 1
+1.3.6.1.4.1.32473.10.76.21.1.11.2.1.0 i 1
 1.3.6.1.4.1.32473.99.1.0 i -5
 1.3.6.1.4.1.32473.99.2.0 u 42
 1.3.6.1.4.1.32473.99.3.0 c 4000000000
@@ -557,6 +561,23 @@ TEST_F(SwitchSimTest, SaveConfigurationReadsBusyThenIdle) {
     EXPECT_EQ(Stored(kSave), "i 1");
     for (int i = 0; i < 200 && Stored(kSave) != "i 2"; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(Stored(kSave), "i 2");
+}
+
+TEST_F(SwitchSimTest, ObjectsKeptEqualFollowASetOfEither) {
+    struct Case {
+        std::string written, other, value;
+    };
+    const Case cases[] = {{kDot1xState, kDot1xStateOfTrunks, "2"}, {kDot1xStateOfTrunks, kDot1xState, "1"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written);
+        auto r = Snmp("snmpset", V2("quastel"), {c.written, "i", c.value});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(Stored(c.other), "i " + c.value);
+    }
+    // A refused SET changes neither.
+    ASSERT_TRUE(sim_->InjectError(kDot1xState, "genErr"));
+    Snmp("snmpset", V2("quastel"), {kDot1xState, "i", "2"});
+    EXPECT_EQ(Stored(kDot1xStateOfTrunks), "i 1");
 }
 
 TEST_F(SwitchSimTest, RebootGoesSilentAndComesBackWithUpTimeReset) {

@@ -1,0 +1,40 @@
+// The security dialogs: storm control and the 802.1X global settings.
+#include "platform/ui/Template.h"
+#include "resources/templates/SecurityDialogsIds.h"
+
+namespace {
+constexpr DWORD kDialogStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+}  // namespace
+
+namespace storm_control_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "Storm Control", kDialogStyle,
+    Column({
+        Check(IDC_ENABLE, "Enable Storm Control "),
+        Group(IDC_STATIC, "Storm Control Type", {
+            Combo(IDC_TYPE).Fits("Multicast & Broadcast & Unknown Unicast"),
+        }),
+        Label(IDC_STATIC, "Threshold(64Kbps * N)"),
+        Row({Edit(IDC_UNIT, ES_READONLY).Fits("64Kbps  "), Label(IDC_STATIC, "*"), Edit(IDC_N, ES_NUMBER).Chars(6),
+             Label(IDC_STATIC, "="), Edit(IDC_KBPS, ES_READONLY).Chars(8), Label(IDC_STATIC, "Kbps"), Stretch()}),
+        Label(IDC_STATIC, " N = ( 1 ~ 16000 ) "),
+        Row({Stretch(), Button(IDC_REFRESH, "&Refresh"), Button(IDC_APPLY, "Apply")}),
+    }))
+// clang-format on
+}  // namespace storm_control_ids
+
+namespace dot1x_global_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "802.1X Global Settings ", kDialogStyle,
+    Column({
+        Grid(3, {
+            Label(IDC_STATIC, "Authentication State"), Radio(IDC_STATE_ENABLED, "Enabled ", true),
+            Radio(IDC_STATE_DISABLED, "Disabled", false),
+            Label(IDC_STATIC, "Forward EAPOL PDU"), Radio(IDC_EAPOL_ENABLED, "Enabled       ", true),
+            Radio(IDC_EAPOL_DISABLED, "Disabled", false),
+        }),
+        Row({Label(IDC_STATIC, "Authentication Protocol"), Combo(IDC_PROTOCOL, CBS_DROPDOWN).Width(110), Stretch()}),
+        Row({Stretch(), DefButton(IDOK, "Apply"), Button(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "Cancel")}),
+    }))
+// clang-format on
+}  // namespace dot1x_global_ids

@@ -1,0 +1,29 @@
+#pragma once
+// Control ids of the security dialogs (SecurityDialogs.cpp). Included by the templates, the
+// dialogs of features/security and their tests.
+#include "platform/ui/ControlId.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/ListCtrl.h"
+
+// "Storm Control" (CStormControlDlg).
+namespace storm_control_ids {
+constexpr UINT IDD = 235;
+constexpr ui::ControlId<CButton> IDC_ENABLE{1091};
+constexpr ui::ControlId<CComboBox> IDC_TYPE{1277};
+constexpr ui::ControlId<CEdit> IDC_UNIT{1278};
+constexpr ui::ControlId<CEdit> IDC_N{1279};
+constexpr ui::ControlId<CEdit> IDC_KBPS{1005};
+constexpr ui::ControlId<CButton> IDC_APPLY{1276};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1044};
+}  // namespace storm_control_ids
+
+// "802.1X Global Settings " (C8021XGlobalDlg).
+namespace dot1x_global_ids {
+constexpr UINT IDD = 215;
+constexpr ui::ControlId<CButton> IDC_STATE_ENABLED{1137};
+constexpr ui::ControlId<CButton> IDC_STATE_DISABLED{1140};
+constexpr ui::ControlId<CButton> IDC_EAPOL_ENABLED{1138};
+constexpr ui::ControlId<CButton> IDC_EAPOL_DISABLED{1139};
+constexpr ui::ControlId<CComboBox> IDC_PROTOCOL{1141};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1000};
+}  // namespace dot1x_global_ids

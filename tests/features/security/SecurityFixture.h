@@ -1,0 +1,50 @@
+#pragma once
+// The security dialogs' tests: the OIDs they check and their fixture on the simulated switch.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/ModuleStartupParams.h"
+#include "tests/support/switchsim/ModuleTarget.h"
+#include "tests/support/ui/UiHarness.h"
+
+namespace securitytest {
+
+const std::string kPrivate = "1.3.6.1.4.1.32473.10.76.21.1.";
+const std::string kStormState = kPrivate + "13.3.1.0";
+const std::string kStormType = kPrivate + "13.3.2.0";
+const std::string kStormThreshold = kPrivate + "13.3.3.0";
+const std::string kDot1xState = kPrivate + "23.1.1.0";
+const std::string kDot1xProtocol = kPrivate + "23.1.3.0";
+const std::string kDot1xEapol = kPrivate + "23.1.4.0";
+const std::string kDot1xStateOfTrunks = kPrivate + "11.2.1.0";
+const std::string kTrunkMembers = kPrivate + "8.1.3.1.2";  // + .trunk
+
+// The security dialogs' switch: a DUZ-3300-28ZA1 with 28 ports unless a suite names another.
+class SecurityTest : public switchsim::ModuleTargetTest {
+protected:
+    using ModuleTargetTest::ModuleTargetTest;
+
+    // A request's varbinds as "OID := VALUE" (OCTET STRINGs as hex bytes), "OID" for NULL,
+    // each with its type checked against `type` when one is given.
+    static std::vector<std::string> Assignments(const switchsim::LoggedRequest& r, const std::string& type = "") {
+        std::vector<std::string> out;
+        for (const auto& v : r.varbinds) {
+            if (!type.empty()) {
+                EXPECT_EQ(v.type, type) << v.oid;
+            }
+            if (v.type == "null") {
+                out.push_back(v.oid);
+            } else {
+                out.push_back(v.oid + " := " + (v.type == "s" || v.type == "x" ? v.hex : v.value));
+            }
+        }
+        return out;
+    }
+
+    // Sessions made from now on give up after `ms` (a silent switch answers nothing).
+    static void ShortTimeout(int ms = 200) { ModuleStartupParams::TimeoutMs = std::to_string(ms); }
+};
+
+}  // namespace securitytest
