@@ -15,6 +15,7 @@
 #include "platform/win/RuntimeDir.h"
 #include "tests/platform/services/Peer.h"
 #include "tests/platform/services/TestRuntime.h"
+#include "tests/support/ScopedEnv.h"
 
 using win::InstanceLock;
 using Result = InstanceLock::Result;
@@ -100,32 +101,12 @@ TEST(RuntimeDirectory, RefusesAFolderThatIsNotOurs) {
     ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
 }
 
-// Environment variables set or removed for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) m_old = old;
-        if (value) ::setenv(name, value, 1);
-        else ::unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (m_old) ::setenv(m_name, m_old->c_str(), 1);
-        else ::unsetenv(m_name);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
 // Without XDG_RUNTIME_DIR: a home folder of this process's own and no runtime folder.
 struct NoRuntimeDir {
     TempDir home;
-    ScopedEnv homeVar{"HOME", home.Path().c_str()};
-    ScopedEnv runtime{"XDG_RUNTIME_DIR", nullptr};
-    ScopedEnv state{"XDG_STATE_HOME", nullptr};
+    testsupport::ScopedEnv homeVar{"HOME", home.Path().c_str()};
+    testsupport::ScopedEnv runtime{"XDG_RUNTIME_DIR", nullptr};
+    testsupport::ScopedEnv state{"XDG_STATE_HOME", nullptr};
 };
 
 TEST(RuntimeDirectory, FallsBackToAPrivateFolderUnderHomeWithoutXdgRuntimeDir) {
@@ -137,7 +118,7 @@ TEST(RuntimeDirectory, FallsBackToAPrivateFolderUnderHomeWithoutXdgRuntimeDir) {
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(st.st_mode & 0777, 0700u);
     EXPECT_EQ(st.st_uid, ::geteuid());
-    const ScopedEnv state("XDG_STATE_HOME", (env.home.Path() + "/state").c_str());
+    const testsupport::ScopedEnv state("XDG_STATE_HOME", (env.home.Path() + "/state").c_str());
     EXPECT_EQ(win::RuntimeDirectory(), env.home.Path() + "/state/switchmodule/run");
 }
 

@@ -9,25 +9,12 @@
 
 #include "platform/win/ProcessStart.h"
 #include "tests/platform/services/TestRuntime.h"
+#include "tests/support/ScopedEnv.h"
 
 using namespace std::chrono_literals;
 using Argv = std::vector<std::string>;
 
 namespace {
-
-// Sets an environment variable for one scope; unset when `value` is null.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) m_old = old, m_had = true;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedEnv() { m_had ? ::setenv(m_name.c_str(), m_old.c_str(), 1) : ::unsetenv(m_name.c_str()); }
-
-private:
-    std::string m_name, m_old;
-    bool m_had = false;
-};
 
 void WriteFile(const std::string& path, const std::string& text, bool executable = false) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -68,12 +55,12 @@ bool HasZombieChild() {
 TEST(ProgramStart, TelnetRunsInTheTerminalWithTheAddressAsOneArgument) {
     win::ProgramStartRecorder recorder;
     {
-        ScopedEnv terminal("TERMINAL", "/opt/term");
+        testsupport::ScopedEnv terminal("TERMINAL", "/opt/term");
         EXPECT_EQ(win::StartTelnet("10.0.0.1; rm -rf ~ `id` $(id) \"x\" 'y'"), 0);
         EXPECT_EQ(win::StartTelnet(""), 0);
     }
     {
-        ScopedEnv terminal("TERMINAL", "");
+        testsupport::ScopedEnv terminal("TERMINAL", "");
         EXPECT_EQ(win::StartTelnet("192.168.1.2"), 0);
     }
     EXPECT_EQ(win::StartProgram({"/usr/bin/browser", "1.2.3.4"}), 0);
@@ -106,8 +93,8 @@ TEST(ProgramStart, RealStartUsesNoShell) {
     const std::string dump = dir.Path() + "/args";
     const std::string marker = dir.Path() + "/pwned";
     const std::string address = "1.2.3.4;touch " + marker + " && touch " + marker + " $(touch " + marker + ")";
-    ScopedEnv terminal("TERMINAL", SVC_PEER_PATH);
-    ScopedEnv dumpTo("SVC_PEER_DUMP", dump.c_str());
+    testsupport::ScopedEnv terminal("TERMINAL", SVC_PEER_PATH);
+    testsupport::ScopedEnv dumpTo("SVC_PEER_DUMP", dump.c_str());
 
     int leaked[2];
     ASSERT_EQ(::pipe(leaked), 0);  // not close-on-exec, as a library's files may be
@@ -150,12 +137,12 @@ protected:
                       handlers + "\n");
     }
     std::string Lookup() {
-        ScopedEnv a("XDG_CONFIG_HOME", config.c_str());
-        ScopedEnv b("XDG_CONFIG_DIRS", (root.Path() + "/etc-xdg").c_str());
-        ScopedEnv c("XDG_DATA_HOME", data.c_str());
-        ScopedEnv d("XDG_DATA_DIRS", (root.Path() + "/share").c_str());
-        ScopedEnv e("XDG_CURRENT_DESKTOP", "Test:Other");
-        ScopedEnv f("PATH", bin.c_str());
+        testsupport::ScopedEnv a("XDG_CONFIG_HOME", config.c_str());
+        testsupport::ScopedEnv b("XDG_CONFIG_DIRS", (root.Path() + "/etc-xdg").c_str());
+        testsupport::ScopedEnv c("XDG_DATA_HOME", data.c_str());
+        testsupport::ScopedEnv d("XDG_DATA_DIRS", (root.Path() + "/share").c_str());
+        testsupport::ScopedEnv e("XDG_CURRENT_DESKTOP", "Test:Other");
+        testsupport::ScopedEnv f("PATH", bin.c_str());
         return win::DefaultBrowserPath();
     }
 

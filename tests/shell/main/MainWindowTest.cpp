@@ -21,6 +21,7 @@
 #include "shell/panel/DevElements.h"
 #include "tests/shell/main/MainWindowFixture.h"
 #include "views/IntfList.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace shelltest {
 namespace {
@@ -418,25 +419,6 @@ TEST_F(MainWindowTest, RebootGoesAheadWhenTheCheckIsNotAnswered) {
     s_sim->ClearFaults();
 }
 
-// Environment variables for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : m_name(name) {
-        if (const char* old = std::getenv(name)) m_old = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (m_old) ::setenv(m_name, m_old->c_str(), 1);
-        else ::unsetenv(m_name);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
 // The XDG folders in which the desktop's default browser is looked up, for the life of the object.
 struct XdgFolders {
     XdgFolders(const std::filesystem::path& config, const std::filesystem::path& data,
@@ -445,7 +427,7 @@ struct XdgFolders {
           configDirs("XDG_CONFIG_DIRS", none.string()),
           dataHome("XDG_DATA_HOME", data.string()),
           dataDirs("XDG_DATA_DIRS", none.string()) {}
-    ScopedEnv configHome, configDirs, dataHome, dataDirs;
+    testsupport::ScopedEnv configHome, configDirs, dataHome, dataDirs;
 };
 
 // A UDP socket on 127.0.0.1:161, the agent port sessions use when the command line names no
