@@ -10,6 +10,7 @@
 #include "core/Utils.h"
 #include "platform/ui/Prompt.h"
 #include "platform/ui/Wnd.h"
+#include "platform/win/Clock.h"
 #include "platform/win/DebugOutput.h"
 
 namespace {
@@ -48,8 +49,12 @@ int CModuleBase::SetValues(const VARBIND_INFO* list, int count) {
     std::vector<SnmpSetVar> vars;
     for (int i = 0; list != nullptr && i < count; ++i) {
         const VARBIND_INFO& v = list[i];
-        vars.push_back(
-            {v.oid, v.type, v.value ? std::string(v.value, static_cast<size_t>(std::max(v.length, 0))) : ""});
+        // A number travels as its whole decimal text; only an OCTET STRING is counted in bytes.
+        const bool number = v.type == SNMP_TYPE_INTEGER || v.type == SNMP_TYPE_UNSIGNED32;
+        std::string value;
+        if (v.value != nullptr)
+            value = number ? std::string(v.value) : std::string(v.value, static_cast<size_t>(std::max(v.length, 0)));
+        vars.push_back({v.oid, v.type, value});
     }
     return SnmpSet(m_cCommonSNMP, vars, static_cast<int>(std::atol(ModuleStartupParams::TimeoutMs.c_str()))).Ok() ? 1
                                                                                                                   : 0;
@@ -66,6 +71,7 @@ int CModuleBase::SetRowStatus(const std::string& oid, const std::string& value) 
 
 void CModuleBase::ReadTrunkPorts() {
     m_bTrunkRead = 0;
+    m_trunkWalkIdle.Reset();
     m_walkTrunkPorts.assign(std::max(static_cast<size_t>(ScratchPorts()), m_TrunkPorts.size()), 0);
     m_walkTrunkRows = 0;
     m_tableRead.Start(
@@ -74,7 +80,12 @@ void CModuleBase::ReadTrunkPorts() {
             // The rows read so far replace the old trunk numbers, also after a failure.
             std::copy_n(m_walkTrunkPorts.begin(), m_TrunkPorts.size(), m_TrunkPorts.begin());
             m_bTrunkRead = m_walkTrunkRows > 0 ? 1 : 0;
+            m_trunkWalkIdle.Set();
         });
+}
+
+bool CModuleBase::WaitTrunkPorts(DWORD timeoutMs) {
+    return m_trunkWalkIdle.Wait(static_cast<DWORD>(win::ToRealTime(timeoutMs).count())) == WAIT_OBJECT_0;
 }
 
 void CModuleBase::OnTrunkPortsRow(const SnmpRow& row) {
@@ -109,6 +120,8 @@ void CModuleBase::ReadVlanTable() {
     m_walkVlanId.clear();
     m_walkVlanName.clear();
     m_walkVlanStatus.clear();
+    // Starting this walk withdraws a trunk walk, which then never ends: nobody waits for it.
+    m_trunkWalkIdle.Set();
     m_tableRead.Start(
         SnmpReadSpec::Walk({kVlanNameColumn, kVlanStatusColumn}, kVlanWalkTimeoutMs),
         [this](const SnmpRow& row) { OnVlanTableRow(row); },

@@ -14,6 +14,7 @@
 
 #include "core/CommonSNMP.h"
 #include "core/SnmpRead.h"
+#include "platform/win/Event.h"
 #include "platform/win/WinTypes.h"
 
 // One variable of a multi-variable SET. The value belongs to the caller and is read during
@@ -52,6 +53,13 @@ public:
     int SetRowStatus(const std::string& oid, const std::string& value);
     // Starts the trunk-member walk; returns at once.
     void ReadTrunkPorts();
+    // Waits until the trunk walk started last has published its rows (at once when none
+    // runs), at most timeoutMs of the program clock; on the user-interface thread the wait
+    // keeps serving the workers' blocking calls, so the walk can deliver. True when it ended.
+    // A check that judges the trunk table (CheckTrunkMembers) waits here first, since with
+    // no rows delivered yet it accepts everything.
+    bool WaitTrunkPorts(DWORD timeoutMs = kTrunkWaitMs);
+    static constexpr DWORD kTrunkWaitMs = 30000;
     // 1 when every trunk's members carry equal values (or no trunk has been read), else 0.
     int CheckTrunkMembers(const int* values);
     // Starts the VLAN table walk; returns at once. The end is notified to the owner window.
@@ -87,6 +95,8 @@ private:
     std::vector<std::string> m_walkVlanId;
     std::vector<std::string> m_walkVlanName;
     std::vector<std::string> m_walkVlanStatus;
+    // Set while no trunk walk is running.
+    win::Event m_trunkWalkIdle{true, true};
 
 protected:
     // The walks of the base, and of a feature that walks one table at a time with them.

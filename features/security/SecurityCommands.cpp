@@ -3,6 +3,7 @@
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
 #include "features/security/8021XGlobalDlg.h"
+#include "features/security/8021XPortSettings.h"
 #include "features/security/StormControlDlg.h"
 #include "resources/menus/CommandIds.h"
 
@@ -10,5 +11,6 @@ namespace {
 const CommandRegistrar kSecurityCommands({
     WRAPPED_COMMAND(ID_STORM_CONTROL, CStormControlDlg),
     WRAPPED_COMMAND(ID_DOT1X_GLOBAL, C8021XGlobalDlg),
+    WRAPPED_COMMAND(ID_DOT1X_SETTINGS, C8021XPortSettings),
 });
 }  // namespace

@@ -38,3 +38,29 @@ UI_DIALOG_TEMPLATE(IDD, "802.1X Global Settings ", kDialogStyle,
     }))
 // clang-format on
 }  // namespace dot1x_global_ids
+
+namespace dot1x_port_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "802.1X Port Settings", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "802.1X Port Settings", {
+            Grid(6, {
+                Label(IDC_STATIC, "From Port"), Label(IDC_STATIC, "To Port"), Label(IDC_STATIC, "QuietPeriod"),
+                Label(IDC_STATIC, "SuppTimeout"), Label(IDC_STATIC, "ServerTimeout"), Label(IDC_STATIC, "MaxReq"),
+                Combo(IDC_FROM_PORT), Combo(IDC_TO_PORT), Edit(IDC_QUIET_PERIOD, ES_NUMBER).Chars(5),
+                Edit(IDC_SUPP_TIMEOUT, ES_NUMBER).Chars(5), Edit(IDC_SERVER_TIMEOUT, ES_NUMBER).Chars(5),
+                Edit(IDC_MAX_REQ, ES_NUMBER).Chars(2),
+                Label(IDC_STATIC, "TxPeriod"), Label(IDC_STATIC, "ReAuthPeriod"), Label(IDC_STATIC, "ReAuthentication"),
+                Label(IDC_STATIC, "Port Control"), Label(IDC_STATIC, "Capability"), Label(IDC_STATIC, "Direction"),
+                Edit(IDC_TX_PERIOD, ES_NUMBER).Chars(5), Edit(IDC_REAUTH_PERIOD, ES_NUMBER).Chars(5),
+                Combo(IDC_REAUTHENTICATION, CBS_DROPDOWN | CBS_SORT).Fits("Disabled"),
+                Combo(IDC_PORT_CONTROL, CBS_DROPDOWNLIST | CBS_SORT).Fits("Force UnAuthorized"),
+                Combo(IDC_CAPABILITY, CBS_DROPDOWNLIST | CBS_SORT).Fits("Authenticator"),
+                Combo(IDC_DIRECTION, CBS_DROPDOWN | CBS_SORT).Fits("Both"),
+            }),
+            Row({Stretch(), Button(IDC_APPLY, "Apply"), Button(IDC_REFRESH, "Refresh")}),
+        }),
+        List(IDC_PORT_LIST, LVS_REPORT | LVS_SHOWSELALWAYS).Size(900, 320),
+    }))
+// clang-format on
+}  // namespace dot1x_port_ids

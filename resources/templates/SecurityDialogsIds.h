@@ -27,3 +27,23 @@ constexpr ui::ControlId<CButton> IDC_EAPOL_DISABLED{1139};
 constexpr ui::ControlId<CComboBox> IDC_PROTOCOL{1141};
 constexpr ui::ControlId<CButton> IDC_REFRESH{1000};
 }  // namespace dot1x_global_ids
+
+// "802.1X Port Settings" (C8021XPortSettings).
+namespace dot1x_port_ids {
+constexpr UINT IDD = 234;
+constexpr ui::ControlId<CComboBox> IDC_FROM_PORT{1317};
+constexpr ui::ControlId<CComboBox> IDC_TO_PORT{1008};
+constexpr ui::ControlId<CEdit> IDC_QUIET_PERIOD{1304};
+constexpr ui::ControlId<CEdit> IDC_SUPP_TIMEOUT{1009};
+constexpr ui::ControlId<CEdit> IDC_SERVER_TIMEOUT{1305};
+constexpr ui::ControlId<CEdit> IDC_MAX_REQ{1042};
+constexpr ui::ControlId<CEdit> IDC_TX_PERIOD{1003};
+constexpr ui::ControlId<CEdit> IDC_REAUTH_PERIOD{1043};
+constexpr ui::ControlId<CComboBox> IDC_REAUTHENTICATION{1310};
+constexpr ui::ControlId<CComboBox> IDC_PORT_CONTROL{1311};
+constexpr ui::ControlId<CComboBox> IDC_CAPABILITY{1312};
+constexpr ui::ControlId<CComboBox> IDC_DIRECTION{1313};
+constexpr ui::ControlId<CButton> IDC_APPLY{1149};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1000};
+constexpr ui::ControlId<CListCtrl> IDC_PORT_LIST{1295};
+}  // namespace dot1x_port_ids

@@ -251,6 +251,37 @@ TEST_F(ModuleBaseTest, APortThatLeftItsTrunkLosesItsTrunkNumberOnTheNextRead) {
     EXPECT_EQ(base.m_TrunkPorts, expected);
 }
 
+TEST_F(ModuleBaseTest, TrunkWaitReturnsOnceTheDelayedWalkHasPublishedItsRows) {
+    ASSERT_TRUE(sim->Delay(100));
+    CModuleBase base;
+    EXPECT_TRUE(base.WaitTrunkPorts(0)) << "no walk started: nothing to wait for";
+    base.ReadTrunkPorts();
+    EXPECT_EQ(base.CheckTrunkMembers(std::vector<int>(28, 0).data()), 1);
+    ASSERT_TRUE(base.WaitTrunkPorts());
+    EXPECT_EQ(base.m_bTrunkRead, 1);
+    EXPECT_EQ(base.m_TrunkPorts[20], 1);
+    EXPECT_EQ(base.m_TrunkPorts[21], 1);
+    // Half of trunk 1 is refused once the wait is over.
+    std::vector<int> marks(28, 0);
+    marks[20] = 1;
+    EXPECT_EQ(base.CheckTrunkMembers(marks.data()), 0);
+
+    // A VLAN walk withdraws a trunk walk: a wait then does not hang on it.
+    base.ReadTrunkPorts();
+    base.ReadVlanTable();
+    EXPECT_TRUE(base.WaitTrunkPorts(0));
+}
+
+TEST_F(ModuleBaseTest, SetValuesSendsANumberAsItsWholeTextWhateverItsLength) {
+    const std::string threshold = kPrivate + "13.3.3.0";
+    ASSERT_TRUE(sim->SetObject(threshold, "i", "64000"));
+    CModuleBase base;
+    sim->ClearRequests();
+    const VARBIND_INFO list[] = {Varbind(threshold, "1024000", 1, 1)};
+    EXPECT_EQ(base.SetValues(list, 1), 1);
+    EXPECT_EQ(sim->GetObject(threshold).value_or(""), "i 1024000");
+}
+
 TEST_F(ModuleBaseTest, VlanWalkFillsTheArraysAndNotifiesTheOwnerOnceAtTheEnd) {
     CModuleBase base;
     COwnerDlg owner;
