@@ -4,6 +4,7 @@
 #include "core/controls/CommandTable.h"
 #include "features/security/8021XGlobalDlg.h"
 #include "features/security/8021XPortSettings.h"
+#include "features/security/8021XUserDLG.h"
 #include "features/security/StormControlDlg.h"
 #include "resources/menus/CommandIds.h"
 
@@ -12,5 +13,6 @@ const CommandRegistrar kSecurityCommands({
     WRAPPED_COMMAND(ID_STORM_CONTROL, CStormControlDlg),
     WRAPPED_COMMAND(ID_DOT1X_GLOBAL, C8021XGlobalDlg),
     WRAPPED_COMMAND(ID_DOT1X_SETTINGS, C8021XPortSettings),
+    WRAPPED_COMMAND(ID_DOT1X_USER, C8021XUserDLG),
 });
 }  // namespace

@@ -64,3 +64,21 @@ UI_DIALOG_TEMPLATE(IDD, "802.1X Port Settings", kDialogStyle,
     }))
 // clang-format on
 }  // namespace dot1x_port_ids
+
+namespace dot1x_user_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "802.1X User", kDialogStyle,
+    Column({
+        Grid(2, {
+            Label(IDC_STATIC, "User Name"), Edit(IDC_USER_NAME).Chars(15),
+            Label(IDC_STATIC, "Password"), Edit(IDC_PASSWORD, ES_PASSWORD).Chars(15),
+            Label(IDC_STATIC, "Confirm Password"), Edit(IDC_CONFIRM, ES_PASSWORD).Chars(15),
+        }),
+        Label(IDC_STATIC, "Note: Password/User Name should be less than 15 characters and more than 3 characters. "),
+        Row({Stretch(), Button(IDC_ADD, "Add"), Button(IDC_DELETE, "Delete"), Button(IDC_REFRESH, "Refesh"),
+             Button(IDC_CLOSE, "Close")}),
+        List(IDC_USER_LIST, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS).Size(360, 200),
+        Row({Label(IDC_STATIC, "Total Entries:"), Edit(IDC_TOTAL).Chars(4).With(WS_DISABLED), Stretch()}),
+    }))
+// clang-format on
+}  // namespace dot1x_user_ids

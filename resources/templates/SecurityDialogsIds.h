@@ -47,3 +47,17 @@ constexpr ui::ControlId<CButton> IDC_APPLY{1149};
 constexpr ui::ControlId<CButton> IDC_REFRESH{1000};
 constexpr ui::ControlId<CListCtrl> IDC_PORT_LIST{1295};
 }  // namespace dot1x_port_ids
+
+// "802.1X User" (C8021XUserDLG).
+namespace dot1x_user_ids {
+constexpr UINT IDD = 253;
+constexpr ui::ControlId<CEdit> IDC_USER_NAME{1319};
+constexpr ui::ControlId<CEdit> IDC_PASSWORD{1320};
+constexpr ui::ControlId<CEdit> IDC_CONFIRM{1005};
+constexpr ui::ControlId<CButton> IDC_ADD{1001};
+constexpr ui::ControlId<CButton> IDC_DELETE{1003};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1044};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1128};
+constexpr ui::ControlId<CListCtrl> IDC_USER_LIST{1322};
+constexpr ui::ControlId<CEdit> IDC_TOTAL{1370};
+}  // namespace dot1x_user_ids
