@@ -3,7 +3,9 @@
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
 #include "features/management/RMONEthernetStatistics.h"
+#include "features/management/RMONEvent.h"
 #include "features/management/RMONHistoryControl.h"
+#include "features/management/RmonAlarm.h"
 #include "features/management/RmonStatus.h"
 #include "features/management/SNMPCommunity.h"
 #include "features/management/SNMPEngineID.h"
@@ -28,5 +30,7 @@ const CommandRegistrar kManagementCommands({
     WRAPPED_COMMAND(ID_RMON_GLOBAL, CRmonStatus),
     WRAPPED_COMMAND(ID_RMON_STATISTICS, CRMONEthernetStatistics),
     WRAPPED_COMMAND(ID_RMON_HISTORY, CRMONHistoryControl),
+    WRAPPED_COMMAND(ID_RMON_ALARM, CRmonAlarm),
+    WRAPPED_COMMAND(ID_RMON_EVENT, CRMONEvent),
 });
 }  // namespace

@@ -13,6 +13,7 @@ constexpr int kSharedParts = 4;
 BEGIN_MESSAGE_MAP(CRmonTableDialog, CFeatureDialog)
     ON_MESSAGE(WM_RMON_READ_END, OnReadEnd)
     ON_MESSAGE(WM_RMON_STALE_ANSWER, OnReadEnd)
+    ON_MESSAGE(WM_RMON_EVENT_INDEXES, OnEventIndexes)
     ON_MESSAGE(WM_REPORT_BUTTON_CLICKED, OnCellButton)
     ON_BN_CLICKED(kRmonClose, OnCloseButton)
     ON_WM_SIZE()
@@ -51,8 +52,13 @@ void CRmonTableDialog::RefreshTable() {
     StartRead();
 }
 
-LRESULT CRmonTableDialog::OnReadEnd(WPARAM, LPARAM) {
-    FillList();
+LRESULT CRmonTableDialog::OnReadEnd(WPARAM code, LPARAM) {
+    OnTableRead(code);
+    return 0;
+}
+
+LRESULT CRmonTableDialog::OnEventIndexes(WPARAM, LPARAM) {
+    OnEventIndexesRead();
     return 0;
 }
 
@@ -82,7 +88,9 @@ LRESULT CRmonTableDialog::OnCellButton(WPARAM row, LPARAM) {
 
 void CRmonTableDialog::DeleteRow(int row) {
     if (row < 0 || row >= m_list.GetItemCount(1)) return;
-    const int index = std::atoi(m_list.GetItemText(row, 0).c_str());
+    const std::string indexText = m_list.GetItemText(row, 0);
+    if (!MayDelete(indexText)) return;
+    const int index = std::atoi(indexText.c_str());
     m_list.RemoveItemButton(row, static_cast<int>(m_layout.columns.size()) - 1, 0);
     DeleteEntry(index);
 }
@@ -97,15 +105,18 @@ void CRmonTableDialog::OnSize(UINT type, int cx, int cy) {
 void CRmonTableDialog::AdjustColumns() {
     CRect rect;
     m_list.GetWindowRect(&rect);
-    int fixed = 0;
+    const HWND list = m_list.GetSafeHwnd();
+    int fitted = 0;
     for (const RmonColumn& column : m_layout.columns) {
-        if (column.fitText) fixed += ui::TextWidth(m_list.GetSafeHwnd(), column.fitText) + column.pad;
+        if (column.fitText) fitted += ui::TextWidth(list, column.fitText) + column.pad;
     }
-    const int shared = (rect.Width() - fixed - kMargin) / kSharedParts;
+    const int shared = (rect.Width() - fitted - kMargin) / kSharedParts;
     int index = 0;
     for (const RmonColumn& column : m_layout.columns) {
-        m_list.SetColumnWidth(
-            index++, column.fitText ? ui::TextWidth(m_list.GetSafeHwnd(), column.fitText) + column.pad : shared);
+        const int width = column.width     ? column.width
+                          : column.fitText ? ui::TextWidth(list, column.fitText) + column.pad + column.extra
+                                           : shared;
+        m_list.SetColumnWidth(index++, width);
     }
 }
 

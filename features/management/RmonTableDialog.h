@@ -7,8 +7,9 @@
 //   (FillList), which gives the inputs back. The list itself stays enabled.
 // - A "Delete" click deletes the entry without a question and reads again; a click while a
 //   read runs is ignored, so a running walk is never emptied under it.
-// - AdjustColumns: a column with a fitting text is that text's width plus its pad; the others
-//   share what is left of the list's width less 20, in quarters.
+// - AdjustColumns: a column with a fixed width keeps it; one with a fitting text is that text's
+//   width plus its pad (and its extra); the others share what is left of the list's width
+//   less 20, in quarters.
 // The dialogs are not topmost; they close their walks when the window goes.
 #include <string>
 #include <vector>
@@ -19,8 +20,10 @@
 
 struct RmonColumn {
     const char* heading;
-    const char* fitText = nullptr;  // null: the column shares the rest
+    const char* fitText = nullptr;  // null: the column shares the rest (or has its width)
     int pad = 0;
+    int extra = 0;  // added to a fitted column without narrowing the shared ones
+    int width = 0;  // a fixed width in pixels
 };
 
 struct RmonTableLayout {
@@ -54,6 +57,12 @@ protected:
 
     // The dialog's part.
     virtual void StartRead() = 0;
+    // A read of the dialog's has ended (WM_RMON_READ_END); by default the list is filled.
+    virtual void OnTableRead(WPARAM code) { FillList(); }
+    // The alarms' rising event indexes were read (WM_RMON_EVENT_INDEXES).
+    virtual void OnEventIndexesRead() {}
+    // Whether the listed entry may go; a refusal shows its own message.
+    virtual bool MayDelete(const std::string& indexText) { return true; }
     virtual void ListRows() = 0;  // AddListedRow for each valid entry, and the caches
     virtual void DeleteEntry(int index) = 0;
     virtual void ResetInputs() {}
@@ -63,6 +72,7 @@ protected:
 
 private:
     LRESULT OnReadEnd(WPARAM code, LPARAM);
+    LRESULT OnEventIndexes(WPARAM, LPARAM);
     LRESULT OnCellButton(WPARAM row, LPARAM column);
     void DeleteRow(int row);
     void OnSize(UINT type, int cx, int cy) override;

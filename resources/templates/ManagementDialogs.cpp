@@ -197,3 +197,41 @@ UI_DIALOG_TEMPLATE(IDD, "RMON History Control Configuration", kDialogStyle,
     }))
 // clang-format on
 }  // namespace rmon_history_ids
+
+namespace rmon_alarm_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "RMON Alarm Configuration", kDialogStyle,
+    Column({
+        Grid(4, {
+            Label(IDC_STATIC, "Index (1~65535)*"), Edit(IDC_INDEX, ES_NUMBER).Width(80),
+            Label(IDC_STATIC, "Interval (1~2^31-1 secs)"), Edit(IDC_INTERVAL, ES_NUMBER).Width(100),
+            Label(IDC_STATIC, "Variable*"), Edit(IDC_VARIABLE, ES_AUTOHSCROLL).Width(200),
+            Label(IDC_STATIC, "Sample type"), Combo(IDC_SAMPLE_TYPE).Width(140),
+            Label(IDC_STATIC, "Rising Threshold (0~2^31-1)*"), Edit(IDC_RISING_THRESHOLD, ES_NUMBER).Width(100),
+            Label(IDC_STATIC, "Falling Threshold (0~2^31-1)*"), Edit(IDC_FALLING_THRESHOLD, ES_NUMBER).Width(100),
+            Label(IDC_STATIC, "Rising Event Index (1~65535)*"), Edit(IDC_RISING_EVENT, ES_NUMBER).Width(80),
+            Label(IDC_STATIC, "Falling Event Index (1~65535)*"), Edit(IDC_FALLING_EVENT, ES_NUMBER).Width(80),
+            Label(IDC_STATIC, "Owner"), Edit(IDC_OWNER, ES_AUTOHSCROLL).Width(160), Stretch(), Stretch(),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "Apply"), Button(IDC_REFRESH, "Refresh"), Button(IDC_CLOSE, "Close")}),
+        List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(1000, 280),
+    }))
+// clang-format on
+}  // namespace rmon_alarm_ids
+
+namespace rmon_event_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "RMON Event Configuration", kDialogStyle,
+    Column({
+        Grid(4, {
+            Label(IDC_STATIC, "Index (1~65535)*"), Edit(IDC_INDEX, ES_NUMBER).Width(80),
+            Label(IDC_STATIC, "Description*"), Edit(IDC_DESCRIPTION, ES_AUTOHSCROLL).Width(240),
+            Label(IDC_STATIC, "Type"), Combo(IDC_TYPE).Width(140),
+            Label(IDC_STATIC, "Community"), Edit(IDC_COMMUNITY, ES_AUTOHSCROLL).Width(160),
+            Label(IDC_STATIC, "Owner"), Edit(IDC_OWNER, ES_AUTOHSCROLL).Width(160), Stretch(), Stretch(),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "Apply"), Button(IDC_REFRESH, "Refresh"), Button(IDC_CLOSE, "Close")}),
+        List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(720, 280),
+    }))
+// clang-format on
+}  // namespace rmon_event_ids

@@ -149,3 +149,35 @@ constexpr ui::ControlId<CButton> IDC_REFRESH{1284};
 constexpr ui::ControlId<CButton> IDC_CLOSE{1001};
 constexpr ui::ControlId<CListCtrl> IDC_LIST{1287};  // a CReportCtrl
 }  // namespace rmon_history_ids
+
+// "RMON Alarm Configuration" (CRmonAlarm).
+namespace rmon_alarm_ids {
+constexpr UINT IDD = 251;
+constexpr ui::ControlId<CEdit> IDC_INDEX{1295};
+constexpr ui::ControlId<CEdit> IDC_INTERVAL{1009};
+constexpr ui::ControlId<CEdit> IDC_VARIABLE{1005};
+constexpr ui::ControlId<CComboBox> IDC_SAMPLE_TYPE{1296};
+constexpr ui::ControlId<CEdit> IDC_RISING_THRESHOLD{1006};
+constexpr ui::ControlId<CEdit> IDC_FALLING_THRESHOLD{1011};
+constexpr ui::ControlId<CEdit> IDC_RISING_EVENT{1007};
+constexpr ui::ControlId<CEdit> IDC_FALLING_EVENT{1012};
+constexpr ui::ControlId<CEdit> IDC_OWNER{1008};
+constexpr ui::ControlId<CButton> IDC_APPLY{1149};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1293};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1001};
+constexpr ui::ControlId<CListCtrl> IDC_LIST{1294};  // a CReportCtrl
+}  // namespace rmon_alarm_ids
+
+// "RMON Event Configuration" (CRMONEvent).
+namespace rmon_event_ids {
+constexpr UINT IDD = 252;
+constexpr ui::ControlId<CEdit> IDC_INDEX{1289};
+constexpr ui::ControlId<CEdit> IDC_DESCRIPTION{1290};
+constexpr ui::ControlId<CComboBox> IDC_TYPE{1291};
+constexpr ui::ControlId<CEdit> IDC_COMMUNITY{1005};
+constexpr ui::ControlId<CEdit> IDC_OWNER{1006};
+constexpr ui::ControlId<CButton> IDC_APPLY{1149};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1288};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1001};
+constexpr ui::ControlId<CListCtrl> IDC_LIST{1292};  // a CReportCtrl
+}  // namespace rmon_event_ids
