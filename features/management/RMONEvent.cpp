@@ -22,20 +22,20 @@ BEGIN_MESSAGE_MAP(CRMONEvent, CRmonTableDialog)
 END_MESSAGE_MAP()
 
 CRMONEvent::CRMONEvent(CWnd* parent)
-    : CRmonTableDialog(IDD,
-                       {"RMON Event Configuration",
-                        IDC_LIST,
-                        IDC_OWNER,
-                        {{"Index"},
-                         {"Description", "Description ", 10},
-                         {"Type"},
-                         {"Community", "Community ", 10},
-                         {"Owner"},
-                         {" Last Time Sent", "Last Time Sent ", 10, 100},
-                         {""}},
-                        {IDC_INDEX, IDC_DESCRIPTION, IDC_TYPE, IDC_COMMUNITY, IDC_OWNER, IDC_APPLY, IDC_REFRESH,
-                         IDC_CLOSE}},
-                       parent) {}
+    : CRmonTableDialog(
+          IDD,
+          {"RMON Event Configuration",
+           IDC_LIST,
+           IDC_OWNER,
+           {{"Index"},
+            {"Description", "Description ", 10},
+            {"Type"},
+            {"Community", "Community ", 10},
+            {"Owner"},
+            {" Last Time Sent", "Last Time Sent ", 10, 100},
+            {""}},
+           {IDC_INDEX, IDC_DESCRIPTION, IDC_TYPE, IDC_COMMUNITY, IDC_OWNER, IDC_APPLY, IDC_REFRESH, IDC_CLOSE}},
+          parent) {}
 
 BOOL CRMONEvent::OnInitDialog() {
     CRmonTableDialog::OnInitDialog();

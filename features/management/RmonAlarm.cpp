@@ -33,24 +33,24 @@ BEGIN_MESSAGE_MAP(CRmonAlarm, CRmonTableDialog)
 END_MESSAGE_MAP()
 
 CRmonAlarm::CRmonAlarm(CWnd* parent)
-    : CRmonTableDialog(IDD,
-                       {"RMON Alarm Configuration",
-                        IDC_LIST,
-                        IDC_OWNER,
-                        {{"Index", nullptr, 0, 0, 50},
-                         {"Interval", nullptr, 0, 0, 70},
-                         {"Variable", nullptr, 0, 0, 70},
-                         {"Sample Type", nullptr, 0, 0, 120},
-                         {"Rising Threshold", nullptr, 0, 0, 130},
-                         {"Falling Threshold", nullptr, 0, 0, 135},
-                         {"Rising Event Index", nullptr, 0, 0, 150},
-                         {"Falling Event Index", nullptr, 0, 0, 150},
-                         {"Owner", nullptr, 0, 0, 50},
-                         {"", nullptr, 0, 0, 70}},
-                        {IDC_INDEX, IDC_INTERVAL, IDC_VARIABLE, IDC_SAMPLE_TYPE, IDC_RISING_THRESHOLD,
-                         IDC_FALLING_THRESHOLD, IDC_RISING_EVENT, IDC_FALLING_EVENT, IDC_OWNER, IDC_APPLY, IDC_REFRESH,
-                         IDC_CLOSE}},
-                       parent) {}
+    : CRmonTableDialog(
+          IDD,
+          {"RMON Alarm Configuration",
+           IDC_LIST,
+           IDC_OWNER,
+           {{"Index", nullptr, 0, 0, 50},
+            {"Interval", nullptr, 0, 0, 70},
+            {"Variable", nullptr, 0, 0, 70},
+            {"Sample Type", nullptr, 0, 0, 120},
+            {"Rising Threshold", nullptr, 0, 0, 130},
+            {"Falling Threshold", nullptr, 0, 0, 135},
+            {"Rising Event Index", nullptr, 0, 0, 150},
+            {"Falling Event Index", nullptr, 0, 0, 150},
+            {"Owner", nullptr, 0, 0, 50},
+            {"", nullptr, 0, 0, 70}},
+           {IDC_INDEX, IDC_INTERVAL, IDC_VARIABLE, IDC_SAMPLE_TYPE, IDC_RISING_THRESHOLD, IDC_FALLING_THRESHOLD,
+            IDC_RISING_EVENT, IDC_FALLING_EVENT, IDC_OWNER, IDC_APPLY, IDC_REFRESH, IDC_CLOSE}},
+          parent) {}
 
 int CRmonAlarm::ParseVariable(const std::string& text) {
     if (text.rfind(kIfEntry, 0) != 0) return 0;

@@ -39,8 +39,8 @@ QPushButton* CellButton(CWnd& dialog, int list, int row, int column) {
 // The alarm inputs by field; a value starting with "=" is pasted (the edits take digits only
 // from the keyboard).
 struct AlarmInputs {
-    std::string index = "5", interval = "300", variable = "1.3.6.1.2.1.2.2.1.10.5", rising = "1000",
-                falling = "100", risingEvent = "1", fallingEvent = "2", owner = "me";
+    std::string index = "5", interval = "300", variable = "1.3.6.1.2.1.2.2.1.10.5", rising = "1000", falling = "100",
+                risingEvent = "1", fallingEvent = "2", owner = "me";
     int sample = 1;
 };
 
@@ -155,8 +155,8 @@ TEST_F(RmonAlarmEventTest, AlarmApplyReadsTheEventsThenWritesEachColumnWithoutAS
     Harness ui;
     Run<CRmonAlarm>(ui, IDC_APPLY, [&](DialogDriver& d, CRmonAlarm&) {
         AlarmInputs in;
-        in.index = "123456";  // the sixth digit is cut off
         in.index = "6";
+        // The sixth digit is cut off.
         d.TypeText(IDC_INDEX, "123456");
         EXPECT_EQ(d.GetText(IDC_INDEX), "12345");
         TypeAlarm(d, in);
@@ -167,18 +167,12 @@ TEST_F(RmonAlarmEventTest, AlarmApplyReadsTheEventsThenWritesEachColumnWithoutAS
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500));
         const std::string a = kAlarm;
         const std::vector<std::string> writes = {
-            "get " + a + "10.6",
-            "set " + a + "10.6=i:4",
-            "set " + a + "10.6=i:2",
-            "set " + a + "3.6=o:1.3.6.1.2.1.2.2.1.10.5.7",
-            "set " + a + "2.6=i:300",
-            "set " + a + "4.6=i:2",
-            "set " + a + "5.6=i:1000",
-            "set " + a + "6.6=i:100",
-            "set " + a + "7.6=i:1",
-            "set " + a + "8.6=i:2",
-            "set " + a + "9.6=s:me",
-            "set " + a + "10.6=i:1",
+            "get " + a + "10.6",       "set " + a + "10.6=i:4",
+            "set " + a + "10.6=i:2",   "set " + a + "3.6=o:1.3.6.1.2.1.2.2.1.10.5.7",
+            "set " + a + "2.6=i:300",  "set " + a + "4.6=i:2",
+            "set " + a + "5.6=i:1000", "set " + a + "6.6=i:100",
+            "set " + a + "7.6=i:1",    "set " + a + "8.6=i:2",
+            "set " + a + "9.6=s:me",   "set " + a + "10.6=i:1",
         };
         auto pdus = Pdus();
         const auto probe = std::find(pdus.begin(), pdus.end(), writes[0]);
@@ -230,8 +224,10 @@ TEST_F(RmonAlarmEventTest, EventApplyRefusesThenClearsTheInputs) {
         {"65536", "d", 1, "", "Index number must be between 1 and 65535!"},
         {"2", "d", 1, "", "Setting error. Index number had already exits!"},
         {"7", "", 1, "", "Fill inputs which are marked '*'!"},
-        {"7", "d", 2, "nosuch", "Community Name doesn't exist on SNMP host table.\n Please create SNMP host table first."},
-        {"7", "d", 3, "nosuch", "Community Name doesn't exist on SNMP host table.\n Please create SNMP host table first."},
+        {"7", "d", 2, "nosuch",
+         "Community Name doesn't exist on SNMP host table.\n Please create SNMP host table first."},
+        {"7", "d", 3, "nosuch",
+         "Community Name doesn't exist on SNMP host table.\n Please create SNMP host table first."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text + " " + c.index);
@@ -281,8 +277,8 @@ TEST_F(RmonAlarmEventTest, EventWritesCarryACommunityOnlyForATrapAndKeepItOutOfT
     });
     std::vector<std::string> columns;
     for (const auto& r : Sets()) columns.push_back(r.varbinds[0].oid.substr(kEvent.size()));
-    EXPECT_EQ(columns, (std::vector<std::string>{"6.7", "2.7", "3.7", "5.7", "6.7", "6.8", "2.8", "3.8", "4.8",
-                                                 "5.8", "6.8"}));
+    EXPECT_EQ(columns,
+              (std::vector<std::string>{"6.7", "2.7", "3.7", "5.7", "6.7", "6.8", "2.8", "3.8", "4.8", "5.8", "6.8"}));
     for (const std::string& line : ui.CapturedDebugLines()) {
         EXPECT_EQ(line.find("trapcomm7"), std::string::npos) << line;
         EXPECT_EQ(line.find("nosuch"), std::string::npos) << line;
@@ -325,9 +321,9 @@ TEST_F(RmonAlarmEventTest, ListsShowTheirColumnsAndButtons) {
             std::vector<int> widths;
             for (int c = 0; c < 10; ++c) widths.push_back(list->GetColumnWidth(c));
             EXPECT_EQ(widths, (std::vector<int>{50, 70, 70, 120, 130, 135, 150, 150, 50, 70}));
-            EXPECT_EQ(d.GetRows(IDC_LIST)[0], (std::vector<std::string>{"1", "300", "1.3.6.1.2.1.2.2.1.10.1",
-                                                                        "Delta value", "1000", "100", "1", "2",
-                                                                        "monitor", ""}));
+            EXPECT_EQ(d.GetRows(IDC_LIST)[0],
+                      (std::vector<std::string>{"1", "300", "1.3.6.1.2.1.2.2.1.10.1", "Delta value", "1000", "100", "1",
+                                                "2", "monitor", ""}));
             EXPECT_NE(CellButton(dlg, IDC_LIST, 0, 9), nullptr);
         });
     }
