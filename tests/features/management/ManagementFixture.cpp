@@ -1,5 +1,8 @@
 #include "tests/features/management/ManagementFixture.h"
 
+#include <QPushButton>
+
+#include "platform/ui/ListCtrl.h"
 #include "platform/ui/Template.h"
 
 namespace mgmttest {
@@ -76,6 +79,17 @@ LRESULT CRmonOwner::OnStale(WPARAM code, LPARAM) {
 LRESULT CRmonOwner::OnEventIndexes(WPARAM code, LPARAM) {
     Keep(WM_RMON_EVENT_INDEXES, code);
     return 0;
+}
+
+QPushButton* CellButton(CWnd& dialog, int list, int row, int column) {
+    auto* report = dynamic_cast<CListCtrl*>(dialog.GetDlgItem(list));
+    if (!report) return nullptr;
+    CRect cell;
+    report->GetSubItemRect(row, column, LVIR_LABEL, cell);
+    for (QPushButton* b : ui::WidgetOf(report->GetSafeHwnd())->findChildren<QPushButton*>()) {
+        if (b->isVisible() && b->geometry() == QRect(cell.left, cell.top, cell.Width(), cell.Height())) return b;
+    }
+    return nullptr;
 }
 
 std::vector<std::vector<std::string>> SnmpAgentTest::SetPdus() const {

@@ -14,6 +14,8 @@
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 
+class QPushButton;
+
 namespace mgmttest {
 
 const std::string A = "1.3.6.1.4.1.32473.10.76.21.1.25";
@@ -72,6 +74,9 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The live button over a cell of a report list (a "Delete" button), or null.
+QPushButton* CellButton(CWnd& dialog, int list, int row, int column);
 
 class SnmpAgentTest : public switchsim::ModuleTargetTest {
 protected:

@@ -25,17 +25,6 @@ namespace {
 const std::string kVariableMessage =
     "Variable Format is 1.3.6.1.2.1.2.2.1.X.Y!\nX = standard MIB Entry between 10~21\nY = Device Port Number";
 
-QPushButton* CellButton(CWnd& dialog, int list, int row, int column) {
-    auto* report = dynamic_cast<CListCtrl*>(dialog.GetDlgItem(list));
-    if (!report) return nullptr;
-    CRect cell;
-    report->GetSubItemRect(row, column, LVIR_LABEL, cell);
-    for (QPushButton* b : ui::WidgetOf(report->GetSafeHwnd())->findChildren<QPushButton*>()) {
-        if (b->isVisible() && b->geometry() == QRect(cell.left, cell.top, cell.Width(), cell.Height())) return b;
-    }
-    return nullptr;
-}
-
 // The alarm inputs by field; a value starting with "=" is pasted (the edits take digits only
 // from the keyboard).
 struct AlarmInputs {

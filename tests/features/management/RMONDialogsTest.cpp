@@ -23,18 +23,6 @@ using ui::test::WaitUntil;
 namespace mgmttest {
 namespace {
 
-// The live "Delete" button over a cell of a report list, or null.
-QPushButton* CellButton(CWnd& dialog, int list, int row, int column) {
-    auto* report = dynamic_cast<CListCtrl*>(dialog.GetDlgItem(list));
-    if (!report) return nullptr;
-    CRect cell;
-    report->GetSubItemRect(row, column, LVIR_LABEL, cell);
-    for (QPushButton* b : ui::WidgetOf(report->GetSafeHwnd())->findChildren<QPushButton*>()) {
-        if (b->isVisible() && b->geometry() == QRect(cell.left, cell.top, cell.Width(), cell.Height())) return b;
-    }
-    return nullptr;
-}
-
 class RmonDialogsTest : public SnmpAgentTest {
 protected:
     // Room on the switch: statistics entries 5 to 28 removed from both tables.
