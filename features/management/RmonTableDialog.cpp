@@ -38,6 +38,7 @@ BOOL CRmonTableDialog::OnInitDialog() {
 }
 
 void CRmonTableDialog::EnableInputs(bool enable) {
+    m_bBusy = !enable;
     for (int id : m_layout.inputs) {
         if (CWnd* control = GetDlgItem(id)) control->EnableWindow(enable ? TRUE : FALSE);
     }
@@ -79,8 +80,9 @@ void CRmonTableDialog::AddListedRow(const std::vector<std::string>& cells) {
 }
 
 LRESULT CRmonTableDialog::OnCellButton(WPARAM row, LPARAM) {
-    // A click while a read runs is ignored: the read would be restarted under its rows.
-    if (m_rmon.Reading()) return 0;
+    // A click while a read or write runs (the inputs disabled) is ignored: the read would be
+    // restarted under its rows.
+    if (m_bBusy) return 0;
     DeleteRow(static_cast<int>(row));
     RefreshTable();
     return 0;

@@ -6,7 +6,8 @@
 // - RefreshTable: inputs disabled, the read started; its end (WM_RMON_READ_END) fills the list
 //   (FillList), which gives the inputs back. The list itself stays enabled.
 // - A "Delete" click deletes the entry without a question and reads again; a click while a
-//   read runs is ignored, so a running walk is never emptied under it.
+//   read or write runs (the inputs disabled) is ignored, so a running walk is never emptied
+//   under it.
 // - AdjustColumns: a column with a fixed width keeps it; one with a fitting text is that text's
 //   width plus its pad (and its extra); the others share what is left of the list's width
 //   less 20, in quarters.
@@ -79,6 +80,7 @@ private:
     void OnCloseButton() { SendMessage(WM_CLOSE); }
 
     RmonTableLayout m_layout;
+    bool m_bBusy = false;  // from EnableInputs(false) until the inputs are given back
 
     DECLARE_MESSAGE_MAP()
 };
