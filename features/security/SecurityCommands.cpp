@@ -2,6 +2,7 @@
 // its line here, e.g. WRAPPED_COMMAND(ID_..., CSomeDialog) with the id from
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
+#include "features/security/8021XAuRadiusServerDLG.h"
 #include "features/security/8021XGlobalDlg.h"
 #include "features/security/8021XPortSettings.h"
 #include "features/security/8021XUserDLG.h"
@@ -14,5 +15,6 @@ const CommandRegistrar kSecurityCommands({
     WRAPPED_COMMAND(ID_DOT1X_GLOBAL, C8021XGlobalDlg),
     WRAPPED_COMMAND(ID_DOT1X_SETTINGS, C8021XPortSettings),
     WRAPPED_COMMAND(ID_DOT1X_USER, C8021XUserDLG),
+    WRAPPED_COMMAND(ID_DOT1X_RADIUS, C8021XAuRadiusServerDLG),
 });
 }  // namespace

@@ -82,3 +82,27 @@ UI_DIALOG_TEMPLATE(IDD, "802.1X User", kDialogStyle,
     }))
 // clang-format on
 }  // namespace dot1x_user_ids
+
+namespace dot1x_radius_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "Authentication RADIUS Server", kDialogStyle,
+    Column({
+        Grid(4, {
+            Label(IDC_STATIC, "Index"), Combo(IDC_INDEX), Label(IDC_STATIC, "IP Address"),
+            Edit(IDC_ADDRESS).Fits("ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff%interface"),
+            Label(IDC_STATIC, "Authentication Port"), Edit(IDC_AUTH_PORT, ES_NUMBER).Chars(5),
+            Label(IDC_STATIC, "Accounting Port"), Edit(IDC_ACCT_PORT, ES_NUMBER).Chars(5),
+            Label(IDC_STATIC, "Timeout"), Edit(IDC_TIMEOUT, ES_NUMBER).Chars(3),
+            Label(IDC_STATIC, "Retransmit"), Edit(IDC_RETRANSMIT, ES_NUMBER).Chars(3),
+            Label(IDC_STATIC, "Key"), Edit(IDC_KEY, ES_PASSWORD).Chars(32),
+            Label(IDC_STATIC, "Confirm Key"), Edit(IDC_CONFIRM_KEY, ES_PASSWORD).Chars(32),
+        }),
+        Label(IDC_STATIC, "For key, the maximum number of character is 32."),
+        Row({Stretch(), Button(IDC_APPLY, "Apply"), Button(IDC_REFRESH, "Refresh"), Button(IDC_DELETE, "Delete"),
+             Button(IDC_CLOSE, "Close")}),
+        Group(IDC_STATIC, "RADIUS Server List", {
+            List(IDC_SERVER_LIST, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS).Size(680, 180),
+        }),
+    }))
+// clang-format on
+}  // namespace dot1x_radius_ids

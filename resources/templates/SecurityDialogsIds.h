@@ -61,3 +61,21 @@ constexpr ui::ControlId<CButton> IDC_CLOSE{1128};
 constexpr ui::ControlId<CListCtrl> IDC_USER_LIST{1322};
 constexpr ui::ControlId<CEdit> IDC_TOTAL{1370};
 }  // namespace dot1x_user_ids
+
+// "Authentication RADIUS Server" (C8021XAuRadiusServerDLG).
+namespace dot1x_radius_ids {
+constexpr UINT IDD = 254;
+constexpr ui::ControlId<CComboBox> IDC_INDEX{1325};
+constexpr ui::ControlId<CEdit> IDC_ADDRESS{1371};  // a CEditEXIPV6
+constexpr ui::ControlId<CEdit> IDC_AUTH_PORT{1328};
+constexpr ui::ControlId<CEdit> IDC_ACCT_PORT{1005};
+constexpr ui::ControlId<CEdit> IDC_TIMEOUT{1327};
+constexpr ui::ControlId<CEdit> IDC_RETRANSMIT{1008};
+constexpr ui::ControlId<CEdit> IDC_KEY{1004};
+constexpr ui::ControlId<CEdit> IDC_CONFIRM_KEY{1011};
+constexpr ui::ControlId<CButton> IDC_APPLY{1000};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1044};
+constexpr ui::ControlId<CButton> IDC_DELETE{1329};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1128};
+constexpr ui::ControlId<CListCtrl> IDC_SERVER_LIST{1324};
+}  // namespace dot1x_radius_ids
