@@ -203,15 +203,7 @@ TEST_F(Dot1xPortSettingsTest, NumbersOutOfRangeAreRefusedWithTheInputSelected) {
             d.Click(IDC_APPLY);
             ASSERT_EQ(ui.ShownMessageBoxes().size(), 1u);
             EXPECT_EQ(ui.ShownMessageBoxes()[0].text, c.message);
-            CWnd* input = d.Window().GetDlgItem(c.focused);
-            ASSERT_NE(input, nullptr);
-            CWnd* focus = CWnd::GetFocus();
-            EXPECT_TRUE(focus != nullptr && focus->GetSafeHwnd() == input->GetSafeHwnd());
-            int start = -1;
-            int end = -1;
-            static_cast<CEdit*>(input)->GetSel(start, end);
-            EXPECT_EQ(start, 0);
-            EXPECT_EQ(end, static_cast<int>(d.GetText(c.focused).size()));
+            ExpectFocusedAndSelected(d, c.focused);
             EXPECT_EQ(d.GetText(c.typed[0].first), c.typed[0].second) << "the inputs are kept";
         });
         EXPECT_TRUE(Sets().empty());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/ModuleStartupParams.h"
+#include "platform/ui/Controls.h"
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 
@@ -41,6 +42,31 @@ protected:
             }
         }
         return out;
+    }
+
+    // None of the texts appears in a list cell or a line written to the debugger.
+    static void ExpectNowhere(const std::vector<std::string>& secrets,
+                              const std::vector<std::vector<std::string>>& rows,
+                              const std::vector<std::string>& debugLines) {
+        for (const std::string& secret : secrets) {
+            for (const auto& row : rows) {
+                for (const auto& cell : row) EXPECT_EQ(cell.find(secret), std::string::npos) << cell;
+            }
+            for (const std::string& line : debugLines) EXPECT_EQ(line.find(secret), std::string::npos) << line;
+        }
+    }
+
+    // The control has the focus and all its text selected.
+    static void ExpectFocusedAndSelected(ui::test::DialogDriver& d, int id) {
+        CWnd* input = d.Window().GetDlgItem(id);
+        ASSERT_NE(input, nullptr);
+        CWnd* focus = CWnd::GetFocus();
+        EXPECT_TRUE(focus != nullptr && focus->GetSafeHwnd() == input->GetSafeHwnd()) << id;
+        int start = -1;
+        int end = -1;
+        static_cast<CEdit*>(input)->GetSel(start, end);
+        EXPECT_EQ(start, 0);
+        EXPECT_EQ(end, static_cast<int>(d.GetText(id).size()));
     }
 
     // Sessions made from now on give up after `ms` (a silent switch answers nothing).
