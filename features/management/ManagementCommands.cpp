@@ -15,6 +15,7 @@
 #include "features/management/SNMPTrapSetting.h"
 #include "features/management/SNMPUser.h"
 #include "features/management/SNMPViewTree.h"
+#include "features/management/SyslogHostCfgDlg.h"
 #include "resources/menus/CommandIds.h"
 
 namespace {
@@ -32,5 +33,6 @@ const CommandRegistrar kManagementCommands({
     WRAPPED_COMMAND(ID_RMON_HISTORY, CRMONHistoryControl),
     WRAPPED_COMMAND(ID_RMON_ALARM, CRmonAlarm),
     WRAPPED_COMMAND(ID_RMON_EVENT, CRMONEvent),
+    WRAPPED_COMMAND(ID_SYSLOG_HOST, CSyslogHostCfgDlg),
 });
 }  // namespace

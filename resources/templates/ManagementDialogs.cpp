@@ -235,3 +235,25 @@ UI_DIALOG_TEMPLATE(IDD, "RMON Event Configuration", kDialogStyle,
     }))
 // clang-format on
 }  // namespace rmon_event_ids
+
+namespace syslog_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "Syslog Host Configuration", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "Syslog", {
+            Row({Check(IDC_ENABLE, "SysLogEnable"), Stretch(), Button(IDC_STATE_APPLY, "Apply")}),
+        }),
+        Group(IDC_STATIC, "Configuratiom", {
+            Grid(2, {
+                Label(IDC_STATIC, "Server IPV4/IPV6 Address"), Edit(IDC_ADDRESS, ES_AUTOHSCROLL).Width(260),
+                Label(IDC_STATIC, "UDP Port(1-65535)"), Edit(IDC_PORT, ES_NUMBER).Width(80),
+                Label(IDC_STATIC, "Facility"), Combo(IDC_FACILITY).Width(140),
+                Label(IDC_STATIC, "Severity"), Combo(IDC_SEVERITY).Width(140),
+                Label(IDC_STATIC, "Time Stamp"), Combo(IDC_TIME_STAMP).Width(140),
+            }),
+            List(IDC_UNUSED_LIST, LVS_REPORT).Size(10, 10).Hidden(),
+            Row({Stretch(), Button(IDC_APPLY, "&Apply"), Button(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
+        }),
+    }))
+// clang-format on
+}  // namespace syslog_ids

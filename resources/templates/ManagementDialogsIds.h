@@ -181,3 +181,18 @@ constexpr ui::ControlId<CButton> IDC_REFRESH{1288};
 constexpr ui::ControlId<CButton> IDC_CLOSE{1001};
 constexpr ui::ControlId<CListCtrl> IDC_LIST{1292};  // a CReportCtrl
 }  // namespace rmon_event_ids
+
+// "Syslog Host Configuration" (CSyslogHostCfgDlg).
+namespace syslog_ids {
+constexpr UINT IDD = 499;
+constexpr ui::ControlId<CButton> IDC_ENABLE{1016};
+constexpr ui::ControlId<CButton> IDC_STATE_APPLY{1000};
+constexpr ui::ControlId<CEdit> IDC_ADDRESS{203};  // a CEditEXIPV6
+constexpr ui::ControlId<CEdit> IDC_PORT{206};
+constexpr ui::ControlId<CComboBox> IDC_FACILITY{211};
+constexpr ui::ControlId<CComboBox> IDC_SEVERITY{207};
+constexpr ui::ControlId<CComboBox> IDC_TIME_STAMP{1348};
+constexpr ui::ControlId<CButton> IDC_APPLY{242};
+constexpr ui::ControlId<CButton> IDC_REFRESH{241};
+constexpr ui::ControlId<CListCtrl> IDC_UNUSED_LIST{202};
+}  // namespace syslog_ids

@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, TitleAndMenuFollowTheModel) {
             // Commands this window runs are enabled; those of dialogs still to come are not.
             EXPECT_TRUE(FindItem(menu, 32815)->enabled);
             EXPECT_TRUE(FindItem(menu, 32809)->enabled);
-            EXPECT_FALSE(FindItem(menu, 32832)->enabled);
+            EXPECT_FALSE(FindItem(menu, 32823)->enabled);
             const auto systemMenu = d.Menu(true);
             const ui::MenuItemInfo* about = FindItem(systemMenu, 0x0010);
             ASSERT_NE(about, nullptr);
