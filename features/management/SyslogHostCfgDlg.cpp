@@ -123,8 +123,9 @@ LRESULT CSyslogHostCfgDlg::OnSettingsRead(WPARAM, LPARAM) {
 }
 
 void CSyslogHostCfgDlg::ReadHostTable() {
-    m_hostRead.Start(SnmpReadSpec::Walk({kHost + "5", kHost + "1", kHost + "4", kHost + "2", kHost + "3"}),
-                     [this](const SnmpRow& row) { OnHostRow(row); }, [](const SnmpReadResult&) {});
+    m_hostRead.Start(
+        SnmpReadSpec::Walk({kHost + "5", kHost + "1", kHost + "4", kHost + "2", kHost + "3"}),
+        [this](const SnmpRow& row) { OnHostRow(row); }, [](const SnmpReadResult&) {});
 }
 
 void CSyslogHostCfgDlg::OnHostRow(const SnmpRow& row) {
@@ -177,14 +178,15 @@ int CSyslogHostCfgDlg::ApplyHost() {
     const std::string bytes = m_address.GetAddressIndex();
     const std::string index = "." + m_address.m_strIPType + "." + std::to_string(m_address.m_nAddrLen) + "." + bytes;
     // Without a row read there is nothing to destroy.
-    if (!m_strLastHost.empty()) SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kHost + "5" + HostIndexOf(m_strLastHost), 6)});
+    if (!m_strLastHost.empty())
+        SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kHost + "5" + HostIndexOf(m_strLastHost), 6)});
     SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kHost + "5" + index, 5)});
     SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kHost + "3" + index, port)});
     if (linkLocal) SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Octets(kHost + "4" + index, m_address.m_strInterface)});
     SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kHost + "5" + index, 1)});
-    const SnmpAnswer settings = SnmpSet(
-        m_cCommonSNMPSet, {SnmpSetVar::Integer(kSeverity, std::atoi(kSeverities[severity])),
-                           SnmpSetVar::Integer(kFacility, kFirstFacility + kFacilityStep * facility),
-                           SnmpSetVar::Integer(kTimeStamp, Item(IDC_TIME_STAMP).GetCurSel() == 0 ? 1 : 2)});
+    const SnmpAnswer settings =
+        SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kSeverity, std::atoi(kSeverities[severity])),
+                                   SnmpSetVar::Integer(kFacility, kFirstFacility + kFacilityStep * facility),
+                                   SnmpSetVar::Integer(kTimeStamp, Item(IDC_TIME_STAMP).GetCurSel() == 0 ? 1 : 2)});
     return settings.Ok() ? 1 : 0;
 }

@@ -35,8 +35,7 @@ protected:
             if (!r.answered) return false;
         }
         const auto walks = Requests("getnext");
-        return !walks.empty() && walks.back().errorStatus == 0 && sim->Requests().back().pdu == "getnext" &&
-               Settled();
+        return !walks.empty() && walks.back().errorStatus == 0 && sim->Requests().back().pdu == "getnext" && Settled();
     }
     bool Settled() const {
         const size_t before = sim->Requests().size();
@@ -60,8 +59,7 @@ TEST_F(SyslogTest, OpeningReadsTheSettingsThenTheServersAndShowsThem) {
         std::function<void(DialogDriver&)> check;
     };
     const std::vector<Case> cases = {
-        {"the switch's values",
-         [] {},
+        {"the switch's values", [] {},
          [](DialogDriver& d) {
              EXPECT_TRUE(d.IsChecked(IDC_ENABLE));
              EXPECT_EQ(d.GetText(IDC_FACILITY), "Local0");
@@ -83,23 +81,20 @@ TEST_F(SyslogTest, OpeningReadsTheSettingsThenTheServersAndShowsThem) {
              EXPECT_EQ(d.GetSelection(IDC_SEVERITY), -1);
              EXPECT_EQ(d.GetText(IDC_TIME_STAMP), "Disabled");
          }},
-        {"syslog off",
-         [this] { Set(kSyslog + "1.0", "i", "2"); },
+        {"syslog off", [this] { Set(kSyslog + "1.0", "i", "2"); },
          [](DialogDriver& d) {
              EXPECT_FALSE(d.IsChecked(IDC_ENABLE));
-             for (int id : {IDC_ADDRESS.id, IDC_PORT.id, IDC_FACILITY.id, IDC_SEVERITY.id, IDC_TIME_STAMP.id,
-                            IDC_APPLY.id}) {
+             for (int id :
+                  {IDC_ADDRESS.id, IDC_PORT.id, IDC_FACILITY.id, IDC_SEVERITY.id, IDC_TIME_STAMP.id, IDC_APPLY.id}) {
                  EXPECT_FALSE(d.IsEnabled(id)) << id;
              }
          }},
-        {"a row not active",
-         [this] { Set(kHostEntry + "5.1.4.192.168.0.9", "i", "2"); },
+        {"a row not active", [this] { Set(kHostEntry + "5.1.4.192.168.0.9", "i", "2"); },
          [](DialogDriver& d) {
              EXPECT_EQ(d.GetText(IDC_ADDRESS), "0.0.0.0");
              EXPECT_EQ(d.GetText(IDC_PORT), "0");
          }},
-        {"two rows",
-         [this] { AddRow(".1.4.192.168.0.10", "1", "C0 A8 00 0A", "600", "1"); },
+        {"two rows", [this] { AddRow(".1.4.192.168.0.10", "1", "C0 A8 00 0A", "600", "1"); },
          [](DialogDriver& d) {
              EXPECT_EQ(d.GetText(IDC_ADDRESS), "192.168.0.10");
              EXPECT_EQ(d.GetText(IDC_PORT), "600");
@@ -157,7 +152,8 @@ TEST_F(SyslogTest, ApplyReplacesTheServerRowThenWritesTheSettingsInOnePdu) {
         };
         if (c.iface) expected.push_back({Vb(kHostEntry + "4" + c.index, "s", "65746830")});
         expected.push_back({Vb(kHostEntry + "5" + c.index, "i", "1")});
-        expected.push_back({Vb(kSyslog + "3.0", "i", "7"), Vb(kSyslog + "4.0", "i", "152"), Vb(kSyslog + "2.0", "i", "2")});
+        expected.push_back(
+            {Vb(kSyslog + "3.0", "i", "7"), Vb(kSyslog + "4.0", "i", "152"), Vb(kSyslog + "2.0", "i", "2")});
         EXPECT_EQ(SetPdus(), expected);
         for (const auto& r : Sets()) EXPECT_EQ(r.errorStatus, 0) << r.varbinds[0].oid;
         EXPECT_EQ(sim->GetObject(kHostEntry + "3" + c.index), "i 1000");
