@@ -6,6 +6,7 @@
 #include "features/security/8021XGlobalDlg.h"
 #include "features/security/8021XPortSettings.h"
 #include "features/security/8021XUserDLG.h"
+#include "features/security/DHCPServerScreenDlg.h"
 #include "features/security/StormControlDlg.h"
 #include "resources/menus/CommandIds.h"
 
@@ -16,5 +17,6 @@ const CommandRegistrar kSecurityCommands({
     WRAPPED_COMMAND(ID_DOT1X_SETTINGS, C8021XPortSettings),
     WRAPPED_COMMAND(ID_DOT1X_USER, C8021XUserDLG),
     WRAPPED_COMMAND(ID_DOT1X_RADIUS, C8021XAuRadiusServerDLG),
+    WRAPPED_COMMAND(ID_DHCP_SCREENING, CDHCPServerScreenDlg),
 });
 }  // namespace

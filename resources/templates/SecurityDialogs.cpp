@@ -106,3 +106,24 @@ UI_DIALOG_TEMPLATE(IDD, "Authentication RADIUS Server", kDialogStyle,
     }))
 // clang-format on
 }  // namespace dot1x_radius_ids
+
+namespace dhcp_screening_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "DHCP Server Screening Settings  ", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "DHCP Server Trusted Port Settings", {
+            Row({Label(IDC_STATIC, "DHCP Server Trusted Port :"), Edit(IDC_TRUSTED_PORTS).Width(220),
+                 Label(IDC_STATIC, "Ex:(1,2,4-6) "), Button(IDC_APPLY_PORTS, "&Add")}),
+        }),
+        Group(IDC_STATIC, "Trusted DHCP Server IP Settings", {
+            Row({Label(IDC_STATIC, "IPV4/IPV6 Address"),
+                 Edit(IDC_ADDRESS).Fits("ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff"), Button(IDC_ADD_SERVER, "&Add")}),
+        }),
+        Group(IDC_STATIC, "Trusted DHCP Server IP Lists ", {
+            List(IDC_SERVER_LIST, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS).Size(620, 160),
+            Label(IDC_STATIC, "Note:Maximum 5 entries"),
+        }),
+        Row({Stretch(), Button(IDC_DELETE, "&Delete"), Button(IDC_REFRESH, "&Refresh"), Button(IDC_CLOSE, "&Close")}),
+    }))
+// clang-format on
+}  // namespace dhcp_screening_ids

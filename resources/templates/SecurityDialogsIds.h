@@ -79,3 +79,16 @@ constexpr ui::ControlId<CButton> IDC_DELETE{1329};
 constexpr ui::ControlId<CButton> IDC_CLOSE{1128};
 constexpr ui::ControlId<CListCtrl> IDC_SERVER_LIST{1324};
 }  // namespace dot1x_radius_ids
+
+// "DHCP Server Screening Settings  " (CDHCPServerScreenDlg).
+namespace dhcp_screening_ids {
+constexpr UINT IDD = 214;
+constexpr ui::ControlId<CEdit> IDC_TRUSTED_PORTS{1135};
+constexpr ui::ControlId<CButton> IDC_APPLY_PORTS{1134};
+constexpr ui::ControlId<CEdit> IDC_ADDRESS{203};  // a CEditEXIPV6
+constexpr ui::ControlId<CButton> IDC_ADD_SERVER{1149};
+constexpr ui::ControlId<CListCtrl> IDC_SERVER_LIST{1131};
+constexpr ui::ControlId<CButton> IDC_DELETE{1121};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1044};
+constexpr ui::ControlId<CButton> IDC_CLOSE{1133};
+}  // namespace dhcp_screening_ids
