@@ -2,6 +2,7 @@
 // its line here, e.g. WRAPPED_COMMAND(ID_..., CSomeDialog) with the id from
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
+#include "features/management/LLDPGroup.h"
 #include "features/management/RMONEthernetStatistics.h"
 #include "features/management/RMONEvent.h"
 #include "features/management/RMONHistoryControl.h"
@@ -34,5 +35,6 @@ const CommandRegistrar kManagementCommands({
     WRAPPED_COMMAND(ID_RMON_ALARM, CRmonAlarm),
     WRAPPED_COMMAND(ID_RMON_EVENT, CRMONEvent),
     WRAPPED_COMMAND(ID_SYSLOG_HOST, CSyslogHostCfgDlg),
+    WRAPPED_COMMAND(ID_LLDP_GLOBAL, CLLDPGroup),
 });
 }  // namespace

@@ -257,3 +257,28 @@ UI_DIALOG_TEMPLATE(IDD, "Syslog Host Configuration", kDialogStyle,
     }))
 // clang-format on
 }  // namespace syslog_ids
+
+namespace lldp_global_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "LLDP Global Settings", kDialogStyle,
+    Column({
+        Row({Check(IDC_ENABLE, " LLDP Enable "), Stretch(), Button(IDC_STATE_APPLY, "&Apply")}),
+        Grid(3, {
+            Label(IDC_STATIC, "Message TX Hold Multipier(2 - 10)"), Edit(IDC_HOLD, ES_NUMBER).Width(80), Stretch(),
+            Label(IDC_STATIC, "Message TX Interval(5 - 32768)"), Edit(IDC_INTERVAL, ES_NUMBER).Width(80), Label(IDC_STATIC, "sec"),
+            Label(IDC_STATIC, "LLDP Reinit Delay (1 - 10)"), Edit(IDC_REINIT, ES_NUMBER).Width(80), Label(IDC_STATIC, "sec"),
+            Label(IDC_STATIC, "LLDP TX Delay (1 - 8192)"), Edit(IDC_TX_DELAY, ES_NUMBER).Width(80), Label(IDC_STATIC, "sec"),
+        }),
+        Row({Stretch(), Button(IDC_TIMERS_APPLY, "Apply")}),
+        Group(IDC_STATIC, "LLDP System Information", {
+            Grid(2, {
+                Label(IDC_STATIC, "Chassis ID Subtype"), Edit(IDC_CHASSIS_SUBTYPE, ES_READONLY).Width(260),
+                Label(IDC_STATIC, "Chassis ID"), Edit(IDC_CHASSIS_ID, ES_READONLY).Width(260),
+                Label(IDC_STATIC, "System Name"), Edit(IDC_SYSTEM_NAME, ES_READONLY).Width(260),
+                Label(IDC_STATIC, "System Description"), Edit(IDC_SYSTEM_DESCRIPTION, ES_READONLY).Width(260),
+            }),
+        }),
+        Row({Stretch(), Button(IDCANCEL, "Close")}),
+    }))
+// clang-format on
+}  // namespace lldp_global_ids

@@ -196,3 +196,19 @@ constexpr ui::ControlId<CButton> IDC_APPLY{242};
 constexpr ui::ControlId<CButton> IDC_REFRESH{241};
 constexpr ui::ControlId<CListCtrl> IDC_UNUSED_LIST{202};
 }  // namespace syslog_ids
+
+// "LLDP Global Settings" (CLLDPGroup).
+namespace lldp_global_ids {
+constexpr UINT IDD = 179;
+constexpr ui::ControlId<CButton> IDC_ENABLE{1091};
+constexpr ui::ControlId<CButton> IDC_STATE_APPLY{1094};
+constexpr ui::ControlId<CEdit> IDC_HOLD{1093};
+constexpr ui::ControlId<CEdit> IDC_INTERVAL{1105};
+constexpr ui::ControlId<CEdit> IDC_REINIT{1005};
+constexpr ui::ControlId<CEdit> IDC_TX_DELAY{1008};
+constexpr ui::ControlId<CButton> IDC_TIMERS_APPLY{1095};
+constexpr ui::ControlId<CEdit> IDC_CHASSIS_SUBTYPE{1106};
+constexpr ui::ControlId<CEdit> IDC_CHASSIS_ID{1009};
+constexpr ui::ControlId<CEdit> IDC_SYSTEM_NAME{1096};
+constexpr ui::ControlId<CEdit> IDC_SYSTEM_DESCRIPTION{1011};
+}  // namespace lldp_global_ids

@@ -412,6 +412,17 @@ void Agent::Set(netsnmp_pdu* request, bool writable, Answer& answer, bool& silen
             return;
         }
     }
+    for (const Consistency& check : consistencyChecks) {
+        if (int status = check(*this)) {
+            for (auto u = undo.rbegin(); u != undo.rend(); ++u) {
+                if (u->second) model.objects[u->first] = *u->second;
+                else model.objects.erase(u->first);
+            }
+            answer.errorStatus = status;
+            answer.errorIndex = 1;
+            return;
+        }
+    }
     for (auto& w : writes) {
         answer.varbinds.push_back(w);
         if (auto b = behaviours.find(w.first); b != behaviours.end()) b->second(*this, w.second);

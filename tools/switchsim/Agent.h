@@ -66,6 +66,10 @@ public:
     // written cell, once the whole PDU has been applied.
     using ColumnBehaviour = std::function<void(Agent&, const Oid& cell, const Value&)>;
     std::map<Oid, ColumnBehaviour> columnBehaviours;
+    // Rules over several objects, checked after a SET's writes and before its behaviours:
+    // a non-zero error status refuses the whole SET (its writes are undone).
+    using Consistency = std::function<int(const Agent&)>;
+    std::vector<Consistency> consistencyChecks;
 
     Agent();
     ~Agent();

@@ -177,9 +177,27 @@ void KeepEqual(Agent& agent, const Oid& a, const Oid& b) {
 const Oid kDot1xState = Private({23, 1, 1, 0});
 const Oid kDot1xStateOfTrunks = Private({11, 2, 1, 0});
 
+// LLDP timers as the switch holds them: interval x hold multiplier at most 65535 and the TX
+// delay at most a quarter of the interval; a SET that would break either is refused.
+const Oid kLldpHold = Private({24, 2, 0});
+const Oid kLldpInterval = Private({24, 3, 0});
+const Oid kLldpTxDelay = Private({24, 5, 0});
+
+int LldpTimersConsistent(const Agent& agent) {
+    const auto& objects = agent.model.objects;
+    auto value = [&](const Oid& o) -> std::int64_t {
+        auto it = objects.find(o);
+        return it == objects.end() ? 0 : it->second.number;
+    };
+    const std::int64_t interval = value(kLldpInterval);
+    if (interval * value(kLldpHold) > 65535 || value(kLldpTxDelay) * 4 > interval) return SNMP_ERR_INCONSISTENTVALUE;
+    return SNMP_ERR_NOERROR;
+}
+
 }  // namespace
 
 void RegisterBehaviours(Agent& agent) {
+    agent.consistencyChecks.push_back(LldpTimersConsistent);
     agent.columnBehaviours[kRmonStatsStatus] = [](Agent& a, const Oid& cell, const Value& v) {
         MirrorStatisticsEntry(a, cell.back(), static_cast<long>(v.number), true);
     };
