@@ -25,8 +25,8 @@ const char* const kSubtypes[] = {"chassisComponent", "interfaceAlias", "portComp
                                  "networkAddress",   "interfaceName",  "local"};
 }  // namespace
 
-std::vector<LldpTimerSend> PlanLldpTimerWrites(long heldInterval, long heldDelay, long hold, long interval,
-                                               long reinit, long delay) {
+std::vector<LldpTimerSend> PlanLldpTimerWrites(long heldInterval, long heldDelay, long hold, long interval, long reinit,
+                                               long delay) {
     std::vector<LldpTimerSend> sends;
     LldpTimerSend main;
     auto add = [&](const std::string& oid, long value) { main.vars.emplace_back(oid, value); };
@@ -158,7 +158,8 @@ void CLLDPGroup::OnApplyTimers() {
         for (const auto& [oid, value] : send.vars) out.push_back(SnmpSetVar::Integer(oid, value));
         return out;
     };
-    for (size_t i = 0; i + 1 < sends.size(); ++i) SnmpSet(sends[i].holdSession ? holdSession : m_cCommonSNMPSet, vars(sends[i]));
+    for (size_t i = 0; i + 1 < sends.size(); ++i)
+        SnmpSet(sends[i].holdSession ? holdSession : m_cCommonSNMPSet, vars(sends[i]));
     Item(IDC_TIMERS_APPLY).EnableWindow(FALSE);
     SendWithTries(vars(sends.back()));
     holdSession.Close();

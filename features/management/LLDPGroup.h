@@ -20,8 +20,8 @@ struct LldpTimerSend {
 
 // The sends of a timer Apply, the final send of the main PDU last, from the interval and TX
 // delay last read and the new hold multiplier, interval, reinit delay and TX delay.
-std::vector<LldpTimerSend> PlanLldpTimerWrites(long heldInterval, long heldDelay, long hold, long interval,
-                                               long reinit, long delay);
+std::vector<LldpTimerSend> PlanLldpTimerWrites(long heldInterval, long heldDelay, long hold, long interval, long reinit,
+                                               long delay);
 
 class CLLDPGroup : public CFeatureDialog {
 public:
