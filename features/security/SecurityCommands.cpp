@@ -8,6 +8,7 @@
 #include "features/security/8021XUserDLG.h"
 #include "features/security/DHCPServerScreenDlg.h"
 #include "features/security/StormControlDlg.h"
+#include "features/security/TrafficSegDlg.h"
 #include "resources/menus/CommandIds.h"
 
 namespace {
@@ -18,5 +19,6 @@ const CommandRegistrar kSecurityCommands({
     WRAPPED_COMMAND(ID_DOT1X_USER, C8021XUserDLG),
     WRAPPED_COMMAND(ID_DOT1X_RADIUS, C8021XAuRadiusServerDLG),
     WRAPPED_COMMAND(ID_DHCP_SCREENING, CDHCPServerScreenDlg),
+    WRAPPED_COMMAND(ID_TRAFFIC_SEGMENTATION, CTrafficSegDlg),
 });
 }  // namespace

@@ -127,3 +127,23 @@ UI_DIALOG_TEMPLATE(IDD, "DHCP Server Screening Settings  ", kDialogStyle,
     }))
 // clang-format on
 }  // namespace dhcp_screening_ids
+
+namespace traffic_seg_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "Traffic Segmentation Settings ", kDialogStyle,
+    Column({
+        Group(IDC_STATE_GROUP, "Global Settings", {
+            Row({Check(IDC_ENABLE, "Enable Forwarding Port Settings"), Stretch(), Button(IDC_APPLY_STATE, "&Apply")}),
+        }),
+        Row({Label(1118, "From Port"), Combo(IDC_FROM_PORT).Fits("ALL  "), Stretch()}),
+        Label(IDC_TO_PORT_LABEL, "To Port"),
+        Frame(IDC_PORT_FRAME).Size(880, 110),
+        Row({Stretch(), Button(IDC_SELECT_ALL, "Select All"), Button(IDC_CLEAR, "&Clear"),
+             Button(IDC_APPLY_PORTS, "&Apply")}),
+        Group(1342, "Forwarding Port Table", {
+            List(IDC_FORWARD_LIST, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS).Size(480, 220),
+        }),
+        Row({Stretch(), Button(IDC_REFRESH, "&Refresh")}),
+    }))
+// clang-format on
+}  // namespace traffic_seg_ids

@@ -92,3 +92,22 @@ constexpr ui::ControlId<CButton> IDC_DELETE{1121};
 constexpr ui::ControlId<CButton> IDC_REFRESH{1044};
 constexpr ui::ControlId<CButton> IDC_CLOSE{1133};
 }  // namespace dhcp_screening_ids
+
+// "Traffic Segmentation Settings " (CTrafficSegDlg). Port p's box is 6000 + p, its label 7500 + p.
+namespace traffic_seg_ids {
+constexpr UINT IDD = 137;
+constexpr ui::ControlId<CButton> IDC_STATE_GROUP{1343};
+constexpr ui::ControlId<CButton> IDC_ENABLE{1037};
+constexpr ui::ControlId<CButton> IDC_APPLY_STATE{1003};
+constexpr ui::ControlId<CComboBox> IDC_FROM_PORT{1038};
+constexpr ui::ControlId<CStatic> IDC_TO_PORT_LABEL{1119};
+constexpr ui::ControlId<CWnd> IDC_PORT_FRAME{1344};
+constexpr ui::ControlId<CButton> IDC_SELECT_ALL{1120};
+constexpr ui::ControlId<CButton> IDC_CLEAR{1149};
+constexpr ui::ControlId<CButton> IDC_APPLY_PORTS{1011};
+constexpr ui::ControlId<CListCtrl> IDC_FORWARD_LIST{1039};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1044};
+constexpr int IDC_PORT_BOX_BASE = 6000;
+constexpr int IDC_PORT_LABEL_BASE = 7500;
+constexpr int kMaxPorts = 52;
+}  // namespace traffic_seg_ids
