@@ -250,6 +250,11 @@ TEST_F(TrafficSegTest, CutWalkAndDelayedWalk) {
         ui,
         [&](DialogDriver& d) {
             EXPECT_TRUE(WaitUntil([&] { return d.GetRows(IDC_FORWARD_LIST).size() >= 2; }));
+            // Choosing From ports while rows still arrive: row 1 is there, row 20 not yet.
+            d.ChooseComboItem(IDC_FROM_PORT, "1");
+            EXPECT_TRUE(d.IsChecked(Box(2)));
+            d.ChooseComboItem(IDC_FROM_PORT, "20");
+            EXPECT_FALSE(d.IsChecked(Box(2)));
             d.Close();
         },
         false);
