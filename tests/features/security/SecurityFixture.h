@@ -22,6 +22,10 @@ const std::string kDot1xEapol = kPrivate + "23.1.4.0";
 const std::string kDot1xStateOfTrunks = kPrivate + "11.2.1.0";
 const std::string kTrunkMembers = kPrivate + "8.1.3.1.2";  // + .trunk
 
+// Closing a dialog during a read takes no longer than this: well below a request's time-out
+// plus the 3 s a stalled session stop would take, with room for a loaded sanitizer build.
+constexpr int kCloseBoundMs = 2000;
+
 // The security dialogs' switch: a DUZ-3300-28ZA1 with 28 ports unless a suite names another.
 class SecurityTest : public switchsim::ModuleTargetTest {
 protected:
