@@ -3,6 +3,7 @@
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
 #include "features/management/LLDPGroup.h"
+#include "features/management/LLDPREMOTEINFO.h"
 #include "features/management/RMONEthernetStatistics.h"
 #include "features/management/RMONEvent.h"
 #include "features/management/RMONHistoryControl.h"
@@ -36,5 +37,6 @@ const CommandRegistrar kManagementCommands({
     WRAPPED_COMMAND(ID_RMON_EVENT, CRMONEvent),
     WRAPPED_COMMAND(ID_SYSLOG_HOST, CSyslogHostCfgDlg),
     WRAPPED_COMMAND(ID_LLDP_GLOBAL, CLLDPGroup),
+    WRAPPED_COMMAND(ID_LLDP_REMOTE_PORT, CLLDPREMOTEINFO),
 });
 }  // namespace

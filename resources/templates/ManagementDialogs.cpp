@@ -282,3 +282,16 @@ UI_DIALOG_TEMPLATE(IDD, "LLDP Global Settings", kDialogStyle,
     }))
 // clang-format on
 }  // namespace lldp_global_ids
+
+namespace lldp_remote_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "LLDP Remote Port Information", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "  LLDP Remote Port Brief Table ", {
+            List(IDC_LIST, LVS_REPORT | LVS_SINGLESEL).Size(900, 260),
+            Row({Label(IDC_STATIC, "Remote Entities Count: "), Edit(IDC_COUNT, ES_READONLY).Width(60), Stretch()}),
+        }),
+        Row({Stretch(), Button(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
+    }))
+// clang-format on
+}  // namespace lldp_remote_ids

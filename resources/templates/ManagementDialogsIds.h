@@ -212,3 +212,11 @@ constexpr ui::ControlId<CEdit> IDC_CHASSIS_ID{1009};
 constexpr ui::ControlId<CEdit> IDC_SYSTEM_NAME{1096};
 constexpr ui::ControlId<CEdit> IDC_SYSTEM_DESCRIPTION{1011};
 }  // namespace lldp_global_ids
+
+// "LLDP Remote Port Information" (CLLDPREMOTEINFO).
+namespace lldp_remote_ids {
+constexpr UINT IDD = 180;
+constexpr ui::ControlId<CListCtrl> IDC_LIST{1099};
+constexpr ui::ControlId<CEdit> IDC_COUNT{1108};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1109};
+}  // namespace lldp_remote_ids
