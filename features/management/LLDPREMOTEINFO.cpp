@@ -84,7 +84,7 @@ void CLLDPREMOTEINFO::OnRemoteRow(const SnmpRow& row) {
     const std::string index = row.IndexDigits();
     const size_t last = index.rfind('.');
     const size_t before = last == std::string::npos ? std::string::npos : index.rfind('.', last - 1);
-    const std::string port = last == std::string::npos ? ""
+    const std::string port = last == std::string::npos     ? ""
                              : before == std::string::npos ? index.substr(0, last)
                                                            : index.substr(before + 1, last - before - 1);
     std::string chassis;

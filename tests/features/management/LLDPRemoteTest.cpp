@@ -57,7 +57,8 @@ TEST_F(LldpRemoteTest, ListsTheNeighboursAfterTheStateCheck) {
         Harness ui;
         CLLDPREMOTEINFO dlg;
         ui.RunModal(dlg, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH) || (!c.on && d.GetText(IDC_COUNT) == c.count); }));
+            ASSERT_TRUE(
+                WaitUntil([&] { return d.IsEnabled(IDC_REFRESH) || (!c.on && d.GetText(IDC_COUNT) == c.count); }));
             ASSERT_TRUE(WaitUntil([&] { return d.GetRows(IDC_LIST) == c.rows; }));
             EXPECT_EQ(d.GetText(IDC_COUNT), c.count);
             EXPECT_EQ(d.IsEnabled(IDC_LIST), c.on);
