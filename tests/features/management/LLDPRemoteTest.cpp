@@ -91,13 +91,7 @@ TEST_F(LldpRemoteTest, ASilentSwitchSaysSoAndVersion3WaitsForRefresh) {
         EXPECT_EQ(ui.ShownMessageBoxes()[0].text, "Get LLDP remote port information unsuccessful!");
     }
     ASSERT_TRUE(StartSwitch("DUZ-3300-28ZA1", 28));
-    ModuleStartupParams::SnmpVersion = "3";
-    ModuleStartupParams::SecurityLevel = "3";
-    ModuleStartupParams::UserName = "simmd5des";
-    ModuleStartupParams::AuthPassword = "simmd5pass";
-    ModuleStartupParams::PrivPassword = "simdespass";
-    ModuleStartupParams::AuthProtocol = "2";
-    ModuleStartupParams::PrivProtocol = "2";
+    UseSimV3();
     Harness ui;
     CLLDPREMOTEINFO dlg;
     ui.RunModal(dlg, [&](DialogDriver& d) {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/ModuleStartupParams.h"
 #include "features/management/RMON.h"
 #include "features/management/SNMPConfig.h"
 #include "platform/ui/Dialog.h"
@@ -77,6 +78,17 @@ protected:
 
 // The live button over a cell of a report list (a "Delete" button), or null.
 QPushButton* CellButton(CWnd& dialog, int list, int row, int column);
+
+// The start-up settings of the simulated switch's SNMPv3 user with MD5 and DES.
+inline void UseSimV3() {
+    ModuleStartupParams::SnmpVersion = "3";
+    ModuleStartupParams::SecurityLevel = "3";
+    ModuleStartupParams::UserName = "simmd5des";
+    ModuleStartupParams::AuthPassword = "simmd5pass";
+    ModuleStartupParams::PrivPassword = "simdespass";
+    ModuleStartupParams::AuthProtocol = "2";
+    ModuleStartupParams::PrivProtocol = "2";
+}
 
 class SnmpAgentTest : public switchsim::ModuleTargetTest {
 protected:

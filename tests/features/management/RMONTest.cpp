@@ -23,16 +23,6 @@ std::string Hex(const std::string& text) {
     return hex;
 }
 
-void UseV3() {
-    ModuleStartupParams::SnmpVersion = "3";
-    ModuleStartupParams::SecurityLevel = "3";
-    ModuleStartupParams::UserName = "simmd5des";
-    ModuleStartupParams::AuthPassword = "simmd5pass";
-    ModuleStartupParams::PrivPassword = "simdespass";
-    ModuleStartupParams::AuthProtocol = "2";
-    ModuleStartupParams::PrivProtocol = "2";
-}
-
 class RmonTest : public SnmpAgentTest {
 protected:
     // Every request as "get OID" or "set OID=type:value ...", one line a PDU.
@@ -77,7 +67,7 @@ TEST_F(RmonTest, AWriteProbesThenCreatesThenWritesEachColumnThenValidates) {
          {Get(kStats + "4.40"), SetI(kStats + "4.40", "2"), SetO(kStats + "2.40", "1.3.6.1.2.1.2.2.1.1.12"),
           SetS(kStats + "3.40", "me"), SetI(kStats + "4.40", "1")}},
         {"a missing statistics entry, SNMPv3",
-         [] { UseV3(); },
+         [] { UseSimV3(); },
          [](CRMON& r) {
              RMON_ethernet_statistics_configuration e;
              e.index = 40;
