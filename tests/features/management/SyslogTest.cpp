@@ -2,6 +2,7 @@
 // server row, the requests of its Apply in order, its refusals and the state Apply.
 #include <functional>
 
+#include "core/ModuleStartupParams.h"
 #include "features/management/SyslogHostCfgDlg.h"
 #include "resources/templates/ManagementDialogsIds.h"
 #include "tests/features/management/ManagementFixture.h"
@@ -215,6 +216,25 @@ TEST_F(SyslogTest, StateApplyWritesTheStateAndReadsAgain) {
         EXPECT_FALSE(d.IsChecked(IDC_ENABLE));
     });
     EXPECT_EQ(sim->GetObject(kSyslog + "1.0"), "i 2");
+}
+
+// The row last read is kept on the user-interface thread: an Apply while the walk still waits
+// for its first row has no row to destroy and reads nothing half-written.
+TEST_F(SyslogTest, ApplyWhileADelayedHostWalkRuns) {
+    ModuleStartupParams::TimeoutMs = "3000";
+    ASSERT_TRUE(sim->Delay(800));
+    Harness ui;
+    CSyslogHostCfgDlg dlg;
+    ui.RunModal(dlg, [&](DialogDriver& d) {
+        ASSERT_TRUE(WaitUntil([&] { return !Requests("getnext").empty(); }));
+        d.TypeText(IDC_ADDRESS, "192.168.0.10");
+        d.Click(IDC_APPLY);
+        d.Click(IDCANCEL);
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 4u);
+    EXPECT_EQ(sets[0].varbinds[0].oid, kHostEntry + "5.1.4.192.168.0.10");
+    EXPECT_EQ(sets[0].varbinds[0].value, "5");
 }
 
 }  // namespace
