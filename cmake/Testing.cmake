@@ -20,7 +20,7 @@ function(add_module_test)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
-  set(environment "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${TEST_RUNTIME_DIR}/\${id};MIBS=;MIBDIRS=;SNMPCONFPATH=${TEST_RUNTIME_DIR}/none;TSAN_OPTIONS=second_deadlock_stack=1 halt_on_error=1 suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp;ASAN_OPTIONS=detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1 halt_on_error=1")
+  set(environment "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${TEST_RUNTIME_DIR}/\${id};TEST_TMPDIR=${TEST_RUNTIME_DIR}/\${id};MIBS=;MIBDIRS=;SNMPCONFPATH=${TEST_RUNTIME_DIR}/none;TSAN_OPTIONS=second_deadlock_stack=1 halt_on_error=1 suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp;ASAN_OPTIONS=detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1 halt_on_error=1")
   gtest_discover_tests(${T_NAME}
     TEST_PREFIX "${T_NAME}."
     NO_PRETTY_VALUES
@@ -29,7 +29,8 @@ function(add_module_test)
   # Labels and environment are lists, which the discovery's own PROPERTIES would split: they
   # are set on the listed cases by a script CTest reads after the discovered tests. Each case
   # gets a runtime directory of its own, so cases running at once never meet in the instance
-  # lock or the registered-message broadcast (its path must stay short: a socket lives in it).
+  # lock or the registered-message broadcast (its path must stay short: a socket lives in it);
+  # it is also the case's temporary folder (::testing::TempDir()), so fixed file names never meet.
   set(properties ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}_properties.cmake)
   file(WRITE ${properties} "foreach(test IN LISTS ${T_NAME}_TESTS)
   string(MD5 id \"\${test}\")

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/snmp/Snmp.h"
 #include "platform/ui/Wnd.h"
 #include "platform/win/Event.h"
 
@@ -27,6 +28,21 @@ struct ClosingSessions {
 ClosingSessions& Closing() {
     static ClosingSessions* const closing = new ClosingSessions;
     return *closing;
+}
+
+// Longer than a closing session's time-out and grace.
+constexpr unsigned kExitWaitMs = 15000;
+
+// A program that returns from main while a session is still closing would otherwise tear the
+// SNMP engine and the crypto library down under that session's worker. The engine is started
+// before the wait is registered, so the wait runs before the engine's clean-up at exit.
+void WaitForClosingAtExit() {
+    static const bool registered = [] {
+        SnmpInit(nullptr);
+        std::atexit([] { CSnmpRead::WaitForClosedSessions(kExitWaitMs); });
+        return true;
+    }();
+    (void)registered;
 }
 
 const std::string& None() {
@@ -315,6 +331,7 @@ void CSnmpRead::Close() {
 // A request is out: closing waits for its answer or time-out, so another thread waits; it
 // keeps the session (and what the worker calls back into) alive until then.
 void CSnmpRead::Retire(std::shared_ptr<State> state) {
+    WaitForClosingAtExit();
     ClosingSessions& closing = Closing();
     {
         std::lock_guard lock(closing.mutex);
