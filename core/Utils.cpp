@@ -327,6 +327,14 @@ std::string CUtils::MacToOidSuffix(std::string mac) {
     return suffix;
 }
 
+std::string CUtils::MacBytesToText(const std::string& bytes) {
+    unsigned char b[6] = {};
+    for (size_t i = 0; i < 6 && i < bytes.size(); ++i) b[i] = static_cast<unsigned char>(bytes[i]);
+    char text[18];
+    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", b[0], b[1], b[2], b[3], b[4], b[5]);
+    return text;
+}
+
 std::string CUtils::ExpandIPv6(std::string text) {
     const size_t doubleColon = text.find("::");
     if (doubleColon != std::string::npos) {

@@ -38,6 +38,8 @@ public:
     // ---- addresses, MACs and text
     static int ValidateMacInput(std::string mac, bool allowMulticast);
     static std::string MacToOidSuffix(std::string mac);
+    // Six bytes as "00-11-22-33-44-55" (upper case); missing bytes read as 0.
+    static std::string MacBytesToText(const std::string& bytes);
     static std::string ExpandIPv6(std::string text);
     static std::string PadGroup4(std::string text);
     static std::string TrimLeadingZeros(std::string group);

@@ -3,11 +3,11 @@
 CRowTableDialog::CRowTableDialog(UINT templateId, Buttons buttons, Look look, CWnd* parent)
     : CFeatureDialog(templateId, look, parent), m_buttons(std::move(buttons)) {}
 
-void CRowTableDialog::InitList(std::initializer_list<std::pair<const char*, int>> columns) {
+void CRowTableDialog::InitList(std::initializer_list<std::pair<const char*, int>> columns, int format) {
     m_list.SubclassDlgItem(m_buttons.list, this);
     m_list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     int index = 0;
-    for (const auto& [heading, width] : columns) m_list.InsertColumn(index++, heading, LVCFMT_LEFT, width);
+    for (const auto& [heading, width] : columns) m_list.InsertColumn(index++, heading, format, width);
 }
 
 void CRowTableDialog::EnableButtons(bool enable) {

@@ -21,8 +21,8 @@ protected:
     CRowTableDialog(UINT templateId, Buttons buttons, Look look = {}, CWnd* parent = nullptr);
 
     // Subclasses the list (grid lines, full-row select) and adds the columns, each (heading,
-    // width).
-    void InitList(std::initializer_list<std::pair<const char*, int>> columns);
+    // width), aligned by `format` (LVCFMT_LEFT, LVCFMT_CENTER).
+    void InitList(std::initializer_list<std::pair<const char*, int>> columns, int format = LVCFMT_LEFT);
     // Disables the buttons and empties the list; the read's end calls EndRead.
     void BeginRead();
     void EndRead();

@@ -6,6 +6,8 @@
 #include "features/security/8021XGlobalDlg.h"
 #include "features/security/8021XPortSettings.h"
 #include "features/security/8021XUserDLG.h"
+#include "features/security/ARPSpoofSetting.h"
+#include "features/security/AddARPEntry.h"
 #include "features/security/DHCPServerScreenDlg.h"
 #include "features/security/StormControlDlg.h"
 #include "features/security/TrafficSegDlg.h"
@@ -20,5 +22,7 @@ const CommandRegistrar kSecurityCommands({
     WRAPPED_COMMAND(ID_DOT1X_RADIUS, C8021XAuRadiusServerDLG),
     WRAPPED_COMMAND(ID_DHCP_SCREENING, CDHCPServerScreenDlg),
     WRAPPED_COMMAND(ID_TRAFFIC_SEGMENTATION, CTrafficSegDlg),
+    WRAPPED_COMMAND(ID_ARP_SPOOFING, CARPSpoofSetting),
+    LAUNCHER_DIALOG(CAddARPEntry),
 });
 }  // namespace

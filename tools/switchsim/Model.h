@@ -59,10 +59,11 @@ public:
     std::vector<std::pair<Oid, Value>> rowDefaults;
     // Columns a row created through its status column takes from its own index, from
     // `rowindex STATUSCOLUMN ARC:KIND...`: the index is read part by part, `s` a length and
-    // that many bytes (an OCTET STRING), `i` one number (an INTEGER), `-` one number skipped.
+    // that many bytes (an OCTET STRING), `i` one number (an INTEGER), `a` four numbers (an
+    // IpAddress), `-` one number skipped.
     struct IndexPart {
         oid column;  // the column's last arc
-        char kind;   // 's', 'i' or '-'
+        char kind;   // 's', 'i', 'a' or '-'
     };
     std::vector<std::pair<Oid, std::vector<IndexPart>>> rowIndexes;
     // Values a write under a prefix must keep to, from `values PREFIX LIST` (INTEGER values
