@@ -361,8 +361,7 @@ SnmpSetVar SnmpSetVar::Octets(std::string oid, std::string bytes) {
     return {std::move(oid), SNMP_TYPE_OCTETS, std::move(bytes)};
 }
 
-namespace {
-SnmpAnswer SendPrepared(CCommonSNMP& session, int timeoutMs) {
+SnmpAnswer SnmpSendPrepared(CCommonSNMP& session, int timeoutMs) {
     SnmpAnswer answer;
     CSnmp* raw = nullptr;
     answer.status = session.Send(raw, timeoutMs);
@@ -375,12 +374,11 @@ SnmpAnswer SendPrepared(CCommonSNMP& session, int timeoutMs) {
     answer.vars = SnmpValuesOf(*response);
     return answer;
 }
-}  // namespace
 
 SnmpAnswer SnmpGet(CCommonSNMP& session, const std::vector<std::string>& oids, int timeoutMs) {
     if (!session.Open(SNMP_PDU_GET)) return {};
     for (const std::string& oid : oids) session.AddVarBind(oid, SNMP_TYPE_NULL, nullptr);
-    return SendPrepared(session, timeoutMs);
+    return SnmpSendPrepared(session, timeoutMs);
 }
 
 SnmpAnswer SnmpSet(CCommonSNMP& session, const std::vector<SnmpSetVar>& vars, int timeoutMs) {
@@ -388,5 +386,5 @@ SnmpAnswer SnmpSet(CCommonSNMP& session, const std::vector<SnmpSetVar>& vars, in
     for (const SnmpSetVar& v : vars) {
         session.AddVarBind(v.oid, v.type, v.value.data(), static_cast<int>(v.value.size()));
     }
-    return SendPrepared(session, timeoutMs);
+    return SnmpSendPrepared(session, timeoutMs);
 }

@@ -195,6 +195,9 @@ struct SnmpSetVar {
 SnmpAnswer SnmpGet(CCommonSNMP& session, const std::vector<std::string>& oids, int timeoutMs = 0);
 // One SET of every variable in order.
 SnmpAnswer SnmpSet(CCommonSNMP& session, const std::vector<SnmpSetVar>& vars, int timeoutMs = 0);
+// Sends the request already prepared on the session (Open and its variables, such as those
+// a control adds itself) and waits for the answer.
+SnmpAnswer SnmpSendPrepared(CCommonSNMP& session, int timeoutMs = 0);
 
 // The variables of an answer as values; `columns` (a walk's columns, in order) gives each
 // variable's instance suffix below its column.

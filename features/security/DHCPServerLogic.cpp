@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 #include "core/DeviceProfile.h"
@@ -18,14 +17,6 @@ namespace {
 constexpr int kMaxBitmapBytes = 8;
 
 std::string StatusCell(const std::string& index) { return CDHCPServerLogic::kServerTable + "4." + index; }
-
-// Sends the prepared request; true when it was answered.
-bool SendAnswered(CCommonSNMP& session) {
-    CSnmp* raw = nullptr;
-    const int status = session.Send(raw, 0);
-    const std::unique_ptr<CSnmp> response(raw);
-    return status == 0 && response != nullptr;
-}
 }  // namespace
 
 CDHCPServerLogic::~CDHCPServerLogic() { Close(); }
@@ -106,9 +97,9 @@ int CDHCPServerLogic::AddServer(const std::string& index) {
     if (!SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(StatusCell(index), 5)}).Ok()) return 0;
     if (!m_cCommonSNMPWrite.Open(SNMP_PDU_SET)) return 0;
     m_pAddressEdit->AddTypeVarBind(m_cCommonSNMPWrite, kServerTable + "3." + index);
-    SendAnswered(m_cCommonSNMPWrite);
+    SnmpSendPrepared(m_cCommonSNMPWrite);
     // The request keeps the type: the second carries the type and the address.
     m_pAddressEdit->AddAddressVarBind(m_cCommonSNMPWrite, kServerTable + "2." + index);
-    if (!SendAnswered(m_cCommonSNMPWrite)) return 0;
+    if (!SnmpSendPrepared(m_cCommonSNMPWrite).Answered()) return 0;
     return SetRowStatus(StatusCell(index), "1");
 }

@@ -9,6 +9,7 @@
 #include "features/security/ARPSpoofSetting.h"
 #include "features/security/AddARPEntry.h"
 #include "features/security/DHCPServerScreenDlg.h"
+#include "features/security/IMPBWhiteList.h"
 #include "features/security/StormControlDlg.h"
 #include "features/security/TrafficSegDlg.h"
 #include "resources/menus/CommandIds.h"
@@ -24,5 +25,6 @@ const CommandRegistrar kSecurityCommands({
     WRAPPED_COMMAND(ID_TRAFFIC_SEGMENTATION, CTrafficSegDlg),
     WRAPPED_COMMAND(ID_ARP_SPOOFING, CARPSpoofSetting),
     LAUNCHER_DIALOG(CAddARPEntry),
+    WRAPPED_COMMAND(ID_WHITE_LIST, CIMPBWhiteList),
 });
 }  // namespace

@@ -38,6 +38,7 @@ struct Config {
     std::string engineId = "switchsim";
     int saveMs = 2000;
     int rebootMs = 5000;
+    int scanStepMs = 1500;  // an address scan finds one host per step
 };
 
 struct Faults {

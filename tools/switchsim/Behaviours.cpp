@@ -194,9 +194,73 @@ int LldpTimersConsistent(const Agent& agent) {
     return SNMP_ERR_NOERROR;
 }
 
+// IP-MAC-port binding. Writing 1 into a black-list row's delete column removes the row.
+// Writing 1 into the scan start finds hosts for the range's first three addresses, one per
+// `scan-step`, each a not-bound binding row (VID 1, port 3) with a MAC made of the address's
+// last four bytes.
+const Oid kBlackListDelete = Private({14, 10, 4, 1, 5});
+const Oid kScanFrom = Private({14, 10, 5, 0});
+const Oid kScanTo = Private({14, 10, 6, 0});
+const Oid kScanStart = Private({14, 10, 7, 0});
+const Oid kBindingEntry = Private({14, 10, 2, 1});
+constexpr oid kScanPort = 3;
+constexpr int kScanHosts = 3;
+
+void RemoveBlackListRow(Agent& agent, const Oid& cell, const Value& written) {
+    if (written.number == 1) agent.model.RemoveRow(cell, kBlackListDelete.size(), nullptr);
+}
+
+Value Octets(const std::string& bytes) {
+    Value v;
+    v.type = ASN_OCTET_STR;
+    v.bytes = bytes;
+    return v;
+}
+
+void AddScannedHost(Agent& agent, const std::string& address) {
+    const std::string mac = std::string("\x02\x00", 2) + address.substr(address.size() - 4);
+    Oid index;
+    for (char c : mac) index.push_back(static_cast<unsigned char>(c));
+    index.push_back(kScanPort);
+    index.push_back(address.size());
+    for (char c : address) index.push_back(static_cast<unsigned char>(c));
+    auto at = [&](oid column) {
+        Oid o = kBindingEntry;
+        o.push_back(column);
+        o.insert(o.end(), index.begin(), index.end());
+        return o;
+    };
+    auto& objects = agent.model.objects;
+    objects[at(1)] = Octets(mac);
+    objects[at(2)] = Integer(kScanPort);
+    objects[at(3)] = Octets(address);
+    objects[at(4)] = Integer(1);
+    objects[at(5)] = Integer(2);
+}
+
+void StartScan(Agent& agent, const Value& written) {
+    if (written.number != 1) return;
+    const auto from = agent.model.objects.find(kScanFrom);
+    const auto to = agent.model.objects.find(kScanTo);
+    if (from == agent.model.objects.end() || to == agent.model.objects.end()) return;
+    std::string address = from->second.bytes;
+    const std::string last = to->second.bytes;
+    if ((address.size() != 4 && address.size() != 16) || address.size() != last.size()) return;
+    for (int host = 1; host <= kScanHosts && address <= last; ++host) {
+        agent.After(agent.config.scanStepMs * host, [address](Agent& a) { AddScannedHost(a, address); });
+        // The next address: the bytes as one big-endian number plus one.
+        for (size_t i = address.size(); i-- > 0;) {
+            address[i] = static_cast<char>(static_cast<unsigned char>(address[i]) + 1);
+            if (address[i] != 0) break;
+        }
+    }
+}
+
 }  // namespace
 
 void RegisterBehaviours(Agent& agent) {
+    agent.columnBehaviours[kBlackListDelete] = RemoveBlackListRow;
+    agent.behaviours[kScanStart] = StartScan;
     agent.consistencyChecks.push_back(LldpTimersConsistent);
     agent.columnBehaviours[kRmonStatsStatus] = [](Agent& a, const Oid& cell, const Value& v) {
         MirrorStatisticsEntry(a, cell.back(), static_cast<long>(v.number), true);

@@ -30,8 +30,9 @@ std::string RestAfterWords(const std::string& line, int count) {
 std::string StartSetting(Agent& agent, const std::vector<std::string>& w) {
     Config& c = agent.config;
     const std::string& key = w[0];
-    static const char* const settings[] = {"model", "log",          "read-community", "write-community", "engine-id",
-                                           "port",  "control-port", "save-time",      "reboot-time",     "user"};
+    static const char* const settings[] = {"model",       "log",  "read-community", "write-community",
+                                           "engine-id",   "port", "control-port",   "save-time",
+                                           "reboot-time", "user", "scan-step"};
     if (std::find(std::begin(settings), std::end(settings), key) == std::end(settings)) return "";
     if (w.size() < 2) return "error " + key + " needs a value";
     if (key == "model") c.model = w[1];
@@ -39,13 +40,15 @@ std::string StartSetting(Agent& agent, const std::vector<std::string>& w) {
     else if (key == "read-community") c.readCommunity = w[1];
     else if (key == "write-community") c.writeCommunity = w[1];
     else if (key == "engine-id") c.engineId = w[1];
-    else if (key == "port" || key == "control-port" || key == "save-time" || key == "reboot-time") {
+    else if (key == "port" || key == "control-port" || key == "save-time" || key == "reboot-time" ||
+             key == "scan-step") {
         int n = 0;
         const bool port = key == "port" || key == "control-port";
         if (!ParseNumber(w[1], 0, port ? 65535 : 3600000, n)) return "error bad number for " + key;
         (key == "port"           ? c.port
          : key == "control-port" ? c.controlPort
          : key == "save-time"    ? c.saveMs
+         : key == "scan-step"    ? c.scanStepMs
                                  : c.rebootMs) = n;
     } else if (key == "user") {
         User u;

@@ -287,7 +287,7 @@ bool Model::ApplyLine(const std::string& line, const std::string& baseDir, std::
             const std::string& part = w[i];
             const size_t colon = part.find(':');
             const bool known = colon != std::string::npos && colon + 2 == part.size() &&
-                               std::string_view("sia-").find(part.back()) != std::string_view::npos;
+                               std::string_view("siamt-").find(part.back()) != std::string_view::npos;
             if (!known || colon == 0 || part.find_first_not_of("0123456789") != colon) {
                 column.reset();
                 break;
@@ -295,7 +295,7 @@ bool Model::ApplyLine(const std::string& line, const std::string& baseDir, std::
             parts.push_back({static_cast<oid>(std::stoul(part.substr(0, colon))), part.back()});
         }
         if (!column || column->size() < 2) {
-            error = "rowindex takes STATUSCOLUMN ARC:KIND... (KIND s, i, a or -)";
+            error = "rowindex takes STATUSCOLUMN ARC:KIND... (KIND s, i, a, m, t or -)";
             return false;
         }
         std::erase_if(rowIndexes, [&](const auto& r) { return r.first == *column; });
@@ -445,10 +445,20 @@ void Model::FillCreatedRow(const Oid& statusCell, size_t columnLength,
                 if (length > instance.size() - pos) break;
                 value.type = ASN_OCTET_STR;
                 for (size_t i = 0; i < length; ++i) value.bytes += static_cast<char>(instance[pos++] & 0xFF);
-            } else if (part.kind == 'a') {
-                if (instance.size() - pos < 4) break;
-                value.type = ASN_IPADDRESS;
-                for (size_t i = 0; i < 4; ++i) value.bytes += static_cast<char>(instance[pos++] & 0xFF);
+            } else if (part.kind == 'a' || part.kind == 'm') {
+                const size_t length = part.kind == 'a' ? 4 : 6;
+                if (instance.size() - pos < length) break;
+                value.type = part.kind == 'a' ? ASN_IPADDRESS : ASN_OCTET_STR;
+                for (size_t i = 0; i < length; ++i) value.bytes += static_cast<char>(instance[pos++] & 0xFF);
+            } else if (part.kind == 't') {
+                const size_t length = instance[pos++];
+                if ((length != 4 && length != 16) || length > instance.size() - pos) break;
+                unsigned char address[16] = {};
+                for (size_t i = 0; i < length; ++i) address[i] = static_cast<unsigned char>(instance[pos++] & 0xFF);
+                char text[INET6_ADDRSTRLEN] = {};
+                inet_ntop(length == 4 ? AF_INET : AF_INET6, address, text, sizeof text);
+                value.type = ASN_OCTET_STR;
+                value.bytes = text;
             } else {
                 value.type = ASN_INTEGER;
                 value.number = static_cast<std::int64_t>(instance[pos++]);

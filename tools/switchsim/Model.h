@@ -60,10 +60,11 @@ public:
     // Columns a row created through its status column takes from its own index, from
     // `rowindex STATUSCOLUMN ARC:KIND...`: the index is read part by part, `s` a length and
     // that many bytes (an OCTET STRING), `i` one number (an INTEGER), `a` four numbers (an
-    // IpAddress), `-` one number skipped.
+    // IpAddress), `m` six numbers (a MAC address, an OCTET STRING), `t` a length (4 or 16)
+    // and that many numbers as the address's text (an OCTET STRING), `-` one number skipped.
     struct IndexPart {
         oid column;  // the column's last arc
-        char kind;   // 's', 'i', 'a' or '-'
+        char kind;   // 's', 'i', 'a', 'm', 't' or '-'
     };
     std::vector<std::pair<Oid, std::vector<IndexPart>>> rowIndexes;
     // Values a write under a prefix must keep to, from `values PREFIX LIST` (INTEGER values

@@ -66,10 +66,12 @@ protected:
         g_nDevicePortNum = 28;
     }
 
-    // A fresh switch of the model; sessions made from now on talk to it.
-    bool StartSwitch(const std::string& model, int ports) {
+    // A fresh switch of the model, with more configuration lines when given; sessions made
+    // from now on talk to it.
+    bool StartSwitch(const std::string& model, int ports, std::vector<std::string> config = {}) {
         SimulatedSwitch::Options options;
         options.model = model;
+        options.config = std::move(config);
         sim = StartSuiteSwitch(options);
         if (!sim) return false;
         PointModuleAt(*sim, m_target.timeoutMs);

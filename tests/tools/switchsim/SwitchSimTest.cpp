@@ -353,7 +353,7 @@ TEST_F(SwitchSimTest, ANewRowTakesItsKeyColumnsFromItsIndexAndWritesKeepToTheirR
     EXPECT_EQ(Stored(kRow + ".2.1"), "i 99");
     EXPECT_EQ(sim_->Control("values " + kX + " 3-1\nsize " + kX + " 1,2\nrowindex " + kRow + ".3 1:q\n"),
               "error values takes PREFIX LIST (such as 1-3 or 1,2)\nerror size takes PREFIX MIN-MAX\nerror rowindex "
-              "takes STATUSCOLUMN ARC:KIND... (KIND s, i, a or -)\n");
+              "takes STATUSCOLUMN ARC:KIND... (KIND s, i, a, m, t or -)\n");
 }
 
 TEST_F(SwitchSimTest, MultiVarbindSetIsAllOrNothing) {

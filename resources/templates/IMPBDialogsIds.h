@@ -1,0 +1,15 @@
+#pragma once
+// Control ids of the IP-MAC-port binding dialogs (IMPBDialogs.cpp). Included by the
+// templates, the dialogs of features/security and their tests.
+#include "platform/ui/ControlId.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/ListCtrl.h"
+
+// "White List" (CIMPBWhiteList): the hosts bound by hand.
+namespace impb_white_list_ids {
+constexpr UINT IDD = 140;
+constexpr ui::ControlId<CListCtrl> IDC_LIST{1010};
+constexpr ui::ControlId<CEdit> IDC_TOTAL{1170};
+constexpr ui::ControlId<CButton> IDC_DELETE{1173};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1149};
+}  // namespace impb_white_list_ids
