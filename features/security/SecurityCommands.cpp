@@ -10,6 +10,7 @@
 #include "features/security/AddARPEntry.h"
 #include "features/security/DHCPServerScreenDlg.h"
 #include "features/security/IMPBWhiteList.h"
+#include "features/security/SmartBindingSettings.h"
 #include "features/security/StormControlDlg.h"
 #include "features/security/TrafficSegDlg.h"
 #include "resources/menus/CommandIds.h"
@@ -25,6 +26,7 @@ const CommandRegistrar kSecurityCommands({
     WRAPPED_COMMAND(ID_TRAFFIC_SEGMENTATION, CTrafficSegDlg),
     WRAPPED_COMMAND(ID_ARP_SPOOFING, CARPSpoofSetting),
     LAUNCHER_DIALOG(CAddARPEntry),
+    WRAPPED_COMMAND(ID_SMART_BINDING_SETTINGS, CSmartBindingSettings),
     WRAPPED_COMMAND(ID_WHITE_LIST, CIMPBWhiteList),
 });
 }  // namespace

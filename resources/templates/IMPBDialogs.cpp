@@ -17,3 +17,20 @@ UI_DIALOG_TEMPLATE(IDD, "White List", kDialogStyle,
     }))
 // clang-format on
 }  // namespace impb_white_list_ids
+
+namespace impb_settings_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "Smart Binding Settings", kDialogStyle,
+    Column({
+        Grid(5, {
+            Label(IDC_STATIC, "From Port"), Label(IDC_STATIC, "To Port"), Label(IDC_STATIC, "Admin State"),
+            Label(IDC_STATIC, "Packet Inspection"), Label(IDC_STATIC, "DHCP Snooping"),
+            Combo(IDC_FROM_PORT).Fits("52  "), Combo(IDC_TO_PORT).Fits("52  "), Combo(IDC_ADMIN_STATE).Fits("Disabled  "),
+            Combo(IDC_INSPECTION, CBS_DROPDOWN | CBS_SORT).Fits("ARP+IP Inspection  "),
+            Combo(IDC_DHCP_SNOOPING, CBS_DROPDOWN | CBS_SORT).Fits("Disabled  "),
+        }),
+        Row({Stretch(), Button(IDC_APPLY, "&Apply"), Button(IDC_REFRESH, "&Refresh")}),
+        Group(IDC_STATIC, "IMPB Setting List Info", {List(IDC_LIST, kListStyle).Size(520, 300)}),
+    }))
+// clang-format on
+}  // namespace impb_settings_ids

@@ -13,3 +13,15 @@ constexpr ui::ControlId<CEdit> IDC_TOTAL{1170};
 constexpr ui::ControlId<CButton> IDC_DELETE{1173};
 constexpr ui::ControlId<CButton> IDC_REFRESH{1149};
 }  // namespace impb_white_list_ids
+
+namespace impb_settings_ids {
+constexpr UINT IDD = 141;
+constexpr ui::ControlId<CComboBox> IDC_FROM_PORT{1166};
+constexpr ui::ControlId<CComboBox> IDC_TO_PORT{1165};
+constexpr ui::ControlId<CComboBox> IDC_ADMIN_STATE{1164};
+constexpr ui::ControlId<CComboBox> IDC_INSPECTION{1054};
+constexpr ui::ControlId<CComboBox> IDC_DHCP_SNOOPING{1055};
+constexpr ui::ControlId<CButton> IDC_APPLY{1051};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1167};
+constexpr ui::ControlId<CListCtrl> IDC_LIST{1010};
+}  // namespace impb_settings_ids
