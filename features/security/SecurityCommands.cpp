@@ -9,6 +9,7 @@
 #include "features/security/ARPSpoofSetting.h"
 #include "features/security/AddARPEntry.h"
 #include "features/security/DHCPServerScreenDlg.h"
+#include "features/security/IMPBSmartBinding.h"
 #include "features/security/IMPBWhiteList.h"
 #include "features/security/SmartBindingSettings.h"
 #include "features/security/StormControlDlg.h"
@@ -27,6 +28,7 @@ const CommandRegistrar kSecurityCommands({
     WRAPPED_COMMAND(ID_ARP_SPOOFING, CARPSpoofSetting),
     LAUNCHER_DIALOG(CAddARPEntry),
     WRAPPED_COMMAND(ID_SMART_BINDING_SETTINGS, CSmartBindingSettings),
+    WRAPPED_COMMAND(ID_SMART_BINDING, CIMPBSmartBinding),
     WRAPPED_COMMAND(ID_WHITE_LIST, CIMPBWhiteList),
 });
 }  // namespace

@@ -28,9 +28,10 @@ BOOL CSmartBindingSettings::OnInitDialog() {
     CRowTableDialog::OnInitDialog();
     m_ports.Attach(this, IDC_FROM_PORT, IDC_TO_PORT, "'To Port' can not be smaller than 'From Port'");
     m_ports.Fill(g_nDevicePortNum, CPortRangeCombos::ToOnLast);
-    for (const auto& [id, items] : {std::pair{IDC_ADMIN_STATE, std::vector<const char*>{"Disabled", "Enabled"}},
-                                    std::pair{IDC_INSPECTION, std::vector<const char*>{"ARP Inspection", "ARP+IP Inspection"}},
-                                    std::pair{IDC_DHCP_SNOOPING, std::vector<const char*>{"Disabled", "Enabled"}}}) {
+    for (const auto& [id, items] :
+         {std::pair{IDC_ADMIN_STATE, std::vector<const char*>{"Disabled", "Enabled"}},
+          std::pair{IDC_INSPECTION, std::vector<const char*>{"ARP Inspection", "ARP+IP Inspection"}},
+          std::pair{IDC_DHCP_SNOOPING, std::vector<const char*>{"Disabled", "Enabled"}}}) {
         CComboBox& combo = Item(id);
         for (const char* item : items) combo.AddString(item);
         combo.SetCurSel(0);

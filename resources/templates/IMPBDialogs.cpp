@@ -5,6 +5,7 @@
 namespace {
 constexpr DWORD kDialogStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+const char* const kAddress = "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff";
 }  // namespace
 
 namespace impb_white_list_ids {
@@ -34,3 +35,30 @@ UI_DIALOG_TEMPLATE(IDD, "Smart Binding Settings", kDialogStyle,
     }))
 // clang-format on
 }  // namespace impb_settings_ids
+
+namespace impb_binding_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "Smart Binding", kDialogStyle,
+    Column({
+        Group(IDC_STATIC, "Manual Binding", {
+            Grid(4, {
+                Label(IDC_STATIC, "IPV4/IPV6 Address"), Label(IDC_STATIC, "MAC Address"), Label(IDC_STATIC, "Ports"),
+                Label(IDC_STATIC, ""),
+                Edit(IDC_ADDRESS).Fits(kAddress), Edit(IDC_MAC).Fits("00-00-00-00-00-00  "), Edit(IDC_PORT, ES_NUMBER).Chars(3),
+                Button(IDC_ADD, "&Add"),
+            }),
+        }),
+        Group(IDC_STATIC, "Auto Scan", {
+            Label(IDC_STATIC, "Enter a range of IP address to scan all devices in the network. "),
+            Grid(3, {
+                Label(IDC_STATIC, "IPV4/IPV6 From"), Label(IDC_STATIC, "To"), Label(IDC_STATIC, ""),
+                Edit(IDC_SCAN_FROM).Fits(kAddress), Edit(IDC_SCAN_TO).Fits(kAddress), Button(IDC_SCAN, "&Scan"),
+            }),
+        }),
+        Group(IDC_STATIC, "List Info", {
+            List(IDC_LIST, kListStyle).Size(660, 260),
+            Row({Stretch(), Button(IDC_REFRESH, "&Refresh"), Button(IDC_BIND, "&Binding")}),
+        }),
+    }))
+// clang-format on
+}  // namespace impb_binding_ids

@@ -25,3 +25,17 @@ constexpr ui::ControlId<CButton> IDC_APPLY{1051};
 constexpr ui::ControlId<CButton> IDC_REFRESH{1167};
 constexpr ui::ControlId<CListCtrl> IDC_LIST{1010};
 }  // namespace impb_settings_ids
+
+namespace impb_binding_ids {
+constexpr UINT IDD = 142;
+constexpr ui::ControlId<CEdit> IDC_ADDRESS{1175};  // a CEditEXIPV6
+constexpr ui::ControlId<CEdit> IDC_MAC{1001};
+constexpr ui::ControlId<CEdit> IDC_PORT{1002};
+constexpr ui::ControlId<CButton> IDC_ADD{1149};
+constexpr ui::ControlId<CEdit> IDC_SCAN_FROM{1012};  // a CEditEXIPV6
+constexpr ui::ControlId<CEdit> IDC_SCAN_TO{1168};    // a CEditEXIPV6
+constexpr ui::ControlId<CButton> IDC_SCAN{1060};
+constexpr ui::ControlId<CListCtrl> IDC_LIST{1010};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1174};
+constexpr ui::ControlId<CButton> IDC_BIND{1169};
+}  // namespace impb_binding_ids

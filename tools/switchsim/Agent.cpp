@@ -355,6 +355,7 @@ int Agent::Write(const Oid& name, const Value& value, const std::vector<Oid>& cr
     if (RowKind kind = model.StatusColumnOf(name, &column); kind != RowKind::None) {
         if (readOnly) return SNMP_ERR_NOTWRITABLE;
         if (value.type != ASN_INTEGER) return SNMP_ERR_WRONGTYPE;
+        if (int refused = model.CheckAllowed(name, value)) return refused;
         return WriteStatus(kind, name, column.size(), static_cast<long>(value.number), undo);
     }
     auto it = model.objects.find(name);

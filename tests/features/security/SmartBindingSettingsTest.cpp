@@ -62,9 +62,9 @@ TEST_F(SmartBindingSettingsTest, ApplyWritesEachPortOrRefuses) {
     struct Case {
         std::string name;
         std::string from, to, admin;
-        bool trunk21;          // ports 21 and 22 form a trunk
+        bool trunk21;  // ports 21 and 22 form a trunk
         bool emptyWhiteList;
-        int written;           // ports written, from `from` on; 0 with the message
+        int written;  // ports written, from `from` on; 0 with the message
         std::string message;
     };
     const Case cases[] = {
@@ -129,9 +129,10 @@ TEST_F(SmartBindingSettingsTest, EveryValueOfTheBoxesIsWrittenAndReadBack) {
     ASSERT_EQ(sets.size(), 3u);
     for (int p = 1; p <= 3; ++p) {
         const std::string port = std::to_string(p);
-        EXPECT_EQ(Assignments(sets[static_cast<size_t>(p - 1)], "i"),
-                  (std::vector<std::string>{kPortSettings + "2." + port + " := 1", kPortSettings + "3." + port + " := 1",
-                                            kPortSettings + "4." + port + " := 1"}));
+        EXPECT_EQ(
+            Assignments(sets[static_cast<size_t>(p - 1)], "i"),
+            (std::vector<std::string>{kPortSettings + "2." + port + " := 1", kPortSettings + "3." + port + " := 1",
+                                      kPortSettings + "4." + port + " := 1"}));
     }
 }
 
