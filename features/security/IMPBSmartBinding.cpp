@@ -28,12 +28,12 @@ CIMPBSmartBinding::CIMPBSmartBinding(CWnd* parent)
 
 BOOL CIMPBSmartBinding::OnInitDialog() {
     CRowTableDialog::OnInitDialog();
-    for (auto [edit, id] : {std::pair{&m_address, IDC_ADDRESS}, {&m_scanFrom, IDC_SCAN_FROM}, {&m_scanTo, IDC_SCAN_TO}}) {
+    for (auto [edit, id] :
+         {std::pair{&m_address, IDC_ADDRESS}, {&m_scanFrom, IDC_SCAN_FROM}, {&m_scanTo, IDC_SCAN_TO}}) {
         edit->SubclassDlgItem(id, this);
         edit->m_bAllowInterface = 0;  // an address with a zone is invalid here
     }
-    InitList({{"VID", 100}, {"IP Address", 160}, {"Mac Address", 170}, {"Port", 110}, {"Binding", 100}},
-             LVCFMT_CENTER);
+    InitList({{"VID", 100}, {"IP Address", 160}, {"Mac Address", 170}, {"Port", 110}, {"Binding", 100}}, LVCFMT_CENTER);
     Item(IDC_MAC).LimitText(kMacChars);
     m_logic.SetHwnd(GetSafeHwnd());
     Refresh();

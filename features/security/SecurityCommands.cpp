@@ -9,6 +9,7 @@
 #include "features/security/ARPSpoofSetting.h"
 #include "features/security/AddARPEntry.h"
 #include "features/security/DHCPServerScreenDlg.h"
+#include "features/security/IMPBBlackList.h"
 #include "features/security/IMPBSmartBinding.h"
 #include "features/security/IMPBWhiteList.h"
 #include "features/security/SmartBindingSettings.h"
@@ -30,5 +31,6 @@ const CommandRegistrar kSecurityCommands({
     WRAPPED_COMMAND(ID_SMART_BINDING_SETTINGS, CSmartBindingSettings),
     WRAPPED_COMMAND(ID_SMART_BINDING, CIMPBSmartBinding),
     WRAPPED_COMMAND(ID_WHITE_LIST, CIMPBWhiteList),
+    WRAPPED_COMMAND(ID_BLACK_LIST, CIMPBBlackList),
 });
 }  // namespace

@@ -62,3 +62,20 @@ UI_DIALOG_TEMPLATE(IDD, "Smart Binding", kDialogStyle,
     }))
 // clang-format on
 }  // namespace impb_binding_ids
+
+namespace impb_black_list_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "Black List", kDialogStyle,
+    Column({
+        Grid(5, {
+            Label(IDC_STATIC, "VID"), Label(IDC_STATIC, "IP Address"), Label(IDC_STATIC, "MAC Address"),
+            Label(IDC_STATIC, "Ports"), Label(IDC_STATIC, ""),
+            Edit(IDC_VID, ES_NUMBER).Chars(5), Edit(IDC_ADDRESS).Fits(kAddress), Edit(IDC_MAC).Fits("00-00-00-00-00-00  "),
+            Edit(IDC_PORT, ES_NUMBER).Chars(3), Button(IDC_FIND, "&Find"),
+        }),
+        List(IDC_LIST, kListStyle).Size(580, 280),
+        Row({Label(IDC_STATIC, "Total Entries :"), Edit(IDC_TOTAL, ES_READONLY).Chars(5), Stretch(),
+             Button(IDC_DELETE, "&Delete"), Button(IDC_REFRESH, "&Refresh")}),
+    }))
+// clang-format on
+}  // namespace impb_black_list_ids

@@ -39,3 +39,16 @@ constexpr ui::ControlId<CListCtrl> IDC_LIST{1010};
 constexpr ui::ControlId<CButton> IDC_REFRESH{1174};
 constexpr ui::ControlId<CButton> IDC_BIND{1169};
 }  // namespace impb_binding_ids
+
+namespace impb_black_list_ids {
+constexpr UINT IDD = 144;
+constexpr ui::ControlId<CEdit> IDC_VID{1114};
+constexpr ui::ControlId<CEdit> IDC_ADDRESS{1000};  // a CEditEXIPV6
+constexpr ui::ControlId<CEdit> IDC_MAC{1001};
+constexpr ui::ControlId<CEdit> IDC_PORT{1002};
+constexpr ui::ControlId<CButton> IDC_FIND{1005};
+constexpr ui::ControlId<CEdit> IDC_TOTAL{1171};
+constexpr ui::ControlId<CListCtrl> IDC_LIST{1010};
+constexpr ui::ControlId<CButton> IDC_DELETE{1003};
+constexpr ui::ControlId<CButton> IDC_REFRESH{1044};
+}  // namespace impb_black_list_ids

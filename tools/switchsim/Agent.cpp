@@ -427,10 +427,9 @@ void Agent::Set(netsnmp_pdu* request, bool writable, Answer& answer, bool& silen
     for (auto& w : writes) {
         answer.varbinds.push_back(w);
         if (auto b = behaviours.find(w.first); b != behaviours.end()) b->second(*this, w.second);
-        if (w.first.size() > 1) {
-            const Oid column(w.first.begin(), w.first.end() - 1);
-            if (auto b = columnBehaviours.find(column); b != columnBehaviours.end())
-                b->second(*this, w.first, w.second);
+        // The instance may take several arcs (a table indexed by a MAC address and more).
+        for (const auto& [column, behaviour] : columnBehaviours) {
+            if (w.first.size() > column.size() && HasPrefix(w.first, column)) behaviour(*this, w.first, w.second);
         }
     }
 }

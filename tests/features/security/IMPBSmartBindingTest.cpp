@@ -28,15 +28,8 @@ using Rows = std::vector<std::vector<std::string>>;
 
 class IMPBSmartBindingTest : public SecurityTest {
 protected:
-    // Opens the dialog on an empty request log; the script starts once the read ended.
     void Run(Harness& ui, const std::function<void(DialogDriver&)>& script) {
-        sim->ClearRequests();
-        CIMPBSmartBinding dlg;
-        ui.RunModal(dlg, [&](DialogDriver& d) {
-            EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }));
-            script(d);
-            if (d.IsOpen()) d.Close();
-        });
+        RunAfterRead<CIMPBSmartBinding>(ui, IDC_REFRESH, script);
     }
 
     // Types into an address edit and moves the focus on, where the edit judges the text.
@@ -212,7 +205,8 @@ TEST_F(IMPBSmartBindingTest, ScanReadsAgainUntilTheRowCountRepeats) {
         ui::test::Pump(std::chrono::milliseconds(900));
         EXPECT_EQ(GetNextsFrom(kBinding + "1"), last);
         EXPECT_TRUE(d.IsEnabled(IDC_SCAN));
-        EXPECT_EQ(d.GetRows(IDC_LIST)[2], (std::vector<std::string>{"1", "10.0.1.1", "02-00-0A-00-01-01", "3", "Not Bound"}));
+        EXPECT_EQ(d.GetRows(IDC_LIST)[2],
+                  (std::vector<std::string>{"1", "10.0.1.1", "02-00-0A-00-01-01", "3", "Not Bound"}));
     });
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 2u);

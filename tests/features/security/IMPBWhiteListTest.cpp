@@ -48,15 +48,8 @@ TEST(IMPBIndexTest, IndexTextsFromRecordTexts) {
 
 class IMPBWhiteListTest : public SecurityTest {
 protected:
-    // Opens the dialog on an empty request log; the script starts once the read ended.
     void Run(Harness& ui, const std::function<void(DialogDriver&)>& script) {
-        sim->ClearRequests();
-        CIMPBWhiteList dlg;
-        ui.RunModal(dlg, [&](DialogDriver& d) {
-            EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }));
-            script(d);
-            if (d.IsOpen()) d.Close();
-        });
+        RunAfterRead<CIMPBWhiteList>(ui, IDC_REFRESH, script);
     }
 };
 

@@ -2,6 +2,7 @@
 // The security dialogs' tests: the OIDs they check and their fixture on the simulated switch.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,19 @@ protected:
         static_cast<CEdit*>(input)->GetSel(start, end);
         EXPECT_EQ(start, 0);
         EXPECT_EQ(end, static_cast<int>(d.GetText(id).size()));
+    }
+
+    // Runs the dialog on an empty request log; the script starts once the control `readyId`
+    // is enabled (the dialog's read has ended), and the dialog is closed after it if still open.
+    template <class Dialog>
+    void RunAfterRead(ui::test::Harness& ui, int readyId, const std::function<void(ui::test::DialogDriver&)>& script) {
+        sim->ClearRequests();
+        Dialog dlg;
+        ui.RunModal(dlg, [&](ui::test::DialogDriver& d) {
+            EXPECT_TRUE(ui::test::WaitUntil([&] { return d.IsEnabled(readyId); }));
+            script(d);
+            if (d.IsOpen()) d.Close();
+        });
     }
 
     // Sessions made from now on give up after `ms` (a silent switch answers nothing).

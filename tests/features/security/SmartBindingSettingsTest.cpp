@@ -20,15 +20,8 @@ const std::string kWhiteList = kPrivate + "14.10.3";
 
 class SmartBindingSettingsTest : public SecurityTest {
 protected:
-    // Opens the dialog on an empty request log; the script starts once the reads ended.
     void Run(Harness& ui, const std::function<void(DialogDriver&)>& script) {
-        sim->ClearRequests();
-        CSmartBindingSettings dlg;
-        ui.RunModal(dlg, [&](DialogDriver& d) {
-            EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_APPLY); }));
-            script(d);
-            if (d.IsOpen()) d.Close();
-        });
+        RunAfterRead<CSmartBindingSettings>(ui, IDC_APPLY, script);
     }
 };
 
