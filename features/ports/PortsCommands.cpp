@@ -5,6 +5,7 @@
 #include "features/ports/MultiFilterModeConfig.h"
 #include "features/ports/POEConfigDlg.h"
 #include "features/ports/POEGlobal.h"
+#include "features/ports/PortMirroringdlg.h"
 #include "features/ports/PortDescription.h"
 #include "features/ports/PortSetInfo.h"
 #include "resources/menus/CommandIds.h"
@@ -18,5 +19,6 @@ const CommandRegistrar kPortsCommands({
     WRAPPED_COMMAND(ID_POE_GLOBAL, CPOEGlobal),
     WRAPPED_COMMAND(ID_IGMP_SNOOPING, CIGMPSnoopConfig),
     WRAPPED_COMMAND(ID_MULTICAST_FILTERING, CMultiFilterModeConfig),
+    WRAPPED_COMMAND(ID_PORT_MIRRORING, CPortMirroringdlg),
 });
 }  // namespace
