@@ -147,8 +147,11 @@ void MirrorStatisticsEntry(Agent& agent, oid index, long written, bool fromPriva
     if (fromPrivate) {
         objects.try_emplace(Cell(Cell(kEtherStatsEntry, 1), index), Integer(static_cast<long>(index)));
         objects.try_emplace(Cell(Cell(kEtherStatsEntry, 2), index), source);
-        for (oid column = 3; column <= 7; ++column)
+        for (oid column = 3; column <= 19; ++column)
             objects.try_emplace(Cell(Cell(kEtherStatsEntry, column), index), Typed(ASN_COUNTER, 0));
+        Value owner;
+        owner.type = ASN_OCTET_STR;
+        objects.try_emplace(Cell(Cell(kEtherStatsEntry, 20), index), owner);
         objects.try_emplace(Cell(kEtherStatsStatus, index), Integer(3));
     } else {
         objects.try_emplace(Cell(Cell(kRmonStatsEntry, 1), index), Integer(static_cast<long>(index)));

@@ -1,5 +1,7 @@
 #include "views/direct/DirectSnmpDlg.h"
 
+#include <utility>
+
 #include "core/ModuleStartupParams.h"
 
 namespace {
@@ -106,7 +108,7 @@ bool CDirectSnmpDlg::IsClosed() const {
 bool CDirectSnmpDlg::StartAsync(CSnmpV1& session, Snmp4wCallback callback, bool walk, bool track,
                                 unsigned long timeoutMs) {
     std::lock_guard lock(m_mutex);
-    if (m_closed) return false;
+    if (m_closed || m_abandoning) return false;
     m_async->setSnmp(&session);
     const char* agent = m_settings.agent.c_str();
     const int status = walk ? m_async->getNextAsync(agent, callback, this, GetSafeHwnd(), timeoutMs)
@@ -128,6 +130,21 @@ void CDirectSnmpDlg::EndWalk() {
     m_requestId = 0;
 }
 
+void CDirectSnmpDlg::AbandonRequests() {
+    std::unique_ptr<CSnmpTable4w> abandoned;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_closed) return;
+        m_requestId = 0;
+        m_abandoning = true;
+        abandoned = std::exchange(m_async, std::make_unique<CSnmpTable4w>());
+    }
+    abandoned.reset();  // waits for a callback in progress, serving its calls to the controls
+    std::lock_guard lock(m_mutex);
+    m_abandoning = false;
+    m_requestId = 0;
+}
+
 void CDirectSnmpDlg::ReadScalarsV1() {
     if (ModuleStartupParams::SnmpVersion != "1") return;
     const DirectSnmpSettings now = DirectSnmpSettings::FromStartup();
@@ -135,7 +152,7 @@ void CDirectSnmpDlg::ReadScalarsV1() {
     session.setCommunity(now.readCommunity.c_str());
     for (const ScalarField& f : m_scalars) session.addValue(f.oid, SNMP_TYPE_NULL, nullptr);
     std::lock_guard lock(m_mutex);
-    if (m_closed) return;
+    if (m_closed || m_abandoning) return;
     m_async->setSnmp(&session);
     m_async->sendAsync(now.agent.c_str(), &CDirectSnmpDlg::OnScalarsV1, this, nullptr, 0);
     m_async->setSnmp(nullptr);
@@ -183,4 +200,5 @@ void CDirectSnmpDlg::ShowScalars(const std::vector<DirectValue>& values) {
             break;
         }
     }
+    if (!values.empty()) OnScalarsShown();
 }

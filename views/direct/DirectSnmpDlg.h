@@ -71,6 +71,12 @@ protected:
     bool TakeAnswer(int requestId);
     void EndWalk();
     bool IsClosed() const;
+    // Scalars have been shown from an answer holding at least the dialog's minimum of values;
+    // on the library's callback thread after an asynchronous read.
+    virtual void OnScalarsShown() {}
+    // Drops every request of the dialog still out (their answers never arrive) and waits for
+    // a callback already running, which can start nothing meanwhile; RequestId is 0 after.
+    void AbandonRequests();
 
     DirectSnmpSettings m_settings;
     CSnmpV1 m_session{SNMP_PDU_GET};
@@ -83,5 +89,6 @@ private:
     mutable std::mutex m_mutex;  // guards the three below and every use of the wrapper
     int m_requestId = 0;
     bool m_closed = false;
+    bool m_abandoning = false;  // AbandonRequests waits for a running callback
     std::unique_ptr<CSnmpTable4w> m_async = std::make_unique<CSnmpTable4w>();
 };

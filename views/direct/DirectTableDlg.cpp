@@ -37,6 +37,7 @@ void CDirectTableDlg::StartWalkV1() {
     if (RequestId() != 0) return;  // a walk is under way
     if (m_view.sessionPerRead) UpdateData(TRUE);
     m_list.DeleteAllItems();
+    OnListCleared();
     if (m_view.counterId) SetDlgItemText(m_view.counterId, "0");
     if (m_view.sessionPerRead) {
         if (ModuleStartupParams::SnmpVersion != "1") return;
@@ -89,6 +90,7 @@ void CDirectTableDlg::ReadTableV3() {
     m_readingV3 = true;
     CWaitCursor wait;
     m_list.DeleteAllItems();
+    OnListCleared();
     WalkV3(m_view.columns, [this](const DirectRow& row) {
         AddRow(row);
         return true;
@@ -123,6 +125,7 @@ void CDirectTableDlg::AddRow(const DirectRow& row) {
     const int item = m_list.GetItemCount();
     const std::vector<std::string> cells = FormatRow(row);
     for (std::size_t col = 0; col < cells.size(); ++col) AddListRow(item, static_cast<int>(col), cells[col]);
+    OnRowListed(row);
 }
 
 void CDirectTableDlg::AddListRow(int row, int col, const std::string& text) { m_list.SetCell(row, col, text); }

@@ -48,6 +48,10 @@ protected:
     // from here starts a further tracked request (StartAsync, track) and returns true; it
     // ends that read with EndWalk.
     virtual bool OnTableRead(bool synchronous) { return false; }
+    // The list has just been emptied for a new read (user-interface thread).
+    virtual void OnListCleared() {}
+    // A row has just been listed; on the library's callback thread during a version-1 walk.
+    virtual void OnRowListed(const DirectRow& row) {}
     // Version 3: walks the columns synchronously, handing each whole row to fn until it
     // gives false, the table ends, or the dialog closes.
     void WalkV3(const std::vector<std::string>& columns, const std::function<bool(const DirectRow&)>& fn);
