@@ -123,6 +123,9 @@ TEST_F(IMPBSmartBindingTest, ManualBindingInThreeSteps) {
     EXPECT_EQ(Assignments(sets[0], "i"), (std::vector<std::string>{status + " := 5"}));
     EXPECT_EQ(Assignments(sets[1], "i"), (std::vector<std::string>{kImpb + ".3.1.3" + kAdded + " := 7"}));
     EXPECT_EQ(Assignments(sets[2], "i"), (std::vector<std::string>{status + " := 1"}));
+    // The new row holds the address text and the MAC its index carries.
+    EXPECT_EQ(sim->GetObject(kImpb + ".3.1.1" + kAdded), "s 31 30 2E 30 2E 30 2E 39");
+    EXPECT_EQ(sim->GetObject(kImpb + ".3.1.2" + kAdded), "s 00 00 00 00 00 09");
     const auto lines = ui.CapturedDebugLines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), ".0.0.0.0.0.9"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), status), lines.end());
