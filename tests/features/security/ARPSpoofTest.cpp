@@ -239,7 +239,9 @@ TEST_F(ARPSpoofTest, PortBoxesAndBitmapFollowThePortCount) {
         int firstRow;
         std::string allPorts;
     };
-    const Case cases[] = {{"DUZ-3300-28ZA1", 28, 28, "FFFFFFF0"}, {"DUZ-3300-52", 52, 26, "FFFFFFFFFFFFF000"}};
+    const Case cases[] = {{"DUZ-3300-20", 20, 20, "FFFFF000"},
+                          {"DUZ-3300-28ZA1", 28, 28, "FFFFFFF0"},
+                          {"DUZ-3300-52", 52, 26, "FFFFFFFFFFFFF000"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.model);
         ASSERT_TRUE(StartSwitch(c.model, c.ports));
