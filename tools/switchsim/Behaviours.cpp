@@ -259,6 +259,29 @@ void StartScan(Agent& agent, const Value& written) {
     }
 }
 
+// Spanning tree: the bridge priority and times, private and standard, are one setting each.
+const Oid kStdBridge = {1, 3, 6, 1, 2, 1, 17, 2};
+Oid StdBridge(oid arc) {
+    Oid o = kStdBridge;
+    o.push_back(arc);
+    o.push_back(0);
+    return o;
+}
+const Oid kStpPrivateCost = Private({6, 2, 1, 5});
+const Oid kStpPrivateAutoCost = Private({6, 2, 1, 6});
+const Oid kStpPortPathCost = {1, 3, 6, 1, 2, 1, 17, 2, 15, 1, 5};
+
+// A port's external cost written: the cost in use becomes it, or the automatic cost for 0.
+void StpPortCostInUse(Agent& agent, const Oid& cell, const Value& written) {
+    const oid port = cell.back();
+    Value inUse = written;
+    if (written.number == 0) {
+        auto it = agent.model.objects.find(Cell(kStpPrivateAutoCost, port));
+        if (it != agent.model.objects.end()) inUse = it->second;
+    }
+    agent.model.objects[Cell(kStpPortPathCost, port)] = inUse;
+}
+
 }  // namespace
 
 void RegisterBehaviours(Agent& agent) {
@@ -283,6 +306,11 @@ void RegisterBehaviours(Agent& agent) {
     };
 
     KeepEqual(agent, kDot1xState, kDot1xStateOfTrunks);
+    KeepEqual(agent, Private({6, 1, 3, 0}), StdBridge(2));
+    KeepEqual(agent, Private({6, 1, 15, 0}), StdBridge(12));
+    KeepEqual(agent, Private({6, 1, 16, 0}), StdBridge(13));
+    KeepEqual(agent, Private({6, 1, 17, 0}), StdBridge(14));
+    agent.columnBehaviours[kStpPrivateCost] = StpPortCostInUse;
     agent.behaviours[kSaveConfig] = SaveConfiguration;
     agent.behaviours[kReboot] = Reboot;
     agent.columnBehaviours[kVlanRowStatus] = VlanCompanionRows;

@@ -1,0 +1,72 @@
+// Spanning tree dialogs of the standard bridge MIB: the port table (83), a port's settings
+// (84) and the bridge settings (85).
+#include "platform/ui/Template.h"
+#include "resources/templates/SpanTreeDialogsIds.h"
+
+namespace {
+constexpr DWORD kDialogStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+}
+
+namespace span_tree_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, " Spanning Tree Table", kDialogStyle,
+    Column({
+        List(IDC_PORT_LIST, LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER).Size(760, 320),
+        Row({
+            Label(IDC_STATIC, "Entries:"), Label(IDC_ENTRIES, "0").Chars(4), Stretch(),
+            Button(IDC_BRIDGE_CONFIG, "&Bridge Config").Hidden(),
+            Button(IDC_PORT_CONFIG, "&Port Config"), DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close"),
+        }),
+    }))
+// clang-format on
+}  // namespace span_tree_ids
+
+namespace span_tree_port_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "Port Config", kDialogStyle,
+    Column({
+        Row({Label(IDC_STATIC, "Port"), Label(IDC_PORT, "").Chars(4), Stretch(),
+             Button(IDC_PREV, "<= Prev Port"), Button(IDC_NEXT, "Next Port =>")}),
+        Grid(2, {
+            Label(IDC_STATIC, "Priority:"), Combo(IDC_PRIORITY, CBS_DROPDOWN).Width(100),
+            Label(IDC_STATIC, "Cost:(1-200000000,\n0=auto)").Size(130, 32), Edit(IDC_COST, ES_NUMBER).Width(100),
+            Label(IDC_STATIC, "Enable:"), Check(IDC_ENABLE, ""),
+            Label(IDC_STATIC, "Status:"), Label(IDC_STATUS, "").Fits("Monitored"),
+            Label(IDC_STATIC, "Desig Root:"), Label(IDC_DESIG_ROOT, "").Fits("80:00:00:1B:2C:3D:4E:5F"),
+            Label(IDC_STATIC, "Desig Cost:"), Label(IDC_DESIG_COST, "").Chars(10),
+            Label(IDC_STATIC, "Desig Bridge:"), Label(IDC_DESIG_BRIDGE, "").Fits("80:00:00:1B:2C:3D:4E:5F"),
+            Label(IDC_STATIC, "Desig Port:"), Label(IDC_DESIG_PORT, "").Chars(6),
+            Label(IDC_STATIC, "Forward:"), Label(IDC_FORWARD, "").Chars(10),
+        }),
+        Row({Label(IDC_STATIC, "Enable:").Hidden(), Edit(IDC_PRIORITY_NUMBER, ES_NUMBER).Hidden()}),
+        Row({Stretch(), Button(IDC_APPLY, "&Apply"), Button(IDOK, "&OK"), Button(IDCANCEL, "&Cancel"),
+             Button(IDC_REFRESH, "&Refresh")}),
+    }))
+// clang-format on
+}  // namespace span_tree_port_ids
+
+namespace span_tree_bridge_ids {
+// clang-format off
+UI_DIALOG_TEMPLATE(IDD, "Bridge Config", kDialogStyle,
+    Column({
+        Grid(4, {
+            Label(IDC_STATIC, "RSTP Status:"), Check(IDC_ENABLE_RSTP, "Enable RSTP"),
+            Label(IDC_STATIC, "STP Version:"), Combo(IDC_VERSION).Fits("STP Compatible"),
+            Label(IDC_STATIC, "Age Time(600-4000):"), Edit(IDC_MAX_AGE, ES_NUMBER).Chars(5),
+            Label(IDC_STATIC, "Priority:"), Combo(IDC_PRIORITY, CBS_DROPDOWN).Chars(6),
+            Label(IDC_STATIC, "Delay(400-3000):"), Edit(IDC_FORWARD_DELAY, ES_NUMBER).Chars(5),
+            Label(IDC_STATIC, "Hello Time(100-1000):"), Edit(IDC_HELLO, ES_NUMBER).Chars(5),
+            Label(IDC_STATIC, "TopoChangeTime:"), Label(IDC_TOPO_CHANGE_TIME, "").Chars(10),
+            Label(IDC_STATIC, "TopoChanged:"), Label(IDC_TOPO_CHANGED, "").Chars(10),
+            Label(IDC_STATIC, "Forward Delay:"), Label(IDC_FORWARD_DELAY_IN_USE, "").Chars(6),
+            Label(IDC_STATIC, "Hello Time:"), Label(IDC_HELLO_IN_USE, "").Chars(6),
+            Label(IDC_STATIC, "Hold Time:"), Label(IDC_HOLD_TIME, "").Chars(6),
+            Label(IDC_STATIC, "RootPort:"), Label(IDC_ROOT_PORT, "").Chars(6),
+        }),
+        Row({Label(IDC_STATIC, "Designated Root:"), Label(IDC_DESIGNATED_ROOT, "").Fits("80:00:00:1B:2C:3D:4E:5F"), Stretch()}),
+        Row({Label(IDC_STATIC, "(Time Unit: 1/100 Second)"), Edit(IDC_PRIORITY_NUMBER, ES_NUMBER).Hidden(), Stretch()}),
+        Row({Button(IDC_PORT_SETTING, "Port Setting"), Stretch(), Button(IDC_REFRESH, "&Refresh"),
+             Button(IDOK, "&Apply"), DefButton(IDCANCEL, "Close")}),
+    }))
+// clang-format on
+}  // namespace span_tree_bridge_ids
