@@ -2,6 +2,7 @@
 // its line here, e.g. WRAPPED_COMMAND(ID_..., CSomeDialog) with the id from
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
+#include "features/management/FirmDownLoad.h"
 #include "features/management/LLDPGroup.h"
 #include "features/management/LLDPREMOTEINFO.h"
 #include "features/management/RMONEthernetStatistics.h"
@@ -38,5 +39,6 @@ const CommandRegistrar kManagementCommands({
     WRAPPED_COMMAND(ID_SYSLOG_HOST, CSyslogHostCfgDlg),
     WRAPPED_COMMAND(ID_LLDP_GLOBAL, CLLDPGroup),
     WRAPPED_COMMAND(ID_LLDP_REMOTE_PORT, CLLDPREMOTEINFO),
+    WRAPPED_COMMAND(ID_FIRMWARE_UPGRADE, CFirmDownLoad),
 });
 }  // namespace

@@ -39,6 +39,10 @@ struct Config {
     int saveMs = 2000;
     int rebootMs = 5000;
     int scanStepMs = 1500;  // an address scan finds one host per step
+    // A firmware or configuration transfer: busy (4), then running (3), then its result.
+    int transferWaitMs = 1000;
+    int transferTimeMs = 8000;
+    int transferResult = 1;
 };
 
 struct Faults {
@@ -71,6 +75,8 @@ public:
     // a non-zero error status refuses the whole SET (its writes are undone).
     using Consistency = std::function<int(const Agent&)>;
     std::vector<Consistency> consistencyChecks;
+    // The latest timed play of an object (behaviours): a later play replaces an earlier one.
+    std::map<Oid, unsigned long> plays;
 
     Agent();
     ~Agent();

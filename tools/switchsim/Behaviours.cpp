@@ -33,6 +33,22 @@ void Reboot(Agent& agent, const Value& written) {
     });
 }
 
+// Writing the operation of a firmware (.3.9) or configuration (.3.10) transfer plays it: the
+// kind's status reads 4 (busy) for transfer-wait, then 3 (running) for transfer-time, then
+// transfer-result. A new play of the kind replaces one still running.
+void PlayTransfer(Agent& agent, const Oid& status) {
+    const unsigned long play = ++agent.plays[status];
+    const Config& c = agent.config;
+    agent.model.objects[status] = Integer(4);
+    auto step = [status, play](long value) {
+        return [status, play, value](Agent& a) {
+            if (a.plays[status] == play) a.model.objects[status] = Integer(value);
+        };
+    };
+    agent.After(c.transferWaitMs, step(3));
+    agent.After(c.transferWaitMs + c.transferTimeMs, step(c.transferResult));
+}
+
 const Oid kPrivate = {1, 3, 6, 1, 4, 1, 32473, 10, 76, 21, 1};
 Oid Private(std::initializer_list<oid> arcs) {
     Oid o = kPrivate;
@@ -186,6 +202,17 @@ const Oid kLldpHold = Private({24, 2, 0});
 const Oid kLldpInterval = Private({24, 3, 0});
 const Oid kLldpTxDelay = Private({24, 5, 0});
 
+// A transfer's server address is 4 (IPv4) or 16 (IPv6) bytes.
+const Oid kTransferAddresses[] = {Private({3, 9, 1, 0}), Private({3, 10, 1, 0})};
+int TransferAddressesConsistent(const Agent& agent) {
+    for (const Oid& o : kTransferAddresses) {
+        auto it = agent.model.objects.find(o);
+        if (it != agent.model.objects.end() && it->second.bytes.size() != 4 && it->second.bytes.size() != 16)
+            return SNMP_ERR_WRONGLENGTH;
+    }
+    return SNMP_ERR_NOERROR;
+}
+
 int LldpTimersConsistent(const Agent& agent) {
     const auto& objects = agent.model.objects;
     auto value = [&](const Oid& o) -> std::int64_t {
@@ -288,6 +315,12 @@ void RegisterBehaviours(Agent& agent) {
     agent.columnBehaviours[kBlackListDelete] = RemoveBlackListRow;
     agent.behaviours[kScanStart] = StartScan;
     agent.consistencyChecks.push_back(LldpTimersConsistent);
+    agent.consistencyChecks.push_back(TransferAddressesConsistent);
+    for (int kind : {9, 10}) {
+        agent.behaviours[Private({3, static_cast<oid>(kind), 5, 0})] = [kind](Agent& a, const Value&) {
+            PlayTransfer(a, Private({3, static_cast<oid>(kind), 6, 0}));
+        };
+    }
     agent.columnBehaviours[kRmonStatsStatus] = [](Agent& a, const Oid& cell, const Value& v) {
         MirrorStatisticsEntry(a, cell.back(), static_cast<long>(v.number), true);
     };

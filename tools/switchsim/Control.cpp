@@ -160,6 +160,15 @@ std::string ApplyCommand(Agent& agent, const std::string& line, bool starting) {
         if (w.size() != 2 || !ParseNumber(w[1], 0, 1000000, f.dropAnswers)) return "error drop COUNT";
         return "ok";
     }
+    if (key == "transfer-wait" || key == "transfer-time" || key == "transfer-result") {
+        const bool result = key == "transfer-result";
+        int n = 0;
+        if (w.size() != 2 || !ParseNumber(w[1], result ? 1 : 0, result ? 2 : 3600000, n))
+            return "error " + key + (result ? " 1|2" : " MS");
+        Config& c = agent.config;
+        (key == "transfer-wait" ? c.transferWaitMs : key == "transfer-time" ? c.transferTimeMs : c.transferResult) = n;
+        return "ok";
+    }
     if (key == "copies") {
         if (w.size() != 2 || !ParseNumber(w[1], 1, 100, f.copies)) return "error copies COUNT";
         return "ok";
