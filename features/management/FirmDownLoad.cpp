@@ -8,7 +8,9 @@ using namespace firmware_ids;
 namespace {
 const std::string kTransfer = "1.3.6.1.4.1.32473.10.76.21.1.3.";
 // The objects of a kind: firmware under .9, configuration under .10.
-std::string Object(int fileKind, int arc) { return kTransfer + (fileKind == 1 ? "9." : "10.") + std::to_string(arc) + ".0"; }
+std::string Object(int fileKind, int arc) {
+    return kTransfer + (fileKind == 1 ? "9." : "10.") + std::to_string(arc) + ".0";
+}
 constexpr int kAddress = 1;
 constexpr int kFileName = 4;
 constexpr int kOperation = 5;
@@ -261,9 +263,7 @@ void CFirmDownLoad::EndTransfer(const std::string& text, UINT icon) {
 void CFirmDownLoad::OnTimer(UINT_PTR id) {
     KillTimer(id);
     switch (id) {
-    case kPollTimer:
-        PollStatus();
-        break;
+    case kPollTimer: PollStatus(); break;
     case kProgressTimer:
         if (m_ProgressTimes < kLastProgress && m_IsFinish == 0) {
             m_progress.SetPos(m_ProgressTimes);
@@ -287,8 +287,6 @@ void CFirmDownLoad::OnTimer(UINT_PTR id) {
             m_progress.SetPos(0);
         }
         break;
-    default:
-        AfxMessageBox("Default !", kBox);
-        break;
+    default: AfxMessageBox("Default !", kBox); break;
     }
 }

@@ -38,45 +38,6 @@ struct Box {
     bool applyEnabled = false;
 };
 
-class FirmwareTest : public SnmpAgentTest {
-protected:
-    void TearDown() override {
-        CFirmDownLoad::s_timeouts = {};
-        SnmpAgentTest::TearDown();
-    }
-
-    static std::string Kind(bool firmware) { return firmware ? kFirmware : kConfig; }
-    // The status the switch answers from now on, whatever a transfer it plays sets.
-    void Serve(bool firmware, const std::string& value) const {
-        Command("serve " + Kind(firmware) + "6.0 i " + value);
-    }
-
-    // Fills the inputs and presses Apply (the upgrade warning is answered by the script).
-    static void Apply(DialogDriver& d, bool firmware, bool upgrade, const std::string& server = "192.168.0.5",
-                      const std::string& name = "image.bin") {
-        d.TypeText(IDC_SERVER, server);
-        d.TypeText(IDC_FILE_NAME, name);
-        d.ChooseComboItem(IDC_OPERATION, upgrade ? "Upgrade" : "Backup");
-        d.ChooseComboItem(IDC_FILE_TYPE, firmware ? "Firmware" : "Configuration");
-        d.Click(IDC_APPLY);
-    }
-
-    std::vector<switchsim::LoggedRequest> StatusGets(bool firmware) const {
-        std::vector<switchsim::LoggedRequest> out;
-        for (const auto& r : Requests("get")) {
-            if (r.varbinds.size() == 1 && r.varbinds[0].oid == Kind(firmware) + "6.0") out.push_back(r);
-        }
-        return out;
-    }
-    bool GetsReach(bool firmware, size_t n) const {
-        return WaitUntil([&] { return StatusGets(firmware).size() >= n; });
-    }
-    static int Bar(DialogDriver& d) { return static_cast<CProgressCtrl*>(d.Window().GetDlgItem(IDC_PROGRESS))->GetPos(); }
-    static bool Ended(DialogDriver& d) {
-        return WaitUntil([&] { return d.IsEnabled(IDC_APPLY); });
-    }
-};
-
 // Records each box with the dialog's state while it is open, then lets the harness answer.
 // `whileOpen` runs inside the box (the dialog's events keep flowing there).
 class BoxWatch {
@@ -112,6 +73,61 @@ private:
     std::vector<Box> m_boxes;
 };
 
+class FirmwareTest : public SnmpAgentTest {
+protected:
+    void TearDown() override {
+        CFirmDownLoad::s_timeouts = {};
+        SnmpAgentTest::TearDown();
+    }
+
+    static std::string Kind(bool firmware) { return firmware ? kFirmware : kConfig; }
+    // The status the switch answers from now on, whatever a transfer it plays sets.
+    void Serve(bool firmware, const std::string& value) const { Command("serve " + Kind(firmware) + "6.0 i " + value); }
+
+    // Fills the inputs and presses Apply (the upgrade warning is answered by the script).
+    static void Apply(DialogDriver& d, bool firmware, bool upgrade, const std::string& server = "192.168.0.5",
+                      const std::string& name = "image.bin") {
+        d.TypeText(IDC_SERVER, server);
+        d.TypeText(IDC_FILE_NAME, name);
+        d.ChooseComboItem(IDC_OPERATION, upgrade ? "Upgrade" : "Backup");
+        d.ChooseComboItem(IDC_FILE_TYPE, firmware ? "Firmware" : "Configuration");
+        d.Click(IDC_APPLY);
+    }
+
+    std::vector<switchsim::LoggedRequest> StatusGets(bool firmware) const {
+        std::vector<switchsim::LoggedRequest> out;
+        for (const auto& r : Requests("get")) {
+            if (r.varbinds.size() == 1 && r.varbinds[0].oid == Kind(firmware) + "6.0") out.push_back(r);
+        }
+        return out;
+    }
+    bool GetsReach(bool firmware, size_t n) const {
+        return WaitUntil([&] { return StatusGets(firmware).size() >= n; });
+    }
+    static int Bar(DialogDriver& d) {
+        return static_cast<CProgressCtrl*>(d.Window().GetDlgItem(IDC_PROGRESS))->GetPos();
+    }
+    static bool Ended(DialogDriver& d) {
+        return WaitUntil([&] { return d.IsEnabled(IDC_APPLY); });
+    }
+    // Runs one transfer in a new dialog: Apply (the warning and the ending's box answered
+    // OK), `during` while it runs, the wait for its end, `after`, and Close.
+    static void RunTransfer(Harness& ui, BoxWatch& boxes, bool firmware, bool upgrade,
+                            const std::function<void(DialogDriver&)>& during = {},
+                            const std::function<void(DialogDriver&)>& after = {}) {
+        ui.ScriptMessageBoxes(upgrade ? std::vector<int>{IDOK, IDOK} : std::vector<int>{IDOK});
+        CFirmDownLoad dlg;
+        ui.RunModal(dlg, [&](DialogDriver& d) {
+            boxes.Watch(d);
+            Apply(d, firmware, upgrade);
+            if (during) during(d);
+            ASSERT_TRUE(Ended(d));
+            if (after) after(d);
+            d.Click(IDC_CLOSE);
+        });
+    }
+};
+
 const char* const kWarning =
     "The connection will be disconnected.\nPlease do not apply other changes when uploading.\nReconnect to the "
     "device later when uploading completes.";
@@ -126,12 +142,21 @@ TEST_F(FirmwareTest, RefusalsSendNothing) {
     };
     const std::vector<Case> cases = {
         {"cancel at the warning", {IDCANCEL}, [](DialogDriver& d) { Apply(d, true, true); }, {kWarning}, false},
-        {"an invalid address", {IDOK, IDOK}, [](DialogDriver& d) { Apply(d, false, true, "1.2.3"); },
-         {kWarning, "Invalid TFTP server IP."}, true},
-        {"an interface part", {IDOK}, [](DialogDriver& d) { Apply(d, false, false, "fe80::1%eth0"); },
-         {"Invalid TFTP server IP."}, true},
-        {"an empty name", {IDOK}, [](DialogDriver& d) { Apply(d, true, false, "192.168.0.5", ""); },
-         {"Invalid file."}, true},
+        {"an invalid address",
+         {IDOK, IDOK},
+         [](DialogDriver& d) { Apply(d, false, true, "1.2.3"); },
+         {kWarning, "Invalid TFTP server IP."},
+         true},
+        {"an interface part",
+         {IDOK},
+         [](DialogDriver& d) { Apply(d, false, false, "fe80::1%eth0"); },
+         {"Invalid TFTP server IP."},
+         true},
+        {"an empty name",
+         {IDOK},
+         [](DialogDriver& d) { Apply(d, true, false, "192.168.0.5", ""); },
+         {"Invalid file."},
+         true},
         // Apply by its key while the field still has the focus: the text typed since the
         // field last lost the focus is the one checked.
         {"an invalid address not yet classified",
@@ -142,7 +167,8 @@ TEST_F(FirmwareTest, RefusalsSendNothing) {
              d.TypeText(IDC_SERVER, "1.2.3");
              d.Window().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_APPLY.id, BN_CLICKED), 0);
          },
-         {"Invalid file.", "Invalid TFTP server IP."}, true},
+         {"Invalid file.", "Invalid TFTP server IP."},
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -158,8 +184,8 @@ TEST_F(FirmwareTest, RefusalsSendNothing) {
             EXPECT_EQ(d.IsVisible(IDC_PROGRESS), c.barShown);
             EXPECT_EQ(d.IsVisible(IDC_PROGRESS_LABEL), c.barShown);
             EXPECT_EQ(Bar(d), 0);
-            for (int id : {IDC_SERVER.id, IDC_FILE_NAME.id, IDC_OPERATION.id, IDC_FILE_TYPE.id, IDC_APPLY.id,
-                           IDC_CLOSE.id}) {
+            for (int id :
+                 {IDC_SERVER.id, IDC_FILE_NAME.id, IDC_OPERATION.id, IDC_FILE_TYPE.id, IDC_APPLY.id, IDC_CLOSE.id}) {
                 EXPECT_TRUE(d.IsEnabled(id)) << id;
             }
             d.Click(IDC_CLOSE);
@@ -257,15 +283,11 @@ TEST_F(FirmwareTest, PollsPauseAsTheLastAnswerSays) {
         else Serve(c.firmware, c.status);
         win::SetClockSpeed(kSpeed);
         Harness ui;
-        ui.ScriptMessageBoxes({IDOK});
-        CFirmDownLoad dlg;
-        ui.RunModal(dlg, [&](DialogDriver& d) {
-            Apply(d, c.firmware, false);
+        BoxWatch boxes;
+        RunTransfer(ui, boxes, c.firmware, false, [&](DialogDriver&) {
             ASSERT_TRUE(GetsReach(c.firmware, 3));
             Command("silence off");
             Serve(c.firmware, "1");
-            ASSERT_TRUE(Ended(d));
-            d.Click(IDC_CLOSE);
         });
         const auto sets = Sets();
         const auto gets = StatusGets(c.firmware);
@@ -323,21 +345,19 @@ TEST_F(FirmwareTest, EveryEndingShowsOneBoxThenGivesTheInputsBack) {
         script(c.statuses[0]);
         Harness ui;
         BoxWatch boxes;
-        ui.ScriptMessageBoxes(c.upgrade ? std::vector<int>{IDOK, IDOK} : std::vector<int>{IDOK});
-        CFirmDownLoad dlg;
-        ui.RunModal(dlg, [&](DialogDriver& d) {
-            boxes.Watch(d);
-            Apply(d, c.firmware, c.upgrade);
-            // The next value goes in once the poll of the one before has arrived.
-            for (size_t i = 1; i < c.statuses.size(); ++i) {
-                ASSERT_TRUE(GetsReach(c.firmware, i));
-                script(c.statuses[i]);
-            }
-            ASSERT_TRUE(Ended(d));
-            EXPECT_EQ(Bar(d), 0);
-            EXPECT_TRUE(d.IsVisible(IDC_PROGRESS));
-            d.Click(IDC_CLOSE);
-        });
+        RunTransfer(
+            ui, boxes, c.firmware, c.upgrade,
+            [&](DialogDriver&) {
+                // The next value goes in once the poll of the one before has arrived.
+                for (size_t i = 1; i < c.statuses.size(); ++i) {
+                    ASSERT_TRUE(GetsReach(c.firmware, i));
+                    script(c.statuses[i]);
+                }
+            },
+            [](DialogDriver& d) {
+                EXPECT_EQ(Bar(d), 0);
+                EXPECT_TRUE(d.IsVisible(IDC_PROGRESS));
+            });
         std::vector<std::string> expected = {c.text};
         if (c.upgrade) expected.insert(expected.begin(), kWarning);
         EXPECT_EQ(boxes.Texts(), expected);
@@ -380,14 +400,7 @@ TEST_F(FirmwareTest, RefusedOrUnansweredSetsEndTheTransfer) {
         win::SetClockSpeed(20);
         Harness ui;
         BoxWatch boxes;
-        ui.ScriptMessageBoxes(c.upgrade ? std::vector<int>{IDOK, IDOK} : std::vector<int>{IDOK});
-        CFirmDownLoad dlg;
-        ui.RunModal(dlg, [&](DialogDriver& d) {
-            boxes.Watch(d);
-            Apply(d, c.firmware, c.upgrade);
-            ASSERT_TRUE(Ended(d));
-            d.Click(IDC_CLOSE);
-        });
+        RunTransfer(ui, boxes, c.firmware, c.upgrade);
         ASSERT_FALSE(boxes.Boxes().empty());
         EXPECT_EQ(boxes.Boxes().back().text, c.text);
         EXPECT_EQ(boxes.Boxes().back().type & MB_ICONMASK, c.icon);
@@ -421,19 +434,12 @@ TEST_F(FirmwareTest, TheLimitEndsATransferThatNeverFinishes) {
         Harness ui;
         DWORD boxAt = 0;
         BoxWatch boxes([&](const Box&) { boxAt = win::GetTickCount(); });
-        ui.ScriptMessageBoxes({IDOK});
-        CFirmDownLoad dlg;
-        DWORD applied = 0;
+        const DWORD applied = win::GetTickCount();
         DWORD quiet = 0;
-        ui.RunModal(dlg, [&](DialogDriver& d) {
-            boxes.Watch(d);
-            applied = win::GetTickCount();
-            Apply(d, c.firmware, false);
+        RunTransfer(ui, boxes, c.firmware, false, [&](DialogDriver&) {
             ASSERT_TRUE(GetsReach(c.firmware, 1));
             if (c.runs) Command("silence " + status);
             quiet = win::GetTickCount();
-            ASSERT_TRUE(Ended(d));
-            d.Click(IDC_CLOSE);
         });
         EXPECT_EQ(boxes.Texts(), std::vector<std::string>{c.text});
         EXPECT_GE(boxAt - applied, c.limitMs * 0.94);  // a coarse timer may fire a little early
@@ -512,15 +518,7 @@ TEST_F(FirmwareTest, OneBoxPerTransferWhenAPollAnswersDuringTheEnding) {
         Serve(false, "1");
         ui::test::Pump(600ms);  // the answers in flight arrive while the box is open
     });
-    ui.ScriptMessageBoxes({IDOK});
-    CFirmDownLoad dlg;
-    ui.RunModal(dlg, [&](DialogDriver& d) {
-        boxes.Watch(d);
-        Apply(d, false, false);
-        ASSERT_TRUE(Ended(d));
-        ui::test::Pump(300ms);
-        d.Click(IDC_CLOSE);
-    });
+    RunTransfer(ui, boxes, false, false, {}, [](DialogDriver&) { ui::test::Pump(300ms); });
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kConfigLimitText});
 }
 
@@ -579,14 +577,7 @@ TEST_F(FirmwareTest, APlayedTransferEndsWithSuccess) {
     win::SetClockSpeed(5);
     Harness ui;
     BoxWatch boxes;
-    ui.ScriptMessageBoxes({IDOK});
-    CFirmDownLoad dlg;
-    ui.RunModal(dlg, [&](DialogDriver& d) {
-        boxes.Watch(d);
-        Apply(d, false, false);
-        ASSERT_TRUE(Ended(d));
-        d.Click(IDC_CLOSE);
-    });
+    RunTransfer(ui, boxes, false, false);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Success!"});
     EXPECT_EQ(sim->GetObject(kConfig + "6.0"), "i 1");
 }
