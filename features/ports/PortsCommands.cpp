@@ -1,5 +1,6 @@
 // The menu commands of the port dialogs (core/controls/CommandTable.h).
 #include "core/controls/CommandTable.h"
+#include "features/ports/BandWidthControlDlg.h"
 #include "features/ports/IGMPSnoopConfig.h"
 #include "features/ports/JumboFrameconfigdlg.h"
 #include "features/ports/MultiFilterModeConfig.h"
@@ -20,5 +21,6 @@ const CommandRegistrar kPortsCommands({
     WRAPPED_COMMAND(ID_IGMP_SNOOPING, CIGMPSnoopConfig),
     WRAPPED_COMMAND(ID_MULTICAST_FILTERING, CMultiFilterModeConfig),
     WRAPPED_COMMAND(ID_PORT_MIRRORING, CPortMirroringdlg),
+    WRAPPED_COMMAND(ID_BANDWIDTH_CONTROL, CBandWidthControlDlg),
 });
 }  // namespace
