@@ -90,8 +90,8 @@ LRESULT CIGMPSnoopConfig::OnGlobalSettings(WPARAM wParam, LPARAM) {
     if (wParam != kIgmpGlobalRead) return 0;
     const IGMPGlobalSettings& s = m_logic.m_GlobalSettings;
     const bool enabled = s.values[F::State] == "1";
-    static_cast<CButton*>(GetDlgItem(IDC_IGMP_ENABLE))->SetCheck(enabled ? 1 : 0);
-    static_cast<CButton*>(GetDlgItem(IDC_IGMP_REPORT_ALL))->SetCheck(s.values[F::ReportAll] == "1" ? 1 : 0);
+    Item(IDC_IGMP_ENABLE).SetCheck(enabled ? 1 : 0);
+    Item(IDC_IGMP_REPORT_ALL).SetCheck(s.values[F::ReportAll] == "1" ? 1 : 0);
     EnableFields(enabled);
     for (const NumberField& f : kNumberFields) SetDlgItemText(f.id, s.values[f.field]);
     GetDlgItem(IDC_IGMP_REFRESH)->EnableWindow(TRUE);
@@ -103,14 +103,12 @@ void CIGMPSnoopConfig::EnableFields(bool enable) {
     GetDlgItem(IDC_IGMP_REPORT_ALL)->EnableWindow(enable ? TRUE : FALSE);
 }
 
-void CIGMPSnoopConfig::OnEnableClick() {
-    EnableFields(static_cast<CButton*>(GetDlgItem(IDC_IGMP_ENABLE))->GetCheck() == 1);
-}
+void CIGMPSnoopConfig::OnEnableClick() { EnableFields(Item(IDC_IGMP_ENABLE).GetCheck() == 1); }
 
 void CIGMPSnoopConfig::OnApply() {
     IGMPGlobalSettings settings;
-    settings.values[F::State] = static_cast<CButton*>(GetDlgItem(IDC_IGMP_ENABLE))->GetCheck() == 1 ? "1" : "2";
-    settings.values[F::ReportAll] = static_cast<CButton*>(GetDlgItem(IDC_IGMP_REPORT_ALL))->GetCheck() == 1 ? "1" : "2";
+    settings.values[F::State] = Item(IDC_IGMP_ENABLE).GetCheck() == 1 ? "1" : "2";
+    settings.values[F::ReportAll] = Item(IDC_IGMP_REPORT_ALL).GetCheck() == 1 ? "1" : "2";
     for (const NumberField& f : kNumberFields) settings.values[f.field] = GetDlgItemText(f.id);
     const std::string refused = CheckRanges(settings);
     if (!refused.empty()) {

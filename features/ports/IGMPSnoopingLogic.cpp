@@ -15,21 +15,6 @@ const std::string kGroupTable = kIgmp + "3.5.1.";
 const std::string kVlanName = "1.3.6.1.4.1.32473.10.76.21.1.7.6.1.1";
 const std::string kVlanMembers = "1.3.6.1.4.1.32473.10.76.21.1.7.6.1.2.";
 
-// The value's bytes (an OCTET STRING as it is, anything else as its text); "" when none.
-std::string ValueBytes(const CSnmp& response, int index) {
-    int type = 0;
-    const unsigned char* data = nullptr;
-    int length = 0;
-    if (response.getBinaryValue(index, type, data, length) != CSnmp::EC_NO_ERROR || data == nullptr) return {};
-    return std::string(reinterpret_cast<const char*>(data), static_cast<size_t>(length));
-}
-
-bool DropStale(CCommonSNMP& session, CSnmp* response, int requestId, int status) {
-    if (session.FindRequestID(requestId) != 0) return false;
-    if (status == 0) delete response;
-    return true;
-}
-
 // "%d.%d.%d.%d" of a group address, "%02X-...-%02X" of its MAC; "" when too short.
 std::string GroupAddressText(const std::string& bytes) {
     if (bytes.size() < 4) return {};
@@ -58,23 +43,17 @@ CIGMPSnoopingLogic::~CIGMPSnoopingLogic() {
 void CIGMPSnoopingLogic::Close() {
     m_cCommonSNMPGet.Close();
     m_cCommonSNMPWrite.Close();
-    m_cCommonSNMPTableGroup.Close();
-    m_cCommonSNMPTableVlan.Close();
+    m_vlanRead.Close();
+    m_groupRead.Close();
 }
 
 void CIGMPSnoopingLogic::GetGlobalSettings() {
-    m_cCommonSNMPGet.Open(SNMP_PDU_GET);
-    for (int i = 1; i <= IGMPGlobalSettings::FieldCount; ++i) {
-        m_cCommonSNMPGet.AddVarBind(kGlobal + std::to_string(i) + ".0", SNMP_TYPE_NULL, nullptr);
-    }
-    CSnmp* raw = nullptr;
-    if (m_cCommonSNMPGet.Send(raw, s_nGlobalReadTimeoutMs) != 0) return;
-    const std::unique_ptr<CSnmp> response(raw);
-    int errorStatus = 0;
-    int errorIndex = 0;
-    if (response->getErrorStatus(errorStatus, errorIndex) != CSnmp::EC_NO_ERROR || errorStatus != 0) return;
-    const int count = std::min(response->getVarBindCount(), static_cast<int>(IGMPGlobalSettings::FieldCount));
-    for (int i = 0; i < count; ++i) m_GlobalSettings.values[static_cast<size_t>(i)] = ValueBytes(*response, i);
+    std::vector<std::string> scalars;
+    for (int i = 1; i <= IGMPGlobalSettings::FieldCount; ++i) scalars.push_back(kGlobal + std::to_string(i) + ".0");
+    const SnmpAnswer answer = SnmpGet(m_cCommonSNMPGet, scalars, s_nGlobalReadTimeoutMs);
+    if (!answer.Ok()) return;
+    const size_t count = std::min(answer.Size(), static_cast<size_t>(IGMPGlobalSettings::FieldCount));
+    for (size_t i = 0; i < count; ++i) m_GlobalSettings.values[i] = answer.Bytes(i);
     ::SendMessage(m_hOwner.load(), WM_IGMP_VLAN_ROW, kIgmpGlobalRead, 0);
 }
 
@@ -111,34 +90,22 @@ int CIGMPSnoopingLogic::SetGlobalSettings(IGMPGlobalSettings previous, IGMPGloba
 }
 
 void CIGMPSnoopingLogic::GetVlanSettings() {
-    m_cCommonSNMPTableVlan.Open(SNMP_PDU_GETNEXT);
-    for (const std::string& column :
-         {kVlanTable + "1", kVlanName, kVlanTable + "2", kVlanTable + "4", kVlanTable + "8", kVlanTable + "6"}) {
-        m_cCommonSNMPTableVlan.AddVarBind(column, SNMP_TYPE_NULL, nullptr);
-    }
-    m_cCommonSNMPTableVlan.StartAsync(OnVlanSettingsRow, this, 0);
+    m_vlanRead.Start(
+        SnmpReadSpec::Walk(
+            {kVlanTable + "1", kVlanName, kVlanTable + "2", kVlanTable + "4", kVlanTable + "8", kVlanTable + "6"}),
+        [this](const SnmpRow& row) { OnVlanSettingsRow(row); },
+        [this](const SnmpReadResult&) { ::SendMessage(m_hOwner.load(), WM_IGMP_VLAN_ROW, kIgmpWalkEnd, 0); });
 }
 
-int CIGMPSnoopingLogic::OnVlanSettingsRow(CSnmp* response, int requestId, void* userData, int status) {
-    auto* self = static_cast<CIGMPSnoopingLogic*>(userData);
-    CCommonSNMP& session = self->m_cCommonSNMPTableVlan;
-    if (DropStale(session, response, requestId, status)) return 0;
-    if (status != 0) {
-        session.SetDone();
-        ::SendMessage(self->m_hOwner.load(), WM_IGMP_VLAN_ROW, kIgmpWalkEnd, 0);
-        return 0;
-    }
+void CIGMPSnoopingLogic::OnVlanSettingsRow(const SnmpRow& row) {
     IGMPVlanEntry entry;
-    entry.vlanId = ValueBytes(*response, 0);
-    entry.vlanName = ValueBytes(*response, 1);
-    entry.state = ValueBytes(*response, 2);
-    entry.querierState = ValueBytes(*response, 3);
-    entry.fastLeave = ValueBytes(*response, 4);
-    entry.routerPorts = CUtils::PortBitmapToList(ValueBytes(*response, 5), nullptr);
-    ::SendMessage(self->m_hOwner.load(), WM_IGMP_VLAN_ROW, kIgmpRow, reinterpret_cast<LPARAM>(&entry));
-    delete response;
-    session.StartAsync(OnVlanSettingsRow, self, 0);
-    return 0;
+    entry.vlanId = row.Text(0);
+    entry.vlanName = row.Bytes(1);
+    entry.state = row.Text(2);
+    entry.querierState = row.Text(3);
+    entry.fastLeave = row.Text(4);
+    entry.routerPorts = CUtils::PortBitmapToList(row.Bytes(5), nullptr);
+    ::SendMessage(m_hOwner.load(), WM_IGMP_VLAN_ROW, kIgmpRow, reinterpret_cast<LPARAM>(&entry));
 }
 
 int CIGMPSnoopingLogic::SetVlanSettings(const std::string& vlanId, const std::string& previousState,
@@ -177,30 +144,18 @@ std::string CIGMPSnoopingLogic::GetVlanPorts(const std::string& vlanId) {
 }
 
 void CIGMPSnoopingLogic::GetMulticastEntries() {
-    m_cCommonSNMPTableGroup.Open(SNMP_PDU_GETNEXT);
-    for (const char* column : {"1", "2", "3", "4"}) {
-        m_cCommonSNMPTableGroup.AddVarBind(kGroupTable + column, SNMP_TYPE_NULL, nullptr);
-    }
-    m_cCommonSNMPTableGroup.StartAsync(GetMulticastEntryinfoProc, this, 0);
+    m_groupRead.Start(
+        SnmpReadSpec::Walk({kGroupTable + "1", kGroupTable + "2", kGroupTable + "3", kGroupTable + "4"}),
+        [this](const SnmpRow& row) { GetMulticastEntryinfoProc(row); },
+        [this](const SnmpReadResult&) { ::SendMessage(m_hOwner.load(), WM_IGMP_GROUP_ROW, kIgmpWalkEnd, 0); });
 }
 
-int CIGMPSnoopingLogic::GetMulticastEntryinfoProc(CSnmp* response, int requestId, void* userData, int status) {
-    auto* self = static_cast<CIGMPSnoopingLogic*>(userData);
-    CCommonSNMP& session = self->m_cCommonSNMPTableGroup;
-    if (DropStale(session, response, requestId, status)) return 0;
-    if (status != 0) {
-        session.SetDone();
-        ::SendMessage(self->m_hOwner.load(), WM_IGMP_GROUP_ROW, kIgmpWalkEnd, 0);
-        return 0;
-    }
+void CIGMPSnoopingLogic::GetMulticastEntryinfoProc(const SnmpRow& row) {
     IGMPMulticastEntry entry;
-    entry.vlanId = ValueBytes(*response, 0);
+    entry.vlanId = row.Text(0);
     // A value shorter than its address is never read past its end: its cell stays empty.
-    entry.groupAddress = GroupAddressText(ValueBytes(*response, 1));
-    entry.groupMac = GroupMacText(ValueBytes(*response, 2));
-    entry.portMembers = CUtils::PortBitmapToList(ValueBytes(*response, 3), nullptr);
-    ::SendMessage(self->m_hOwner.load(), WM_IGMP_GROUP_ROW, kIgmpRow, reinterpret_cast<LPARAM>(&entry));
-    delete response;
-    session.StartAsync(GetMulticastEntryinfoProc, self, 0);
-    return 0;
+    entry.groupAddress = GroupAddressText(row.Bytes(1));
+    entry.groupMac = GroupMacText(row.Bytes(2));
+    entry.portMembers = CUtils::PortBitmapToList(row.Bytes(3), nullptr);
+    ::SendMessage(m_hOwner.load(), WM_IGMP_GROUP_ROW, kIgmpRow, reinterpret_cast<LPARAM>(&entry));
 }

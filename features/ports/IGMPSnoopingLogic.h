@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/ModuleBase.h"
+#include "core/SnmpRead.h"
 #include "platform/win/WinTypes.h"
 
 // Global values read (wParam 2), one IGMP VLAN row (0, lParam IGMPVlanEntry*), the VLAN
@@ -63,20 +64,22 @@ public:
     // The VLAN's member ports as a plain port list; "" when none or unreadable.
     std::string GetVlanPorts(const std::string& vlanId);
     void GetMulticastEntries();
-    // Closes the four sessions of this class (not the base's).
+    // Closes the sessions and reads of this class (not the base's).
     void Close();
 
     CCommonSNMP m_cCommonSNMPGet;
     CCommonSNMP m_cCommonSNMPWrite;
-    CCommonSNMP m_cCommonSNMPTableGroup;
-    CCommonSNMP m_cCommonSNMPTableVlan;
     std::atomic<HWND> m_hOwner{nullptr};
     // The values of the last successful global read; read by the dialogs on their thread.
     IGMPGlobalSettings m_GlobalSettings;
 
 private:
-    static int OnVlanSettingsRow(CSnmp* response, int requestId, void* userData, int status);
-    static int GetMulticastEntryinfoProc(CSnmp* response, int requestId, void* userData, int status);
+    // One row of each walk, handed to the owner (wParam 0).
+    void OnVlanSettingsRow(const SnmpRow& row);
+    void GetMulticastEntryinfoProc(const SnmpRow& row);
     // Sends the prepared request on the write session: 1 when answered with error status 0.
     int SendWrite();
+
+    CSnmpRead m_vlanRead;
+    CSnmpRead m_groupRead;
 };

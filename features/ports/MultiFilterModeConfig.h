@@ -1,9 +1,9 @@
 #pragma once
 // "Multicast Filtering Mode Configuration": whether each VLAN forwards or filters the
 // multicast traffic of groups nobody registered for, set for one VLAN or for all listed.
-// No logic class: the dialog owns its two sessions and the walk's callback fills the
-// controls from its worker.
+// No logic class: the dialog owns its write session and its walk, whose rows fill the controls.
 #include "core/CommonSNMP.h"
+#include "core/SnmpRead.h"
 #include "core/controls/FeatureDialog.h"
 #include "core/controls/ListCtrlEx.h"
 #include "platform/ui/Controls.h"
@@ -20,16 +20,15 @@ protected:
 
 private:
     void OnRefresh();
-    static int OnFilterRow(CSnmp* response, int requestId, void* userData, int status);
+    void OnFilterRow(const SnmpRow& row);
     void OnAllClick();
     void OnApply();
     void EnableButtons(bool enable);
-    CComboBox& Combo(int id);
 
     CListCtrlEx m_list;
     // Last, so that the walk ends before the controls its callback fills go.
     CCommonSNMP m_cCommonSNMP;
-    CCommonSNMP m_cCommonSNMPTable;
+    CSnmpRead m_tableRead;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -67,8 +67,6 @@ CPOEConfigDlg::WattCheck CPOEConfigDlg::CheckWatts(const std::string& text) {
     return check;
 }
 
-CComboBox& CPOEConfigDlg::Combo(int id) { return *static_cast<CComboBox*>(GetDlgItem(id)); }
-
 BOOL CPOEConfigDlg::OnInitDialog() {
     CFeatureDialog::OnInitDialog();
     m_list.SubclassDlgItem(IDC_POE_PORT_LIST, this);
@@ -79,12 +77,12 @@ BOOL CPOEConfigDlg::OnInitDialog() {
 
     m_ports.Attach(this, IDC_POE_FROM_PORT, IDC_POE_TO_PORT, "'To Port' can not be smaller than 'From Port'");
     m_ports.Fill(kPoEPorts, CPortRangeCombos::ToOnLast);
-    for (const char* item : kStates) Combo(IDC_POE_STATE).AddString(item);
-    Combo(IDC_POE_STATE).SetCurSel(0);
-    for (const char* item : kPriorities) Combo(IDC_POE_PRIORITY).AddString(item);
-    Combo(IDC_POE_PRIORITY).SetCurSel(1);
-    for (const char* item : kPowerLimits) Combo(IDC_POE_POWER_LIMIT).AddString(item);
-    Combo(IDC_POE_POWER_LIMIT).SetCurSel(0);
+    for (const char* item : kStates) Item(IDC_POE_STATE).AddString(item);
+    Item(IDC_POE_STATE).SetCurSel(0);
+    for (const char* item : kPriorities) Item(IDC_POE_PRIORITY).AddString(item);
+    Item(IDC_POE_PRIORITY).SetCurSel(1);
+    for (const char* item : kPowerLimits) Item(IDC_POE_POWER_LIMIT).AddString(item);
+    Item(IDC_POE_POWER_LIMIT).SetCurSel(0);
     GetDlgItem(IDC_POE_WATTS)->EnableWindow(FALSE);
 
     // "N/A" goes first, before the walk can add the profile names after it.
@@ -112,9 +110,9 @@ void CPOEConfigDlg::EnableButtons(bool enable) {
 }
 
 void CPOEConfigDlg::ResetTimeRanges() {
-    Combo(IDC_POE_TIME_RANGE).ResetContent();
-    Combo(IDC_POE_TIME_RANGE).AddString("N/A");
-    Combo(IDC_POE_TIME_RANGE).SetCurSel(0);
+    Item(IDC_POE_TIME_RANGE).ResetContent();
+    Item(IDC_POE_TIME_RANGE).AddString("N/A");
+    Item(IDC_POE_TIME_RANGE).SetCurSel(0);
     std::lock_guard lock(m_timeRangeMutex);
     m_arrTimeRangeName.clear();
     m_arrTimeRange.fill(0);
@@ -254,11 +252,11 @@ int CPOEConfigDlg::AddPortVarBinds(int port) {
     auto add = [&](const char* column, int type, const std::string& value) {
         m_cCommonSNMPSet.AddVarBind(kPortTable + column + instance, type, value.c_str());
     };
-    const bool enabled = Combo(IDC_POE_STATE).GetCurSel() == 0;
+    const bool enabled = Item(IDC_POE_STATE).GetCurSel() == 0;
     add("3", SNMP_TYPE_INTEGER, enabled ? "1" : "2");
-    const int timeRange = enabled ? TimeRangeIndexAt(Combo(IDC_POE_TIME_RANGE).GetCurSel()) : 0;
+    const int timeRange = enabled ? TimeRangeIndexAt(Item(IDC_POE_TIME_RANGE).GetCurSel()) : 0;
     add("4", SNMP_TYPE_INTEGER, std::to_string(timeRange));
-    const int priority = Combo(IDC_POE_PRIORITY).GetCurSel();
+    const int priority = Item(IDC_POE_PRIORITY).GetCurSel();
     add("5", SNMP_TYPE_INTEGER, enabled && priority >= 0 ? std::to_string(priority + 1) : "2");
 
     if (m_CtrlUserdefe.GetCheck() == 1) {
@@ -282,7 +280,7 @@ int CPOEConfigDlg::AddPortVarBinds(int port) {
         OutputDebugStringA("\nm_CtrlUserdefe.GetCheck() == 0m_CtrlUserdefe.GetCheck() == 0\n");
         add("7", SNMP_TYPE_INTEGER, "2");
         GetDlgItem(IDC_POE_POWER_LIMIT)->EnableWindow(TRUE);
-        const int limit = Combo(IDC_POE_POWER_LIMIT).GetCurSel();
+        const int limit = Item(IDC_POE_POWER_LIMIT).GetCurSel();
         add("6", SNMP_TYPE_INTEGER, enabled && limit >= 0 ? std::to_string(limit + 1) : "1");
     }
     return 1;
@@ -296,7 +294,7 @@ void CPOEConfigDlg::OnPortSelected(NMHDR* header, LRESULT* result) {
     if (pos == nullptr) return;
     const int row = m_list.GetNextSelectedItem(pos);
     m_ports.SelectPort(row + 1);
-    Combo(IDC_POE_STATE).SetCurSel(m_list.GetItemText(row, 1) == "Enable" ? 0 : 1);
+    Item(IDC_POE_STATE).SetCurSel(m_list.GetItemText(row, 1) == "Enable" ? 0 : 1);
 }
 
 void CPOEConfigDlg::OnFromPortChange() { m_ports.OnFromChange(); }

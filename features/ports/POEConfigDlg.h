@@ -63,7 +63,6 @@ private:
     std::string TimeRangeName(int index);
     // The index of the profile shown at this position of the Time Range list (0 for "N/A").
     int TimeRangeIndexAt(int position);
-    CComboBox& Combo(int id);
 
     // Written by the time-range walk, read by the port walk and by Apply.
     std::mutex m_timeRangeMutex;

@@ -1,5 +1,6 @@
 #include "features/ports/POEGlobal.h"
 
+#include <initializer_list>
 #include <cstdlib>
 
 #include "features/ports/PoEWatts.h"
@@ -32,7 +33,7 @@ bool CPOEGlobal::ThresholdInRange(const std::string& text) {
     return ReadWatts(text, watts) && watts >= 7.1 && watts <= 193.0;
 }
 
-CComboBox& CPOEGlobal::SequenceList() { return *static_cast<CComboBox*>(GetDlgItem(IDC_POE_SEQUENCE)); }
+CComboBox& CPOEGlobal::SequenceList() { return Item(IDC_POE_SEQUENCE); }
 
 BOOL CPOEGlobal::OnInitDialog() {
     CFeatureDialog::OnInitDialog();
@@ -51,7 +52,7 @@ void CPOEGlobal::OnTimer(UINT_PTR id) {
 }
 
 void CPOEGlobal::EnableInput(bool enable) {
-    for (int id : {IDC_POE_GLOBAL_APPLY, IDC_POE_THRESHOLD, IDC_POE_SEQUENCE}) {
+    for (const int id : std::initializer_list<int>{IDC_POE_GLOBAL_APPLY, IDC_POE_THRESHOLD, IDC_POE_SEQUENCE}) {
         GetDlgItem(id)->EnableWindow(enable ? TRUE : FALSE);
     }
 }
