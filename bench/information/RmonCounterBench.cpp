@@ -85,7 +85,8 @@ int main() {
         return 1;
     }
     std::sort(times.begin(), times.end());
-    std::printf("refresh of 24 items to the 24th value shown: median %.1f ms, max %.1f ms (%zu rounds, target < 200 ms)\n",
-                times[times.size() / 2], times.back(), times.size());
+    std::printf(
+        "refresh of 24 items to the 24th value shown: median %.1f ms, max %.1f ms (%zu rounds, target < 200 ms)\n",
+        times[times.size() / 2], times.back(), times.size());
     return 0;
 }

@@ -4,6 +4,7 @@
 // program's clock.
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -34,6 +35,26 @@ std::string PdfText(const std::string& pdf) {
     s << in.rdbuf();
     std::remove(txt.c_str());
     return s.str();
+}
+
+// The top of each word of a printed PDF, page by page (pdftotext's boxes, in points from the
+// page's top): page -> word -> top.
+std::vector<std::map<std::string, double>> PdfWordTops(const std::string& pdf) {
+    const std::string html = pdf + ".html";
+    std::vector<std::map<std::string, double>> pages;
+    if (std::system(("pdftotext -bbox '" + pdf + "' '" + html + "'").c_str()) != 0) return pages;
+    std::ifstream in(html);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.find("<page ") != std::string::npos) pages.emplace_back();
+        const std::size_t y = line.find("yMin=\"");
+        const std::size_t text = line.find('>');
+        const std::size_t end = line.find("</word>");
+        if (pages.empty() || y == std::string::npos || end == std::string::npos) continue;
+        pages.back().emplace(line.substr(text + 1, end - text - 1), std::stod(line.substr(y + 6)));
+    }
+    std::remove(html.c_str());
+    return pages;
 }
 
 class InfoTablesTest : public InformationTest {
@@ -152,6 +173,18 @@ TEST_F(InfoTablesTest, ArpPrintsPagesOfThirtyFiveRows) {
         EXPECT_NE(text.find("00:1A:2B:3C:4D:5E"), std::string::npos);
         if (rows == 36) {
             EXPECT_NE(text.substr(text.find('\f')).find("10.0.0.33"), std::string::npos);
+            // The layout in points (twips / 20): the header 31 below the title, the first row
+            // 54 below it (one inch below the top), rows 18 apart; page 2's row where page 1's first is.
+            const auto tops = PdfWordTops(pdf);
+            ASSERT_EQ(tops.size(), 2u);
+            const auto& page = tops[0];
+            ASSERT_TRUE(page.count("ARP") && page.count("MAC") && page.count("192.168.10.1") &&
+                        page.count("192.168.10.50") && tops[1].count("10.0.0.33"));
+            EXPECT_NEAR(page.at("MAC") - page.at("ARP"), 31, 0.5);
+            EXPECT_NEAR(page.at("192.168.10.1") - page.at("ARP"), 54, 0.5);
+            EXPECT_NEAR(page.at("192.168.10.50") - page.at("192.168.10.1"), 18, 0.5);
+            EXPECT_NEAR(tops[1].at("10.0.0.33"), page.at("192.168.10.1"), 0.5);
+            EXPECT_NEAR(tops[1].at("ARP"), page.at("ARP"), 0.5);
         }
     }
     // Cancel; no printer context.
