@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "features/stp/SpanTreePortParam.h"
+#include "features/stp/StpDialogParts.h"
 #include "features/stp/StpObjects.h"
 #include "features/stp/StpRules.h"
 #include "platform/win/DebugOutput.h"
@@ -66,14 +67,10 @@ BOOL CSpanTree::OnInitDialog() {
 // The first read starts once the dialog is shown, as a click on Refresh.
 void CSpanTree::OnShowWindow(BOOL show, UINT status) {
     CFeatureDialog::OnShowWindow(show, status);
-    PostMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(IDC_REFRESH.id), BN_CLICKED),
-                reinterpret_cast<LPARAM>(::GetDlgItem(m_hWnd, IDC_REFRESH)));
+    stp::PostRefreshClick(*this, IDC_REFRESH);
 }
 
-int CSpanTree::SelectedRow() const {
-    POSITION pos = m_list.GetFirstSelectedItemPosition();
-    return pos == nullptr ? -1 : m_list.GetNextSelectedItem(pos);
-}
+int CSpanTree::SelectedRow() const { return stp::FirstSelectedRow(m_list); }
 
 void CSpanTree::EnableButtons(bool enable) {
     Item(IDC_PORT_CONFIG).EnableWindow(enable ? TRUE : FALSE);
@@ -118,7 +115,5 @@ void CSpanTree::OnListDoubleClick(NMHDR*, LRESULT* result) {
 }
 
 void CSpanTree::CloseSessions() {
-    OutputDebugStringA("==================DestroyWindow===============");
-    m_walk.Close();
-    OutputDebugStringA("==================m_cCommonSNMP.Close===============");
+    stp::CloseInOrder({{"m_cCommonSNMP", [this] { m_walk.Close(); }}});
 }

@@ -3,11 +3,10 @@
 #include <cstdlib>
 
 #include "features/stp/SpanTree.h"
+#include "features/stp/StpDialogParts.h"
 #include "features/stp/StpObjects.h"
 #include "features/stp/StpRules.h"
 #include "platform/ui/Prompt.h"
-#include "platform/win/Clock.h"
-#include "platform/win/DebugOutput.h"
 #include "resources/templates/SpanTreeDialogsIds.h"
 
 using namespace span_tree_bridge_ids;
@@ -29,9 +28,6 @@ constexpr std::size_t kMinVarbinds = 11;
 
 constexpr int kPriorityStep = 4096;
 constexpr int kPriorityItems = 16;
-constexpr int kSwitchOnTimeoutMs = 3500;
-constexpr DWORD kPrepareTimesPauseMs = 50;
-constexpr DWORD kSetPauseMs = 30;
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSpanTreeBridgeParam, CFeatureDialog)
@@ -130,35 +126,29 @@ void CSpanTreeBridgeParam::Apply() {
         return;
     }
     if (Item(IDC_ENABLE_RSTP).GetCheck() != BST_CHECKED) {
-        SnmpSet(m_cCommonSNMPSet0, {SnmpSetVar::Integer(stp::kState, 2)});
         Item(IDC_PORT_SETTING).EnableWindow(FALSE);
         // The spanning tree is off now: switching it on again sends the switch-on first.
         m_strState = "0";
-        win::Sleep(kSetPauseMs);
+        stp::SwitchOff(m_cCommonSNMPSet0, stp::kState);
         return;
     }
     if (m_strState == "0") {
-        SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(stp::kState, 1)}, kSwitchOnTimeoutMs);
+        stp::SwitchOn(m_cCommonSNMPSet, stp::kState);
         Item(IDC_PORT_SETTING).EnableWindow(TRUE);
         m_strState = "1";
     }
     // Times the switch accepts whatever the new ones are, then the new ones one by one.
-    SnmpSet(m_cCommonSNMPSet0, {SnmpSetVar::Integer(kHello, 100), SnmpSetVar::Integer(kForwardDelay, 3000)});
-    win::Sleep(kPrepareTimesPauseMs);
+    stp::PrepareBridgeTimes(m_cCommonSNMPSet0, kHello, kForwardDelay);
     SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kMaxAge, maxAge)});
     SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kForwardDelay, delay)});
     SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kHello, hello), SnmpSetVar::Integer(kPriority, priority),
                                SnmpSetVar::Integer(stp::kVersion, Item(IDC_VERSION).GetCurSel() == 1 ? 0 : 2)});
-    win::Sleep(kSetPauseMs);
+    stp::PauseAfterSets();
     ReadBridge();
 }
 
 void CSpanTreeBridgeParam::CloseSessions() {
-    OutputDebugStringA("==================DestroyWindow===============");
-    m_read.Close();
-    OutputDebugStringA("==================m_cCommonSNMP.Close===============");
-    m_cCommonSNMPSet.Close();
-    OutputDebugStringA("==================m_cCommonSNMPSet.Close===============");
-    m_cCommonSNMPSet0.Close();
-    OutputDebugStringA("==================m_cCommonSNMPSet0.Close===============");
+    stp::CloseInOrder({{"m_cCommonSNMP", [this] { m_read.Close(); }},
+                       {"m_cCommonSNMPSet", [this] { m_cCommonSNMPSet.Close(); }},
+                       {"m_cCommonSNMPSet0", [this] { m_cCommonSNMPSet0.Close(); }}});
 }

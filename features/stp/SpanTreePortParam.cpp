@@ -6,10 +6,10 @@
 #include "core/DeviceProfile.h"
 #include "core/SnmpRead.h"
 #include "features/stp/SpanTree.h"
+#include "features/stp/StpDialogParts.h"
 #include "features/stp/StpObjects.h"
 #include "features/stp/StpRules.h"
 #include "platform/ui/Prompt.h"
-#include "platform/win/DebugOutput.h"
 #include "resources/templates/SpanTreeDialogsIds.h"
 
 using namespace span_tree_port_ids;
@@ -58,18 +58,7 @@ void CSpanTreePortParam::ShowPort() {
         SetDlgItemText(IDC_PORT, "");
         return;
     }
-    if (m_nRow <= 0) {
-        m_nRow = 0;
-        Item(IDC_PREV).EnableWindow(FALSE);
-        Item(IDC_NEXT).EnableWindow(TRUE);
-    } else if (m_nRow >= rows - 1) {
-        m_nRow = rows - 1;
-        Item(IDC_PREV).EnableWindow(TRUE);
-        Item(IDC_NEXT).EnableWindow(FALSE);
-    } else {
-        Item(IDC_PREV).EnableWindow(TRUE);
-        Item(IDC_NEXT).EnableWindow(TRUE);
-    }
+    stp::StepTo(m_nRow, rows, Item(IDC_PREV), Item(IDC_NEXT));
     m_strPort = m_table.Cell(m_nRow, stp::kColPort);
     SetDlgItemText(IDC_PORT, m_strPort);
     SetDlgItemText(IDC_STATUS, m_table.Cell(m_nRow, stp::kColStatus));
@@ -144,11 +133,7 @@ void CSpanTreePortParam::OnOK() {
 }
 
 void CSpanTreePortParam::CloseSessions() {
-    OutputDebugStringA("==================DestroyWindow===============");
-    m_cCommonSNMP.Close();
-    OutputDebugStringA("==================m_cCommonSNMP.Close===============");
-    m_cCommonSNMPSet.Close();
-    OutputDebugStringA("==================m_cCommonSNMPSet.Close===============");
-    m_trunks.Close();
-    OutputDebugStringA("==================m_cCommonSNMPTable.Close===============");
+    stp::CloseInOrder({{"m_cCommonSNMP", [this] { m_cCommonSNMP.Close(); }},
+                       {"m_cCommonSNMPSet", [this] { m_cCommonSNMPSet.Close(); }},
+                       {"m_cCommonSNMPTable", [this] { m_trunks.Close(); }}});
 }
