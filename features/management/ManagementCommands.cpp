@@ -2,6 +2,7 @@
 // its line here, e.g. WRAPPED_COMMAND(ID_..., CSomeDialog) with the id from
 // resources/menus/CommandIds.h, or LAUNCHER_DIALOG(CSomeDialog) for one no menu item opens.
 #include "core/controls/CommandTable.h"
+#include "features/management/CLIControlDlg.h"
 #include "features/management/FirmDownLoad.h"
 #include "features/management/LLDPGroup.h"
 #include "features/management/LLDPREMOTEINFO.h"
@@ -18,6 +19,7 @@
 #include "features/management/SNMPTrapSetting.h"
 #include "features/management/SNMPUser.h"
 #include "features/management/SNMPViewTree.h"
+#include "features/management/SetupDlg.h"
 #include "features/management/SyslogHostCfgDlg.h"
 #include "resources/menus/CommandIds.h"
 
@@ -40,5 +42,7 @@ const CommandRegistrar kManagementCommands({
     WRAPPED_COMMAND(ID_LLDP_GLOBAL, CLLDPGroup),
     WRAPPED_COMMAND(ID_LLDP_REMOTE_PORT, CLLDPREMOTEINFO),
     WRAPPED_COMMAND(ID_FIRMWARE_UPGRADE, CFirmDownLoad),
+    LAUNCHER_DIALOG(SetupDlg),
+    LAUNCHER_DIALOG(CCLIControlDlg),
 });
 }  // namespace
