@@ -9,6 +9,7 @@
 #include "features/ports/PortMirroringdlg.h"
 #include "features/ports/PortDescription.h"
 #include "features/ports/PortSetInfo.h"
+#include "features/ports/StaticMACDlg.h"
 #include "resources/menus/CommandIds.h"
 
 namespace {
@@ -22,5 +23,6 @@ const CommandRegistrar kPortsCommands({
     WRAPPED_COMMAND(ID_MULTICAST_FILTERING, CMultiFilterModeConfig),
     WRAPPED_COMMAND(ID_PORT_MIRRORING, CPortMirroringdlg),
     WRAPPED_COMMAND(ID_BANDWIDTH_CONTROL, CBandWidthControlDlg),
+    WRAPPED_COMMAND(ID_STATIC_MAC, CStaticMACDlg),
 });
 }  // namespace
