@@ -21,6 +21,8 @@
 #include "features/management/SNMPViewTree.h"
 #include "features/management/SetupDlg.h"
 #include "features/management/SyslogHostCfgDlg.h"
+#include "features/management/TelnetCfgDlg.h"
+#include "features/management/WebConfigDlg.h"
 #include "resources/menus/CommandIds.h"
 
 namespace {
@@ -44,5 +46,7 @@ const CommandRegistrar kManagementCommands({
     WRAPPED_COMMAND(ID_FIRMWARE_UPGRADE, CFirmDownLoad),
     LAUNCHER_DIALOG(SetupDlg),
     LAUNCHER_DIALOG(CCLIControlDlg),
+    LAUNCHER_DIALOG(CWebConfigDlg),
+    LAUNCHER_DIALOG(CTelnetCfgDlg),
 });
 }  // namespace

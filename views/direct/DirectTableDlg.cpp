@@ -64,7 +64,7 @@ bool CDirectTableDlg::ArmNextRow() {
 int CDirectTableDlg::OnWalkRowV1(CSnmp* response, int requestId, void* dialog, int status) {
     auto* self = static_cast<CDirectTableDlg*>(dialog);
     // RequestId stays set while the row goes in, so a Refresh meanwhile does nothing.
-    if (!self->TakeAnswer(requestId)) {  // closed, or no longer the walk's request
+    if (!self->TakeWalkAnswer(requestId)) {  // closed, or no longer the walk's request
         delete response;
         return 0;
     }

@@ -52,6 +52,10 @@ protected:
     virtual void OnListCleared() {}
     // A row has just been listed; on the library's callback thread during a version-1 walk.
     virtual void OnRowListed(const DirectRow& row) {}
+    // Whether a version-1 walk answer belongs to the walk under way (TakeAnswer: any other
+    // answer ends the walk). A dialog that restarts its walk while an answer is out drops
+    // that answer here instead, so the new walk goes on.
+    virtual bool TakeWalkAnswer(int requestId) { return TakeAnswer(requestId); }
     // Version 3: walks the columns synchronously, handing each whole row to fn until it
     // gives false, the table ends, or the dialog closes.
     void WalkV3(const std::vector<std::string>& columns, const std::function<bool(const DirectRow&)>& fn);

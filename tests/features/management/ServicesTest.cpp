@@ -9,6 +9,8 @@
 #include "core/ModuleStartupParams.h"
 #include "features/management/CLIControlDlg.h"
 #include "features/management/SetupDlg.h"
+#include "features/management/TelnetCfgDlg.h"
+#include "features/management/WebConfigDlg.h"
 #include "resources/templates/ServiceDialogsIds.h"
 #include "tests/features/management/ManagementFixture.h"
 
@@ -31,6 +33,13 @@ protected:
     void SetUp() override {
         SnmpAgentTest::SetUp();
         ModuleStartupParams::SnmpVersion = "1";
+    }
+    // A fresh switch, talked to with SNMP version 3 or 1.
+    bool StartOn(bool v3) {
+        if (!StartSwitch("DUZ-3300-28ZA1", 28)) return false;
+        if (v3) UseSimV3();
+        else ModuleStartupParams::SnmpVersion = "1";
+        return true;
     }
     // The logged SETs with their varbinds as "oid=type:value".
     std::vector<std::string> SetVarbinds() const {
@@ -201,6 +210,202 @@ TEST_F(CliTest, ApplySendsNothingWithoutAWholeReadOrWithAWrongNumber) {
         EXPECT_TRUE(sim->Requests().empty());
     }
     EXPECT_TRUE(Sets().empty());
+}
+
+// ---- web services
+
+class WebTest : public ServicesTest {
+protected:
+    void Run(Harness& ui, const std::function<void(DialogDriver&)>& script, size_t rows = 2) {
+        CWebConfigDlg dlg;
+        ui.RunModal(dlg, [&](DialogDriver& d) {
+            ASSERT_TRUE(WaitUntil([&] { return d.GetRows(web_config_ids::IDC_LIST).size() == rows; }));
+            // The walk has asked past its last row; its answer ends it.
+            ASSERT_TRUE(WaitUntil([&] { return Requests("getnext").size() >= rows + 1; }));
+            ui::test::Pump(200ms);
+            sim->ClearRequests();
+            script(d);
+            if (d.IsOpen()) d.Click(web_config_ids::IDC_CLOSE);
+        });
+    }
+};
+
+TEST_F(WebTest, ListsTheServicesAndAClickFillsTheFields) {
+    using namespace web_config_ids;
+    Harness ui;
+    Run(ui, [&](DialogDriver& d) {
+        EXPECT_EQ(d.GetRows(IDC_LIST), (Rows{{"1", "http", "enable", "80", "4", "http", "0", "600"},
+                                             {"2", "https", "disable", "443", "4", "https", "1", "600"}}));
+        EXPECT_EQ(d.GetColumns(IDC_LIST)[0], "  Index");
+        d.ClickListRow(IDC_LIST, 1);
+        EXPECT_EQ(d.GetText(IDC_INDEX), "2");
+        EXPECT_EQ(d.GetText(IDC_UDP_PORT), "443");
+        EXPECT_EQ(d.GetText(IDC_IDLE_TIMEOUT), "600");
+        EXPECT_EQ(d.GetText(IDC_STATUS), "disable");
+    });
+    // Enable 1 and protocol 7 have no text of their own.
+    Set(kWeb + "3.1", "i", "1");
+    Set(kWeb + "6.1", "i", "7");
+    Run(ui, [&](DialogDriver& d) {
+        EXPECT_EQ(d.GetRows(IDC_LIST)[0],
+                  (std::vector<std::string>{"1", "http", "default", "80", "4", "default", "0", "600"}));
+        d.ClickListRow(IDC_LIST, 0);
+        EXPECT_EQ(d.GetSelection(IDC_STATUS), -1);
+        d.Click(IDC_APPLY);  // no state chosen: nothing to write
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
+TEST_F(WebTest, ApplyWritesOneServiceThenReadsTheTableAgain) {
+    using namespace web_config_ids;
+    for (bool v3 : {false, true}) {
+        SCOPED_TRACE(v3 ? "version 3" : "version 1");
+        ASSERT_TRUE(StartOn(v3));
+        Harness ui;
+        Run(ui, [&](DialogDriver& d) {
+            d.ClickListRow(IDC_LIST, 1);
+            d.TypeText(IDC_UDP_PORT, "8443");
+            d.TypeText(IDC_IDLE_TIMEOUT, "300");
+            d.ChooseComboItem(IDC_STATUS, "enable");
+            d.Click(IDC_APPLY);
+            ASSERT_TRUE(
+                WaitUntil([&] { return d.GetRows(IDC_LIST).size() == 2 && d.GetRows(IDC_LIST)[1][3] == "8443"; }));
+        });
+
+        const auto requests = sim->Requests();
+        ASSERT_GE(requests.size(), 2u);
+        EXPECT_EQ(requests[0].pdu, "set");
+        EXPECT_EQ(SetVarbinds(), (std::vector<std::string>{Vb(kWeb + "4.2", "i", "8443"), Vb(kWeb + "8.2", "i", "300"),
+                                                           Vb(kWeb + "3.2", "i", "3")}));
+        EXPECT_EQ(requests[0].user, v3 ? "simmd5des" : "");
+        EXPECT_EQ(requests[1].pdu, "getnext");
+        EXPECT_EQ(sim->GetObject(kWeb + "3.2"), "i 3");
+    }
+}
+
+TEST_F(WebTest, ApplySendsNothingWithoutARowOrWithAWrongNumber) {
+    using namespace web_config_ids;
+    Harness ui;
+    ui.ScriptMessageBoxes({IDOK});
+    Run(ui, [&](DialogDriver& d) {
+        d.Click(IDC_APPLY);  // no row clicked yet
+        d.ClickListRow(IDC_LIST, 0);
+        d.TypeText(IDC_IDLE_TIMEOUT, "12x");
+        d.Click(IDC_APPLY);
+    });
+    ASSERT_EQ(ui.ShownMessageBoxes().size(), 1u);
+    EXPECT_EQ(ui.ShownMessageBoxes()[0].text, "Please enter an integer.");
+    EXPECT_TRUE(sim->Requests().empty());
+}
+
+// ---- telnet
+
+class TelnetTest : public ServicesTest {
+protected:
+    // The walk lists `rows` sessions and has asked past the last one.
+    bool Listed(DialogDriver& d, size_t rows = 2) const {
+        return WaitUntil(
+            [&] { return d.GetRows(telnet_ids::IDC_LIST).size() == rows && Requests("getnext").size() >= rows + 1; });
+    }
+};
+
+TEST_F(TelnetTest, ShowsTheSettingsAndSessionsAndSetsASessionsStatus) {
+    using namespace telnet_ids;
+    for (bool v3 : {false, true}) {
+        SCOPED_TRACE(v3 ? "version 3" : "version 1");
+        ASSERT_TRUE(StartOn(v3));
+        Harness ui;
+        CTelnetCfgDlg dlg;
+        ui.RunModal(dlg, [&](DialogDriver& d) {
+            ASSERT_TRUE(Listed(d));
+            EXPECT_EQ(d.GetRows(IDC_LIST), (Rows{{"1", "192.168.10.50", "2026-01-12 08:15:02", "Connected"},
+                                                 {"3", "192.168.10.51", "2026-01-12 09:40:37", "Unconnected"}}));
+            if (!v3) {
+                ASSERT_TRUE(WaitUntil([&] { return d.GetText(IDC_TIMEOUT) == "10"; }));
+            }
+            EXPECT_EQ(d.GetText(IDC_PASSWORD), v3 ? "" : "telnet123");
+            EXPECT_FALSE(d.IsEnabled(IDC_STATUS));
+            d.ClickListRow(IDC_LIST, 1);
+            EXPECT_EQ(d.GetText(IDC_SESSION_ID), "3");
+            ASSERT_TRUE(WaitUntil([&] { return d.GetText(IDC_STATUS) == "UnConnected"; }));
+            d.ChooseComboItem(IDC_STATUS, "Connected");
+            sim->ClearRequests();
+            d.Click(IDC_SESSION_APPLY);
+            ASSERT_TRUE(WaitUntil([&] { return Requests("getnext").size() >= 3; }));
+            ASSERT_TRUE(
+                WaitUntil([&] { return d.GetRows(IDC_LIST).size() == 2 && d.GetRows(IDC_LIST)[1][3] == "Connected"; }));
+            // The time-out has no road with version 3.
+            sim->ClearRequests();
+            d.TypeText(IDC_TIMEOUT, "30");
+            d.Click(IDC_TIMEOUT_APPLY);
+            if (!v3) {
+                ASSERT_TRUE(WaitUntil([&] { return Requests("get").size() >= 1 && Sets().size() == 1; }));
+            }
+            d.Click(IDC_CLOSE);
+        });
+        EXPECT_EQ(sim->GetObject(kTelnet + "4.1.4.3"), "i 1");
+        if (v3) {
+            EXPECT_TRUE(Sets().empty());
+        } else {
+            EXPECT_EQ(SetVarbinds(), std::vector<std::string>{Vb(kTelnet + "3.0", "i", "30")});
+            const auto reads = Requests("get");
+            ASSERT_FALSE(reads.empty());
+            EXPECT_EQ(Oids(reads[0]), (std::vector<std::string>{kTelnet + "2.0", kTelnet + "3.0"}));
+        }
+    }
+}
+
+// A session Apply while the list's walk still waits for an answer: that answer is dropped
+// and the new walk lists every session.
+TEST_F(TelnetTest, ASessionApplyDuringAWalkListsEverySession) {
+    using namespace telnet_ids;
+    Harness ui;
+    CTelnetCfgDlg dlg;
+    ui.RunModal(dlg, [&](DialogDriver& d) {
+        ASSERT_TRUE(Listed(d));
+        d.ClickListRow(IDC_LIST, 1);
+        ASSERT_TRUE(WaitUntil([&] { return d.GetSelection(IDC_STATUS) == 1; }));
+        Command("delay 300");
+        sim->ClearRequests();
+        d.Click(IDC_REFRESH);
+        ASSERT_TRUE(WaitUntil([&] { return GetNextsFrom(kTelnet + "4.1.1") >= 1; }));
+        d.Click(IDC_SESSION_APPLY);
+        ASSERT_TRUE(WaitUntil([&] { return GetNextsFrom(kTelnet + "4.1.1") >= 2; }));
+        // The new walk reaches the end of the table (its third request) with both rows.
+        ASSERT_TRUE(WaitUntil([&] { return Requests("getnext").size() >= 4; }));
+        ASSERT_TRUE(Listed(d));
+        ui::test::Pump(700ms);
+        EXPECT_EQ(d.GetRows(IDC_LIST).size(), 2u);
+        d.Click(IDC_CLOSE);
+    });
+    EXPECT_EQ(SetVarbinds(), std::vector<std::string>{Vb(kTelnet + "4.1.4.3", "i", "2")});
+}
+
+TEST_F(TelnetTest, NothingIsSentWithoutASessionAndClosingIsPrompt) {
+    using namespace telnet_ids;
+    Harness ui;
+    {
+        CTelnetCfgDlg dlg;
+        ui.RunModal(dlg, [&](DialogDriver& d) {
+            ASSERT_TRUE(Listed(d));
+            d.Click(IDC_SESSION_APPLY);
+            d.Click(IDC_CLOSE);
+        });
+    }
+    EXPECT_TRUE(Sets().empty());
+    // Closed while its reads wait for a slow switch: nothing reaches it afterwards.
+    Command("delay 1500");
+    ModuleStartupParams::TimeoutMs = "3000";
+    const auto start = std::chrono::steady_clock::now();
+    {
+        CTelnetCfgDlg dlg;
+        ui.RunModal(dlg, [&](DialogDriver& d) {
+            ASSERT_TRUE(WaitUntil([&] { return sim->Requests().size() >= 2; }));
+            d.Click(IDC_CLOSE);
+        });
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1400ms);
+    ui::test::Pump(1600ms);
 }
 
 }  // namespace
