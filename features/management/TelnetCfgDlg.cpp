@@ -32,11 +32,11 @@ BEGIN_MESSAGE_MAP(CTelnetCfgDlg, CDirectTableDlg)
 END_MESSAGE_MAP()
 
 CTelnetCfgDlg::CTelnetCfgDlg(CWnd*)
-    : CDirectTableDlg({IDD,
-                       IDC_LIST,
-                       {" TelnetSessionId ", " ClientAddress            ", " LoginTime                   ",
-                        " Status           "},
-                       {kSessions + "1", kSessions + "2", kSessions + "3", kSessions + "4"}}) {}
+    : CDirectTableDlg(
+          {IDD,
+           IDC_LIST,
+           {" TelnetSessionId ", " ClientAddress            ", " LoginTime                   ", " Status           "},
+           {kSessions + "1", kSessions + "2", kSessions + "3", kSessions + "4"}}) {}
 
 std::string CTelnetCfgDlg::SessionCellText(int column, const std::string& value) {
     if (column != 3) return value;

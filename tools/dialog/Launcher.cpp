@@ -19,12 +19,20 @@ void ListClasses(std::ostream& err) {
 
 int RunDialogLauncher(const std::vector<std::string>& args, std::ostream& err) {
     if (args.empty()) {
-        err << "usage: switch-dialog CLASSNAME <module command line>\n";
+        err << "usage: switch-dialog CLASSNAME... <module command line>\n";
         ListClasses(err);
         return 2;
     }
-    const DialogCommand* dialog = CommandTable::FindClass(args[0]);
-    if (!dialog || !dialog->make) {
+    // The leading class names, run in turn in this process: a dialog that changes the
+    // process's start-up settings (SetupDlg) acts on the ones after it.
+    std::vector<const DialogCommand*> dialogs;
+    std::size_t next = 0;
+    for (; next < args.size(); ++next) {
+        const DialogCommand* dialog = CommandTable::FindClass(args[next]);
+        if (!dialog || !dialog->make) break;
+        dialogs.push_back(dialog);
+    }
+    if (dialogs.empty()) {
         err << "switch-dialog: unknown dialog class \"" << args[0] << "\"\n";
         ListClasses(err);
         return 2;
@@ -32,7 +40,7 @@ int RunDialogLauncher(const std::vector<std::string>& args, std::ostream& err) {
 
     ui::EnsureApplication();
     std::string commandLine;
-    for (std::size_t i = 1; i < args.size(); ++i) commandLine += (i > 1 ? " " : "") + args[i];
+    for (std::size_t i = next; i < args.size(); ++i) commandLine += (i > next ? " " : "") + args[i];
     if (commandLine.empty()) {
         AfxMessageBox("No parameter input !");
         return 1;
@@ -45,7 +53,9 @@ int RunDialogLauncher(const std::vector<std::string>& args, std::ostream& err) {
 
     SnmpInit(nullptr);
     SetSnmpTimeout(5000);
-    std::unique_ptr<CDialog> dlg = dialog->make();
-    dlg->DoModal();
+    for (const DialogCommand* dialog : dialogs) {
+        std::unique_ptr<CDialog> dlg = dialog->make();
+        dlg->DoModal();
+    }
     return 0;
 }

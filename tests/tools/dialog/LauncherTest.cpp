@@ -17,6 +17,8 @@
 #include "resources/templates/AgentTableViewsIds.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
+#include "features/management/SetupDlg.h"
+#include "resources/templates/ServiceDialogsIds.h"
 #include "tools/dialog/Launcher.h"
 #include "views/direct/GroupInfo.h"
 
@@ -67,6 +69,26 @@ TEST_F(Launcher, OpensTheNamedDialogWithTheCommandLineSettings) {
     EXPECT_TRUE(shown);
     EXPECT_EQ(GroupWalkCommunities(), std::vector<std::string>{"simread"});
     EXPECT_EQ(ModuleStartupParams::AgentAddress(), m_sim.Target());
+}
+
+// Class names before the command line run in turn: the device parameters set in the first
+// hold for the second.
+TEST_F(Launcher, RunsSeveralDialogsInTurnInOneProcess) {
+    ui::test::Harness ui;
+    ui.OnModal<SetupDlg>([](ui::test::DialogDriver& d) {
+        d.TypeText(device_setup_ids::IDC_TIMEOUT, "4321");
+        d.Click(device_setup_ids::IDC_OK);
+    });
+    std::string timeoutSeen;
+    ui.OnModal<CGroupInfo>([&](ui::test::DialogDriver& d) {
+        timeoutSeen = ModuleStartupParams::TimeoutMs;
+        d.Close();
+    });
+    std::ostringstream err;
+    EXPECT_EQ(RunDialogLauncher({"SetupDlg", "CGroupInfo", CommandLine()}, err), 0) << err.str();
+    EXPECT_EQ(ui.ModalRuns<SetupDlg>(), 1);
+    EXPECT_EQ(ui.ModalRuns<CGroupInfo>(), 1);
+    EXPECT_EQ(timeoutSeen, "4321");
 }
 
 TEST_F(Launcher, RefusesWhatItCannotOpen) {
