@@ -119,7 +119,8 @@ int CLBDetectionFunLogic::SetGlobalSettings(const std::string& state, const std:
 
 void CLBDetectionFunLogic::SetPortStates(int first, int last, const std::string& state) {
     for (int p = first; p <= last; ++p) {
-        SnmpSet(m_cCommonSNMPWrite, {SnmpSetVar::Integer(stp::Instance(stp::kLbdPortState, p), std::atoi(state.c_str()))},
+        SnmpSet(m_cCommonSNMPWrite,
+                {SnmpSetVar::Integer(stp::Instance(stp::kLbdPortState, p), std::atoi(state.c_str()))},
                 kPortWriteTimeoutMs);
     }
     Notify(kLbdPortsWritten);

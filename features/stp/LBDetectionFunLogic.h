@@ -9,10 +9,10 @@
 #include "core/ModuleBase.h"
 
 constexpr UINT WM_LBD_NOTIFY = WM_USER + 10;
-constexpr WPARAM kLbdGlobalRead = 0;   // lParam: the logic's LBDGlobalSettings
-constexpr WPARAM kLbdPortRow = 1;      // lParam: an LBDPortEntry
+constexpr WPARAM kLbdGlobalRead = 0;  // lParam: the logic's LBDGlobalSettings
+constexpr WPARAM kLbdPortRow = 1;     // lParam: an LBDPortEntry
 constexpr WPARAM kLbdPortsWritten = 3;
-constexpr WPARAM kLbdReadEnd = 5;       // the global read and the port walk have both ended
+constexpr WPARAM kLbdReadEnd = 5;  // the global read and the port walk have both ended
 constexpr WPARAM kLbdVlanLoopEnd = 6;
 
 struct LBDGlobalSettings {

@@ -72,32 +72,32 @@ void CLoopbackDetection::OnRefresh() {
 
 LRESULT CLoopbackDetection::OnLbdNotify(WPARAM code, LPARAM data) {
     switch (code) {
-        case kLbdGlobalRead: OnGlobalRead(*reinterpret_cast<const LBDGlobalSettings*>(data)); break;
-        case kLbdPortRow: {
-            const auto& e = *reinterpret_cast<const LBDPortEntry*>(data);
-            const int row = m_list.GetItemCount();
-            m_list.InsertItem(row, e.port);
-            m_list.SetItemText(row, 1, e.state);
-            const std::string vlans = m_logic.LoopVlans(std::atoi(e.port.c_str()));
-            m_list.SetItemText(row, 2,
-                               vlans.empty() ? e.loopStatus : "Disabled VID = " + vlans.substr(0, vlans.size() - 1));
-            break;
-        }
-        case kLbdReadEnd: {
-            EnableWindow(TRUE);
-            Item(IDC_APPLY_GLOBAL).EnableWindow(TRUE);
-            const BOOL on = m_bLbdEnabled == 1 ? TRUE : FALSE;
-            Item(IDC_REFRESH).EnableWindow(on);
-            Item(IDC_APPLY_PORTS).EnableWindow(on);
-            Item(IDC_PORT_LIST).EnableWindow(on);
-            break;
-        }
-        case kLbdPortsWritten: OnRefresh(); break;
-        case kLbdVlanLoopEnd:
-            m_logic.GetGlobalSettings();
-            m_logic.GetPortStates();
-            break;
-        default: break;
+    case kLbdGlobalRead: OnGlobalRead(*reinterpret_cast<const LBDGlobalSettings*>(data)); break;
+    case kLbdPortRow: {
+        const auto& e = *reinterpret_cast<const LBDPortEntry*>(data);
+        const int row = m_list.GetItemCount();
+        m_list.InsertItem(row, e.port);
+        m_list.SetItemText(row, 1, e.state);
+        const std::string vlans = m_logic.LoopVlans(std::atoi(e.port.c_str()));
+        m_list.SetItemText(row, 2,
+                           vlans.empty() ? e.loopStatus : "Disabled VID = " + vlans.substr(0, vlans.size() - 1));
+        break;
+    }
+    case kLbdReadEnd: {
+        EnableWindow(TRUE);
+        Item(IDC_APPLY_GLOBAL).EnableWindow(TRUE);
+        const BOOL on = m_bLbdEnabled == 1 ? TRUE : FALSE;
+        Item(IDC_REFRESH).EnableWindow(on);
+        Item(IDC_APPLY_PORTS).EnableWindow(on);
+        Item(IDC_PORT_LIST).EnableWindow(on);
+        break;
+    }
+    case kLbdPortsWritten: OnRefresh(); break;
+    case kLbdVlanLoopEnd:
+        m_logic.GetGlobalSettings();
+        m_logic.GetPortStates();
+        break;
+    default: break;
     }
     return 0;
 }
@@ -131,7 +131,8 @@ void CLoopbackDetection::OnEnabledClicked() {
 }
 
 void CLoopbackDetection::OnDisabledClicked() {
-    for (int id : {IDC_INTERVAL.id, IDC_RECOVER_TIME.id, IDC_MODE.id, IDC_VLAN_LIST.id}) GetDlgItem(id)->EnableWindow(FALSE);
+    for (int id : {IDC_INTERVAL.id, IDC_RECOVER_TIME.id, IDC_MODE.id, IDC_VLAN_LIST.id})
+        GetDlgItem(id)->EnableWindow(FALSE);
 }
 
 void CLoopbackDetection::OnModeChange() {
@@ -177,7 +178,8 @@ void CLoopbackDetection::OnTimer(UINT_PTR id) {
 
 int CLoopbackDetection::CheckStpConflict(int port) {
     CCommonSNMP session;
-    const SnmpAnswer a = SnmpGet(session, {stp::Instance(stp::kPortTable + "4", port), stp::kState}, kStpCheckTimeoutMs);
+    const SnmpAnswer a =
+        SnmpGet(session, {stp::Instance(stp::kPortTable + "4", port), stp::kState}, kStpCheckTimeoutMs);
     if (a.Ok() && a.Text(0) == "1" && a.Text(1) == "1") {
         AfxMessageBox(WithPort("LBD port %d can not both support Spanning Tree and LBD-enabled mode.", port));
         return 0;
@@ -206,7 +208,8 @@ void CLoopbackDetection::OnApplyPorts() {
                 giveBack();
                 return;
             }
-            if (p <= static_cast<int>(m_logic.m_TrunkPorts.size()) && m_logic.m_TrunkPorts[static_cast<size_t>(p - 1)] != 0) {
+            if (p <= static_cast<int>(m_logic.m_TrunkPorts.size()) &&
+                m_logic.m_TrunkPorts[static_cast<size_t>(p - 1)] != 0) {
                 AfxMessageBox(WithPort("LA %d port can not support in LBD-enabled mode", p));
                 giveBack();
                 OnRefresh();

@@ -22,8 +22,8 @@ class LoopbackDetectionTest : public StpTest {
 protected:
     // A refresh has ended: the window is enabled and the global Apply with it.
     static void Refreshed(DialogDriver& d) {
-        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_APPLY_GLOBAL) && d.GetRows(IDC_PORT_LIST).size() == 28; },
-                              15s));
+        EXPECT_TRUE(
+            WaitUntil([&] { return d.IsEnabled(IDC_APPLY_GLOBAL) && d.GetRows(IDC_PORT_LIST).size() == 28; }, 15s));
     }
     void EnableDetection() const { Set(kLbd + "1.0", "i", "1"); }
     std::size_t SetsTo(const std::string& prefix) const {
@@ -57,8 +57,8 @@ TEST_F(LoopbackDetectionTest, RefreshReadsInStagesAndDisabledDetectionLocksThePo
         if (r.pdu == "getnext" && oid.rfind(kLbd + "6.1.1", 0) == 0) vlanEnd = r.seq;
         if (r.pdu == "get" && oid == kLbd + "1.0" && globalGet == 0) {
             globalGet = r.seq;
-            EXPECT_EQ(Oids(r), (std::vector<std::string>{kLbd + "1.0", kLbd + "3.0", kLbd + "4.0", kLbd + "2.0",
-                                                          kLbd + "7.0"}));
+            EXPECT_EQ(Oids(r),
+                      (std::vector<std::string>{kLbd + "1.0", kLbd + "3.0", kLbd + "4.0", kLbd + "2.0", kLbd + "7.0"}));
         }
         if (r.pdu == "getnext" && oid == kLbd + "5.1.1" && portWalk == 0) portWalk = r.seq;
     }
@@ -266,7 +266,8 @@ TEST_F(LoopbackDetectionTest, LoopStatusNamesTheVlansOfTheRowsPort) {
     Harness ui;
     CLoopbackDetection dlg;
     ui.RunModal(dlg, [&](DialogDriver& d) {
-        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_APPLY_GLOBAL) && d.GetRows(IDC_PORT_LIST).size() == 27; }, 15s));
+        EXPECT_TRUE(
+            WaitUntil([&] { return d.IsEnabled(IDC_APPLY_GLOBAL) && d.GetRows(IDC_PORT_LIST).size() == 27; }, 15s));
         const auto rows = d.GetRows(IDC_PORT_LIST);
         EXPECT_EQ(rows[2], (std::vector<std::string>{"4", "Disabled", "Disabled VID = 10,20"}));
         EXPECT_EQ(rows[1][2], "Normal");
