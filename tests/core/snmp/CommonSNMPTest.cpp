@@ -259,13 +259,13 @@ TEST_F(CommonSNMPTest, CloseDuringAWalk) {
     session.Open(1);
     session.AddVarBind(kIfColumns[0], SNMP_TYPE_NULL, nullptr);
     session.StartAsync(OnWalkRow, &walk, 0);
-    std::this_thread::sleep_for(milliseconds(50));  // let the request go out
+    ASSERT_TRUE(silent.WaitForRequest(5000));
     const auto start = Clock::now();
     session.Close();
     EXPECT_LE(Clock::now() - start, milliseconds(600 + 1000));
-    session.StartAsync(OnWalkRow, &walk, 0);
+    // Close has ended the worker; a new arming without Open is refused, so nothing is out.
+    EXPECT_EQ(session.StartAsync(OnWalkRow, &walk, 0), -1);
     session.Close();
-    std::this_thread::sleep_for(milliseconds(800));
     std::lock_guard lock(walk.mutex);
     EXPECT_TRUE(walk.ids.empty());
 }
@@ -319,7 +319,7 @@ TEST_F(CommonSNMPTest, DestroyedWhileTheWorkerWaits) {
     session->Open(0);
     session->AddVarBind(kSysDescr, SNMP_TYPE_NULL, nullptr);
     session->StartAsync(OnWalkRow, &walk, 5000);
-    std::this_thread::sleep_for(milliseconds(50));
+    ASSERT_TRUE(silent.WaitForRequest(5000));
     session.reset();
     std::this_thread::sleep_for(milliseconds(1500));  // the worker's request ends meanwhile
     std::lock_guard lock(walk.mutex);

@@ -9,7 +9,6 @@
 #include <functional>
 #include <optional>
 #include <set>
-#include <thread>
 
 #include "core/SnmpRead.h"
 #include "core/controls/CommandTable.h"
@@ -357,9 +356,9 @@ TEST_F(MainWindowTest, RebootChecksTheSwitchFirst) {
             const auto blank = object.find(' ');
             ASSERT_TRUE(s_sim->SetObject(object.substr(0, blank), "i", object.substr(blank + 1)));
         }
-        // The switch comes back from an earlier reboot before the next case.
-        ASSERT_TRUE(WaitUntil([&] { return s_sim->GetObject(kSaveOid).has_value(); }));
-        std::this_thread::sleep_for(300ms);
+        // The switch comes back from an earlier reboot (its reboot object back at 2, the
+        // silence over) before the next case.
+        ASSERT_TRUE(WaitUntil([&] { return s_sim->GetObject(kRebootOid) == "i 2"; }));
         s_sim->ClearRequests();
         ui.ScriptMessageBoxes(c.busy ? std::vector<int>{c.answer, IDOK} : std::vector<int>{c.answer});
         const std::size_t before = ui.ShownMessageBoxes().size();

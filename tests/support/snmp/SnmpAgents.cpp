@@ -161,4 +161,11 @@ SilentAgent::~SilentAgent() {
 
 std::string SilentAgent::Address() const { return "127.0.0.1:" + std::to_string(m_port); }
 
+bool SilentAgent::WaitForRequest(int timeoutMs) const {
+    pollfd p{m_socket, POLLIN, 0};
+    if (m_socket < 0 || poll(&p, 1, timeoutMs) <= 0) return false;
+    unsigned char buffer[1500];
+    return recv(m_socket, buffer, sizeof buffer, 0) > 0;
+}
+
 }  // namespace testsupport

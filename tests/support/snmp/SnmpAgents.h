@@ -74,6 +74,9 @@ public:
     SilentAgent& operator=(const SilentAgent&) = delete;
     int Port() const { return m_port; }
     std::string Address() const;
+    // Takes the next request sent to the agent (never answered); false when none arrives
+    // within timeoutMs. Lets a test know that a request has gone out.
+    bool WaitForRequest(int timeoutMs) const;
 
 private:
     int m_socket = -1;
