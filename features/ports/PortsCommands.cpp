@@ -10,6 +10,7 @@
 #include "features/ports/PortDescription.h"
 #include "features/ports/PortSetInfo.h"
 #include "features/ports/StaticMACDlg.h"
+#include "features/ports/TimeProfileInfo.h"
 #include "resources/menus/CommandIds.h"
 
 namespace {
@@ -24,5 +25,6 @@ const CommandRegistrar kPortsCommands({
     WRAPPED_COMMAND(ID_PORT_MIRRORING, CPortMirroringdlg),
     WRAPPED_COMMAND(ID_BANDWIDTH_CONTROL, CBandWidthControlDlg),
     WRAPPED_COMMAND(ID_STATIC_MAC, CStaticMACDlg),
+    WRAPPED_COMMAND(ID_TIME_PROFILE, CTimeProfileInfo),
 });
 }  // namespace
