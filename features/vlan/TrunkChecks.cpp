@@ -191,7 +191,8 @@ TrunkVerdict CheckPortSettings(const TrunkSettings& s, const TrunkSelection& sel
         return Refuse("Cannot add ports with different PVIDs to an aggregated link.");
     if (AnyChosenWith(s.portSecurity, 1, sel, s.portCount))
         return Refuse("Cannot add a port-security anabled port to an aggregated link.");
-    if (AnyChosenWith(s.lbd, 1, sel, s.portCount)) return Refuse("Cannot add a LBD-enabled port to an aggregated link.");
+    if (AnyChosenWith(s.lbd, 1, sel, s.portCount))
+        return Refuse("Cannot add a LBD-enabled port to an aggregated link.");
     return std::nullopt;
 }
 
@@ -226,7 +227,7 @@ TrunkVerdict CheckRstp(const TrunkSettings& s, const TrunkSelection& sel) {
     if (s.rstpEnable != 1) return std::nullopt;
     const bool same = SameAsFirst(sel, s.portCount, [&](int port) {
         return port >= 1 && port <= static_cast<int>(s.rstp.size()) ? s.rstp[static_cast<size_t>(port - 1)]
-                                                                     : TrunkSettings::RstpRecord{};
+                                                                    : TrunkSettings::RstpRecord{};
     });
     if (!same) return Refuse("Cannot add a port with different RSTP port setting to an aggregated link. ");
     return std::nullopt;

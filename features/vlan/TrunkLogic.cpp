@@ -37,14 +37,14 @@ const std::string kTrunkModeColumn = P + "8.1.3.1.3.";
 // The spanning-tree walk: the seven port values in record order, then the 802.1X port control
 // and the voice VLAN port mode.
 const std::vector<std::string> kRstpColumns = {
-    P + "6.2.1.4",  P + "6.2.1.2",  P + "6.2.1.5",      P + "6.2.1.16",    P + "6.2.1.18",
+    P + "6.2.1.4",  P + "6.2.1.2",  P + "6.2.1.5",    P + "6.2.1.16",   P + "6.2.1.18",
     P + "6.2.1.17", P + "6.2.1.14", P + "23.2.1.1.9", P + "21.1.6.1.2",
 };
 // The per-port settings walk: speed, 802.1p priority, PVID, port security, loopback detection,
 // transmit and receive rate limits.
 const std::vector<std::string> kPortSettingColumns = {
-    P + "1.13.1.2",     P + "12.3.1.1.2",   P + "7.7.1.1", P + "14.2.1.1.2", P + "17.5.1.2",
-    P + "13.1.2.1.2", P + "13.1.2.1.3",
+    P + "1.13.1.2", P + "12.3.1.1.2", P + "7.7.1.1",    P + "14.2.1.1.2",
+    P + "17.5.1.2", P + "13.1.2.1.2", P + "13.1.2.1.3",
 };
 
 // The other reads get a head start before the per-port settings walk.
@@ -173,11 +173,12 @@ void CTrunkLogic::ReadPortSettings() {
     ReadSurveillancePorts();
     ReadRstpPorts();
     win::Sleep(kPortSettingsPauseMs);
-    StartRead(m_portSettingsRead, kReadPortSettings, SnmpReadSpec::Walk(kPortSettingColumns), [this](const SnmpRow& row) {
-        std::vector<int>* targets[] = {&m_data.speed,        &m_data.priority, &m_data.pvid,        &m_data.portSecurity,
-                                       &m_data.lbd,          &m_data.bandwidthTx, &m_data.bandwidthRx};
-        for (size_t k = 0; k < std::size(targets); ++k) StorePerPort(*targets[k], row, k, m_nPortNum);
-    });
+    StartRead(
+        m_portSettingsRead, kReadPortSettings, SnmpReadSpec::Walk(kPortSettingColumns), [this](const SnmpRow& row) {
+            std::vector<int>* targets[] = {&m_data.speed, &m_data.priority,    &m_data.pvid,       &m_data.portSecurity,
+                                           &m_data.lbd,   &m_data.bandwidthTx, &m_data.bandwidthRx};
+            for (size_t k = 0; k < std::size(targets); ++k) StorePerPort(*targets[k], row, k, m_nPortNum);
+        });
 }
 
 void CTrunkLogic::ReadTrunkMembers() {
@@ -340,7 +341,9 @@ int CTrunkLogic::SetTrunk(const std::string& mode, const std::string& members, c
 }
 
 void CTrunkLogic::Close() {
-    auto closed = [](const char* member) { Debug(std::string("==================") + member + ".Close==============="); };
+    auto closed = [](const char* member) {
+        Debug(std::string("==================") + member + ".Close===============");
+    };
     m_stateRead.Close();
     closed("m_cCommonSNMP");
     m_cCommonSNMPSet.Close();

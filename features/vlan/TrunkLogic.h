@@ -101,8 +101,7 @@ private:
     void ReadDhcpScreeningPorts();
 
     // A walk that stores a row's values under the mutex; the read's end is recorded.
-    void StartRead(CSnmpRead& read, Read which, const SnmpReadSpec& spec,
-                   std::function<void(const SnmpRow&)> store);
+    void StartRead(CSnmpRead& read, Read which, const SnmpReadSpec& spec, std::function<void(const SnmpRow&)> store);
     void ReadEnded(Read which);
     // Stores a per-port value of row variable k at the port its instance suffix names.
     static void StorePerPort(std::vector<int>& values, const SnmpRow& row, size_t k, int portCount);

@@ -66,40 +66,106 @@ struct CheckCase {
 TEST(TrunkChecksTest, EachCaseGivesItsFirstRefusalOrPasses) {
     const CheckCase cases[] = {
         // 1: another trunk's ports, and the ports of the trunk being edited.
-        {"ports of trunk 2 while editing trunk 1", {1, 2}, [](TrunkSettings& s) { Ports(s.inTrunk, {1, 1}); },
-         kOtherTrunk, "5,6"},
-        {"ports of trunk 2 while editing trunk 2", {1, 2}, [](TrunkSettings& s) { Ports(s.inTrunk, {1, 1}); }, nullptr,
+        {"ports of trunk 2 while editing trunk 1",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.inTrunk, {1, 1});
+         },
+         kOtherTrunk,
+         "5,6"},
+        {"ports of trunk 2 while editing trunk 2",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.inTrunk, {1, 1});
+         },
+         nullptr,
          "1,2"},
-        {"one port of the edited trunk, one of another", {1, 3}, [](TrunkSettings& s) { Ports(s.inTrunk, {1, 0, 1}); },
-         kOtherTrunk, "1,2"},
+        {"one port of the edited trunk, one of another",
+         {1, 3},
+         [](TrunkSettings& s) {
+             Ports(s.inTrunk, {1, 0, 1});
+         },
+         kOtherTrunk,
+         "1,2"},
         // 2: speed and duplex.
-        {"speeds 0,2,2", {1, 2, 3}, [](TrunkSettings& s) { Ports(s.speed, {0, 2, 2}); }, nullptr},
-        {"speeds 2,0", {1, 2}, [](TrunkSettings& s) { Ports(s.speed, {2, 0}); }, kSpeed},
-        {"speeds 3,3", {1, 2}, [](TrunkSettings& s) { Ports(s.speed, {3, 3}); }, kHalfDuplex},
-        {"speeds 0,5", {1, 2}, [](TrunkSettings& s) { Ports(s.speed, {0, 5}); }, kHalfDuplex},
-        {"speeds 1,3", {1, 2}, [](TrunkSettings& s) { Ports(s.speed, {1, 3}); }, kSpeed},
+        {"speeds 0,2,2",
+         {1, 2, 3},
+         [](TrunkSettings& s) {
+             Ports(s.speed, {0, 2, 2});
+         },
+         nullptr},
+        {"speeds 2,0",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.speed, {2, 0});
+         },
+         kSpeed},
+        {"speeds 3,3",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.speed, {3, 3});
+         },
+         kHalfDuplex},
+        {"speeds 0,5",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.speed, {0, 5});
+         },
+         kHalfDuplex},
+        {"speeds 1,3",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.speed, {1, 3});
+         },
+         kSpeed},
         // 3: DHCP server screening, all or none.
         {"DHCP set {1} with {1,2}", {1, 2}, [](TrunkSettings& s) { Ports(s.dhcpScreening, {1}); }, kDhcp},
-        {"DHCP set {1,2} with {1,2}", {1, 2}, [](TrunkSettings& s) { Ports(s.dhcpScreening, {1, 1}); }, nullptr},
-        {"DHCP set {3} with {1,2}", {1, 2}, [](TrunkSettings& s) { Ports(s.dhcpScreening, {0, 0, 1}); }, nullptr},
+        {"DHCP set {1,2} with {1,2}",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.dhcpScreening, {1, 1});
+         },
+         nullptr},
+        {"DHCP set {3} with {1,2}",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.dhcpScreening, {0, 0, 1});
+         },
+         nullptr},
         // 4: 802.1X, judged on the chosen ports only.
-        {"802.1X on, controls 1 then 2", {1, 2}, [](TrunkSettings& s) { Ports(s.dot1xPortControl, {1, 2}); },
+        {"802.1X on, controls 1 then 2",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.dot1xPortControl, {1, 2});
+         },
          kDot1xUnauthorized},
-        {"802.1X on, controls 2 then 1", {1, 2}, [](TrunkSettings& s) { Ports(s.dot1xPortControl, {2, 1}); },
+        {"802.1X on, controls 2 then 1",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.dot1xPortControl, {2, 1});
+         },
          kDot1xAuto},
-        {"802.1X off, controls 1 and 2", {1, 2},
+        {"802.1X off, controls 1 and 2",
+         {1, 2},
          [](TrunkSettings& s) {
              s.dot1xEnable = 2;
              Ports(s.dot1xPortControl, {1, 2});
          },
          nullptr},
-        {"802.1X on, an unchosen port in auto", {1, 2}, [](TrunkSettings& s) { Ports(s.dot1xPortControl, {3, 3, 2}); },
+        {"802.1X on, an unchosen port in auto",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.dot1xPortControl, {3, 3, 2});
+         },
          nullptr},
         // 5: VLAN membership, egress then untagged records.
         {"a VLAN holding port 1 only", {1, 2}, [](TrunkSettings& s) { s.egressRecords = TrunkRecord("1"); }, kVlan},
-        {"a VLAN holding both, one neither", {1, 2},
-         [](TrunkSettings& s) { s.egressRecords = TrunkRecord("1,2,5") + TrunkRecord("6,7"); }, nullptr},
-        {"untagged in port 2 only", {1, 2},
+        {"a VLAN holding both, one neither",
+         {1, 2},
+         [](TrunkSettings& s) { s.egressRecords = TrunkRecord("1,2,5") + TrunkRecord("6,7"); },
+         nullptr},
+        {"untagged in port 2 only",
+         {1, 2},
          [](TrunkSettings& s) {
              s.egressRecords = TrunkRecord("1,2");
              s.untaggedRecords = TrunkRecord("2,3");
@@ -109,47 +175,91 @@ TEST(TrunkChecksTest, EachCaseGivesItsFirstRefusalOrPasses) {
         {"empty learning list", {1, 2}, [](TrunkSettings& s) { s.learnPorts = ""; }, kLearn},
         {"a port not learning", {1, 2}, [](TrunkSettings& s) { s.learnPorts = "1,3"; }, kLearn},
         // 7: priority, PVID, port security, loopback detection.
-        {"priorities 0,5,5", {1, 2, 3}, [](TrunkSettings& s) { Ports(s.priority, {0, 5, 5}); }, nullptr},
-        {"priorities 5,0", {1, 2}, [](TrunkSettings& s) { Ports(s.priority, {5, 0}); }, kPriority},
-        {"PVIDs 1,10", {1, 2}, [](TrunkSettings& s) { Ports(s.pvid, {1, 10}); }, kPvid},
-        {"port security on", {1, 2}, [](TrunkSettings& s) { Ports(s.portSecurity, {2, 1}); }, kSecurity},
-        {"loopback detection on", {1, 2}, [](TrunkSettings& s) { Ports(s.lbd, {1, 2}); }, kLbd},
+        {"priorities 0,5,5",
+         {1, 2, 3},
+         [](TrunkSettings& s) {
+             Ports(s.priority, {0, 5, 5});
+         },
+         nullptr},
+        {"priorities 5,0",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.priority, {5, 0});
+         },
+         kPriority},
+        {"PVIDs 1,10",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.pvid, {1, 10});
+         },
+         kPvid},
+        {"port security on",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.portSecurity, {2, 1});
+         },
+         kSecurity},
+        {"loopback detection on",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.lbd, {1, 2});
+         },
+         kLbd},
         // 8 and 9: mirroring.
         {"a mirror source of one port", {1, 2}, [](TrunkSettings& s) { s.mirrorPortsB = "2"; }, kMirrorSource},
-        {"mirror sources holding both", {1, 2},
+        {"mirror sources holding both",
+         {1, 2},
          [](TrunkSettings& s) {
              s.mirrorPortsA = "1,2";
              s.mirrorPortsB = "4";
          },
          nullptr},
-        {"mirror target chosen", {2, 3},
+        {"mirror target chosen",
+         {2, 3},
          [](TrunkSettings& s) {
              s.mirrorEnable = 1;
              s.mirrorTarget = 3;
          },
          kMirrorTarget},
-        {"mirror target chosen, mirroring off", {2, 3},
+        {"mirror target chosen, mirroring off",
+         {2, 3},
          [](TrunkSettings& s) {
              s.mirrorEnable = 2;
              s.mirrorTarget = 3;
          },
          nullptr},
-        {"mirror target beyond the ports", {2, 3},
+        {"mirror target beyond the ports",
+         {2, 3},
          [](TrunkSettings& s) {
              s.mirrorEnable = 1;
              s.mirrorTarget = 99;
          },
          nullptr},
         // 10: ARP spoofing prevention, each gateway's set.
-        {"the first of two ARP records split", {1, 2},
-         [](TrunkSettings& s) { s.arpRecords = TrunkRecord("1") + TrunkRecord("1,2,3"); }, kArp},
-        {"two ARP records, all or none each", {1, 2},
-         [](TrunkSettings& s) { s.arpRecords = TrunkRecord("5") + TrunkRecord("1,2,3"); }, nullptr},
+        {"the first of two ARP records split",
+         {1, 2},
+         [](TrunkSettings& s) { s.arpRecords = TrunkRecord("1") + TrunkRecord("1,2,3"); },
+         kArp},
+        {"two ARP records, all or none each",
+         {1, 2},
+         [](TrunkSettings& s) { s.arpRecords = TrunkRecord("5") + TrunkRecord("1,2,3"); },
+         nullptr},
         // 11: rate limits.
-        {"rates (0,0) and (0,1000)", {1, 2}, [](TrunkSettings& s) { Ports(s.bandwidthRx, {0, 1000}); }, kRate},
-        {"rates (64,0) and (64,0)", {1, 2}, [](TrunkSettings& s) { Ports(s.bandwidthTx, {64, 64}); }, nullptr},
+        {"rates (0,0) and (0,1000)",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.bandwidthRx, {0, 1000});
+         },
+         kRate},
+        {"rates (64,0) and (64,0)",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.bandwidthTx, {64, 64});
+         },
+         nullptr},
         // 12: spanning tree.
-        {"spanning tree off, different values", {1, 2},
+        {"spanning tree off, different values",
+         {1, 2},
          [](TrunkSettings& s) {
              s.rstpEnable = 2;
              s.rstp[1][6] = 1;
@@ -158,41 +268,55 @@ TEST(TrunkChecksTest, EachCaseGivesItsFirstRefusalOrPasses) {
         {"spanning tree on, one value differs", {1, 2}, [](TrunkSettings& s) { s.rstp[1][6] = 1; }, kRstp},
         {"port 55 differs on a 60-port count", {54, 55}, [](TrunkSettings& s) { s.rstp[54][0] = 2; }, kRstp, "", 60},
         // 13 and 14: voice VLAN, static forwarding destinations.
-        {"voice VLAN auto", {1, 2}, [](TrunkSettings& s) { Ports(s.voiceVlanMode, {2, 1}); }, kVoice},
+        {"voice VLAN auto",
+         {1, 2},
+         [](TrunkSettings& s) {
+             Ports(s.voiceVlanMode, {2, 1});
+         },
+         kVoice},
         {"a forwarding entry to port 4", {3, 4}, [](TrunkSettings& s) { s.fdbDestination[3] = 1; }, kFdb},
         {"a forwarding entry to an unchosen port", {1, 2}, [](TrunkSettings& s) { s.fdbDestination[3] = 1; }, nullptr},
-        {"the 30th forwarding entry on 28 ports", {5, 6}, [](TrunkSettings& s) { s.fdbDestination[4] = 1; }, kFdb, "",
+        {"the 30th forwarding entry on 28 ports",
+         {5, 6},
+         [](TrunkSettings& s) { s.fdbDestination[4] = 1; },
+         kFdb,
+         "",
          28},
         // 15: ACL.
         {"an ACL of port 2 only", {1, 2}, [](TrunkSettings& s) { s.aclRecords = TrunkRecord("2"); }, kAcl},
         // 16: surveillance VLAN.
-        {"surveillance on, port 1 mode 2, port 2 state 1", {1, 2},
+        {"surveillance on, port 1 mode 2, port 2 state 1",
+         {1, 2},
          [](TrunkSettings& s) {
              s.cameraVlanEnable = 1;
              Ports(s.cameraVlanMode, {2, 3});
              Ports(s.cameraVlanState, {2, 1});
          },
          kCameraMode},
-        {"surveillance on, port 1 state 1", {1, 2},
+        {"surveillance on, port 1 state 1",
+         {1, 2},
          [](TrunkSettings& s) {
              s.cameraVlanEnable = 1;
              Ports(s.cameraVlanState, {1});
          },
          kCameraState},
-        {"surveillance off", {1, 2},
+        {"surveillance off",
+         {1, 2},
          [](TrunkSettings& s) {
              s.cameraVlanEnable = 2;
              Ports(s.cameraVlanState, {1, 1});
          },
          nullptr},
         // Order: the first failing check speaks.
-        {"checks 3 and 10 both fail", {1, 2},
+        {"checks 3 and 10 both fail",
+         {1, 2},
          [](TrunkSettings& s) {
              Ports(s.dhcpScreening, {1});
              s.arpRecords = TrunkRecord("2");
          },
          kDhcp},
-        {"checks 7 and 16 both fail", {1, 2},
+        {"checks 7 and 16 both fail",
+         {1, 2},
          [](TrunkSettings& s) {
              Ports(s.lbd, {0, 1});
              s.cameraVlanEnable = 1;
@@ -220,9 +344,9 @@ TEST(TrunkChecksTest, IsAllOrNoneInList) {
         std::vector<int> chosen;
         bool expected;
     } cases[] = {
-        {"", {1, 2}, true},           {"1,2", {1, 2}, true},  {"1,2", {3, 4}, true},     {"1,2", {2, 3}, false},
-        {"3", {1, 2, 3}, false},      {"1,2", {}, true},      {"0,99,1", {1}, true},     {"0,99,1", {1, 8}, false},
-        {"1,x,2", {1, 2}, true},      {"8", {8}, true},       {"2,1,2", {1, 2}, true},
+        {"", {1, 2}, true},      {"1,2", {1, 2}, true}, {"1,2", {3, 4}, true},   {"1,2", {2, 3}, false},
+        {"3", {1, 2, 3}, false}, {"1,2", {}, true},     {"0,99,1", {1}, true},   {"0,99,1", {1, 8}, false},
+        {"1,x,2", {1, 2}, true}, {"8", {8}, true},      {"2,1,2", {1, 2}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list);
@@ -235,11 +359,7 @@ TEST(TrunkChecksTest, RecordsSplitIntoTheirPortLists) {
         const char* records;
         std::vector<std::string> lists;
     } cases[] = {
-        {"1:1,2%0A0A1:5%0A0A", {"1,2", "5"}},
-        {"", {}},
-        {"1:3", {"3"}},
-        {"1:1%0A0A", {"1"}},
-        {"7:4,5%0A0A", {"4,5"}},
+        {"1:1,2%0A0A1:5%0A0A", {"1,2", "5"}}, {"", {}}, {"1:3", {"3"}}, {"1:1%0A0A", {"1"}}, {"7:4,5%0A0A", {"4,5"}},
         {"1:%0A0A1:2%0A0A", {"", "2"}},
     };
     for (const auto& c : cases) {

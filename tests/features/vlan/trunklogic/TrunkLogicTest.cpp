@@ -61,11 +61,12 @@ TEST_F(TrunkLogicTest, ReadsFillEveryPortsSettingsAndReportTheirEndOnce) {
         int port3, port5;
         const char* type;
     } perPort[] = {
-        {"1.13.1.2", 2, 4, "i"},   {"12.3.1.1.2", 5, 6, "i"}, {"7.7.1.1", 30, 40, "u"},  {"14.2.1.1.2", 1, 2, "i"},
-        {"17.5.1.2", 1, 2, "i"},   {"13.1.2.1.2", 1000, 64, "i"}, {"13.1.2.1.3", 2000, 128, "i"},
-        {"23.2.1.1.9", 2, 1, "i"}, {"21.1.6.1.2", 1, 2, "i"}, {"26.1.5.1.2", 1, 2, "i"}, {"26.1.5.1.3", 2, 3, "i"},
-        {"6.2.1.4", 2, 1, "i"},    {"6.2.1.2", 16, 32, "i"},  {"6.2.1.5", 200, 300, "i"}, {"6.2.1.16", 1, 2, "i"},
-        {"6.2.1.18", 1, 2, "i"},   {"6.2.1.17", 1, 2, "i"},   {"6.2.1.14", 1, 2, "i"},
+        {"1.13.1.2", 2, 4, "i"},        {"12.3.1.1.2", 5, 6, "i"},  {"7.7.1.1", 30, 40, "u"},
+        {"14.2.1.1.2", 1, 2, "i"},      {"17.5.1.2", 1, 2, "i"},    {"13.1.2.1.2", 1000, 64, "i"},
+        {"13.1.2.1.3", 2000, 128, "i"}, {"23.2.1.1.9", 2, 1, "i"},  {"21.1.6.1.2", 1, 2, "i"},
+        {"26.1.5.1.2", 1, 2, "i"},      {"26.1.5.1.3", 2, 3, "i"},  {"6.2.1.4", 2, 1, "i"},
+        {"6.2.1.2", 16, 32, "i"},       {"6.2.1.5", 200, 300, "i"}, {"6.2.1.16", 1, 2, "i"},
+        {"6.2.1.18", 1, 2, "i"},        {"6.2.1.17", 1, 2, "i"},    {"6.2.1.14", 1, 2, "i"},
     };
     for (const auto& c : perPort) {
         SetPort(c.column, 3, c.port3, c.type);
@@ -76,11 +77,11 @@ TEST_F(TrunkLogicTest, ReadsFillEveryPortsSettingsAndReportTheirEndOnce) {
     Set(P + "26.1.1.0", "i", "1");
     Set(P + "18.1.0", "i", "1");
     Set(P + "18.2.0", "i", "7");
-    Set(P + "18.3.0", "x", "20 00 00 00");      // port 3
-    Set(P + "18.4.0", "x", "08 00 00 00");      // port 5
-    Set(P + "9.2.0", "x", "F0 00 00 00");       // ports 1-4
-    Set(P + "14.7.1.0", "x", "40 00 00 00");    // port 2
-    Set(P + "8.1.3.1.2.2", "x", "00 00 00 30");  // ports 27 and 28 in trunk 2
+    Set(P + "18.3.0", "x", "20 00 00 00");               // port 3
+    Set(P + "18.4.0", "x", "08 00 00 00");               // port 5
+    Set(P + "9.2.0", "x", "F0 00 00 00");                // ports 1-4
+    Set(P + "14.7.1.0", "x", "40 00 00 00");             // port 2
+    Set(P + "8.1.3.1.2.2", "x", "00 00 00 30");          // ports 27 and 28 in trunk 2
     Set(P + "9.3.1.3.1.0.17.34.51.68.119.9", "i", "9");  // a second static entry, to port 9
 
     CTrunkLogic logic;
@@ -92,11 +93,16 @@ TEST_F(TrunkLogicTest, ReadsFillEveryPortsSettingsAndReportTheirEndOnce) {
         const std::vector<int>& values;
         int port3, port5, port1;
     } expected[] = {
-        {"speed", s.speed, 2, 4, 6},           {"priority", s.priority, 5, 6, 0},
-        {"pvid", s.pvid, 30, 40, 10},          {"portSecurity", s.portSecurity, 1, 2, 2},
-        {"lbd", s.lbd, 1, 2, 2},               {"bandwidthTx", s.bandwidthTx, 1000, 64, 0},
-        {"bandwidthRx", s.bandwidthRx, 2000, 128, 0}, {"dot1xPortControl", s.dot1xPortControl, 2, 1, 3},
-        {"voiceVlanMode", s.voiceVlanMode, 1, 2, 2},  {"cameraVlanState", s.cameraVlanState, 1, 2, 2},
+        {"speed", s.speed, 2, 4, 6},
+        {"priority", s.priority, 5, 6, 0},
+        {"pvid", s.pvid, 30, 40, 10},
+        {"portSecurity", s.portSecurity, 1, 2, 2},
+        {"lbd", s.lbd, 1, 2, 2},
+        {"bandwidthTx", s.bandwidthTx, 1000, 64, 0},
+        {"bandwidthRx", s.bandwidthRx, 2000, 128, 0},
+        {"dot1xPortControl", s.dot1xPortControl, 2, 1, 3},
+        {"voiceVlanMode", s.voiceVlanMode, 1, 2, 2},
+        {"cameraVlanState", s.cameraVlanState, 1, 2, 2},
         {"cameraVlanMode", s.cameraVlanMode, 2, 3, 3},
     };
     for (const auto& e : expected) {
@@ -187,7 +193,8 @@ TEST_F(TrunkLogicTest, EmptyPortSetsAddNoRecordAndEveryGatewayKeepsItsOwn) {
 
 TEST_F(TrunkLogicTest, EveryStaticEntryMarksItsPortBeyondThePortCount) {
     // 29 entries to port 3 and a 30th to port 5 before the model's own entry, on 28 ports.
-    for (int k = 1; k <= 30; ++k) Set(P + "9.3.1.3.1.0.17.34.51.68." + std::to_string(k) + ".9", "i", k < 30 ? "3" : "5");
+    for (int k = 1; k <= 30; ++k)
+        Set(P + "9.3.1.3.1.0.17.34.51.68." + std::to_string(k) + ".9", "i", k < 30 ? "3" : "5");
     CTrunkLogic logic;
     ReadAllOf(logic);
     std::vector<int> marked(28, 0);
@@ -204,7 +211,7 @@ TEST_F(TrunkLogicTest, RequestsAsTheSwitchSeesThem) {
     ASSERT_TRUE(WaitUntil([&] { return logic.ReadsEnded(); }));
     // The spanning-tree walk asks its nine columns in order.
     const std::vector<std::string> rstpColumns = {
-        P + "6.2.1.4",  P + "6.2.1.2",  P + "6.2.1.5",    P + "6.2.1.16",  P + "6.2.1.18",
+        P + "6.2.1.4",  P + "6.2.1.2",  P + "6.2.1.5",    P + "6.2.1.16",   P + "6.2.1.18",
         P + "6.2.1.17", P + "6.2.1.14", P + "23.2.1.1.9", P + "21.1.6.1.2",
     };
     size_t starts = 0;
@@ -310,12 +317,13 @@ TEST_F(TrunkLogicTest, TheSpanningTreeCheckReadsTheGlobalStatesAnew) {
               "Cannot add a port with different RSTP port setting to an aggregated link. ");
     auto lines = ui.CapturedDebugLines();
     const std::vector<std::string> tail(lines.end() - 4, lines.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"\n******Get8021EnableStateGet8021EnableState*******\n",
-                                              "AAAAAAAAAAAAAAAAAAAAAAA", "m_iRstpEnable =  1 ",
-                                              "!!!!!!!!!!!!!!!!!!!!!"}));
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{"\n******Get8021EnableStateGet8021EnableState*******\n",
+                                        "AAAAAAAAAAAAAAAAAAAAAAA", "m_iRstpEnable =  1 ", "!!!!!!!!!!!!!!!!!!!!!"}));
     // The new GET of the three states reaches the switch; its answer serves the next run.
     ASSERT_TRUE(WaitUntil([&] { return GetsOf(P + "11.2.1.0").size() == 1; }));
-    EXPECT_EQ(Oids(GetsOf(P + "11.2.1.0")[0]), (std::vector<std::string>{P + "11.2.1.0", P + "6.1.1.0", P + "26.1.1.0"}));
+    EXPECT_EQ(Oids(GetsOf(P + "11.2.1.0")[0]),
+              (std::vector<std::string>{P + "11.2.1.0", P + "6.1.1.0", P + "26.1.1.0"}));
     Set(P + "6.1.1.0", "i", "2");
     ui.ScriptMessageBoxes({IDOK});
     EXPECT_EQ(logic.CheckTrunkSelection(), 0);  // still judged with the state read before
