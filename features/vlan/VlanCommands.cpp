@@ -3,11 +3,13 @@
 #include "core/controls/CommandTable.h"
 #include "features/vlan/8021qVlanSet.h"
 #include "features/vlan/ManagVlanSetDlg.h"
+#include "features/vlan/TrunkConfigDlg.h"
 #include "resources/menus/CommandIds.h"
 
 namespace {
 const CommandRegistrar kVlanCommands({
     WRAPPED_COMMAND(ID_VLAN_CONFIGURATION, C8021qVlanSet),
     WRAPPED_COMMAND(ID_MANAGEMENT_VLAN, CManagVlanSetDlg),
+    WRAPPED_COMMAND(ID_TRUNK_CONFIGURATION, CTrunkConfigDlg),
 });
 }  // namespace

@@ -279,6 +279,8 @@ protected:
         NMLVKEYDOWN nm;
         nm.wVKey = static_cast<WORD>(e->key() >= 0x20 && e->key() <= 0x5A ? e->key() : 0);
         if (e->key() == Qt::Key_Delete) nm.wVKey = static_cast<WORD>(VK_DELETE);
+        if (e->key() == Qt::Key_Up) nm.wVKey = static_cast<WORD>(VK_UP);
+        if (e->key() == Qt::Key_Down) nm.wVKey = static_cast<WORD>(VK_DOWN);
         if (nm.wVKey) Notify(LVN_KEYDOWN, &nm.hdr);
         QTreeView::keyPressEvent(e);
     }
@@ -352,6 +354,11 @@ private:
             if (i.column() == 0) on.push_back(i.row());
         }
         m_syncing = false;
+        // The view may have moved its current row before it reports the selection (a key):
+        // the focus follows it first, so that the rows leaving the selection do not pull the
+        // view's current row back to themselves.
+        const QModelIndex current = selectionModel()->currentIndex();
+        if (current.isValid()) ChangeState(current.row(), LVIS_FOCUSED, LVIS_FOCUSED);
         // The view already shows the change; the rows follow it with their notifications.
         for (int r : off) ChangeState(r, 0, LVIS_SELECTED);
         for (int r : on) ChangeState(r, LVIS_SELECTED, LVIS_SELECTED);
