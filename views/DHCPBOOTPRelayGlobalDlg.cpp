@@ -50,7 +50,10 @@ void CDHCPBOOTPRelayGlobalDlg::Show(const BootpRelayGlobalInfo& info) {
     Item(IDC_OPTION82_STATE).SelectString(-1, StateText(info.option82State));
     Item(IDC_OPTION82_STATE).EnableWindow(FALSE);
     Item(IDC_OPTION82_CHECK).SelectString(-1, StateText(info.option82Check));
-    const int policy = info.option82Policy == "1" ? 0 : info.option82Policy == "2" ? 1 : info.option82Policy == "3" ? 2 : -1;
+    const int policy = info.option82Policy == "1"   ? 0
+                       : info.option82Policy == "2" ? 1
+                       : info.option82Policy == "3" ? 2
+                                                    : -1;
     Item(IDC_OPTION82_POLICY).SetCurSel(policy);
     Item(IDC_REMOTE_ID_TYPE).SelectString(-1, info.remoteIdType == "1" ? "Default" : "User Define");
     SetDlgItemText(IDC_REMOTE_ID, info.remoteId);
@@ -72,7 +75,8 @@ void CDHCPBOOTPRelayGlobalDlg::OnApply() {
     };
     BootpRelayGlobalForm form;
     // A text typed into the state box selects nothing: it counts as disabled.
-    form.relayState = Item(IDC_RELAY_STATE).GetWindowText() == selected(IDC_RELAY_STATE) ? selected(IDC_RELAY_STATE) : "";
+    form.relayState =
+        Item(IDC_RELAY_STATE).GetWindowText() == selected(IDC_RELAY_STATE) ? selected(IDC_RELAY_STATE) : "";
     form.hops = GetDlgItemText(IDC_HOPS);
     form.threshold = GetDlgItemText(IDC_TIME_THRESHOLD);
     form.option82Check = selected(IDC_OPTION82_CHECK);

@@ -19,7 +19,7 @@ const std::string kSystemIndex = ".6.83.121.115.116.101.109.";
 
 const std::string kLocalRelayStateOid = "1.3.6.1.4.1.32473.10.76.21.1.29.1.0";
 const std::string kLocalRelayTable = "1.3.6.1.4.1.32473.10.76.21.1.29.2.1.";  // + column
-const std::string kVlanTable = "1.3.6.1.4.1.32473.10.76.21.1.7.6.1.";        // + column
+const std::string kVlanTable = "1.3.6.1.4.1.32473.10.76.21.1.7.6.1.";         // + column
 
 // A typed number: its leading digits (none gives 0); more digits than any limit here reads
 // as a value above every limit.
@@ -74,15 +74,16 @@ void CDHCPBootpLogic::ReadGlobalSettings() {
 }
 
 int CDHCPBootpLogic::WriteGlobalSettings(BootpRelayGlobalInfo info) {
-    const SnmpAnswer a = SnmpSet(m_cCommonSNMPSet, {
-                                                       SnmpSetVar::Integer(kRelayState, TypedNumber(info.relayState)),
-                                                       SnmpSetVar::Integer(kHopsLimit, TypedNumber(info.hopsLimit)),
-                                                       SnmpSetVar::Integer(kTimeThreshold, TypedNumber(info.timeThreshold)),
-                                                       SnmpSetVar::Integer(kOption82Check, TypedNumber(info.option82Check)),
-                                                       SnmpSetVar::Integer(kOption82Policy, TypedNumber(info.option82Policy)),
-                                                       SnmpSetVar::Integer(kRemoteIdType, TypedNumber(info.remoteIdType)),
-                                                       SnmpSetVar::Octets(kRemoteId, info.remoteId),
-                                                   });
+    const SnmpAnswer a =
+        SnmpSet(m_cCommonSNMPSet, {
+                                      SnmpSetVar::Integer(kRelayState, TypedNumber(info.relayState)),
+                                      SnmpSetVar::Integer(kHopsLimit, TypedNumber(info.hopsLimit)),
+                                      SnmpSetVar::Integer(kTimeThreshold, TypedNumber(info.timeThreshold)),
+                                      SnmpSetVar::Integer(kOption82Check, TypedNumber(info.option82Check)),
+                                      SnmpSetVar::Integer(kOption82Policy, TypedNumber(info.option82Policy)),
+                                      SnmpSetVar::Integer(kRemoteIdType, TypedNumber(info.remoteIdType)),
+                                      SnmpSetVar::Octets(kRemoteId, info.remoteId),
+                                  });
     return a.Ok() ? 1 : 0;
 }
 

@@ -19,7 +19,7 @@ constexpr UINT WM_DHCP_BOOTP_NOTIFY = WM_USER + 111;
 constexpr WPARAM kBootpRecord = 0;          // a BootpRelayGlobalInfo, or a RelayServerEntry per row
 constexpr WPARAM kBootpServerEnd = 1;       // 0: the server walk has ended, however it ended
 constexpr WPARAM kLocalRelayVlanRow = 2;    // a LocalRelayVlanEntry per row
-constexpr WPARAM kLocalRelayStateRead = 3;      // the global local relay state's text (const char*)
+constexpr WPARAM kLocalRelayStateRead = 3;  // the global local relay state's text (const char*)
 constexpr WPARAM kLocalRelayEnd = 10;       // 0: the local relay walk has ended or could not start
 
 // Every field is the value's text; "1" enabled, "2" disabled where a state.

@@ -90,7 +90,8 @@ void CDHCPServerConfig::ReadScreeningPorts() {
         int count = 0;
         const std::string list = CUtils::PortBitmapToList(a.Bytes(0), &count);
         if (count > 0) CUtils::PortListToArray(list, enabled.data(), 1);
-        for (int p = 0; p < m_nPorts; ++p) m_PortStates[static_cast<size_t>(p)] = enabled[static_cast<size_t>(p)] == 1 ? 1 : 2;
+        for (int p = 0; p < m_nPorts; ++p)
+            m_PortStates[static_cast<size_t>(p)] = enabled[static_cast<size_t>(p)] == 1 ? 1 : 2;
         for (int p = 1; p <= m_nPorts; ++p) {
             m_list.InsertItem(p - 1, std::to_string(p));
             m_list.SetItemText(p - 1, 1, m_PortStates[static_cast<size_t>(p - 1)] == 1 ? "Enabled" : "Disabled");

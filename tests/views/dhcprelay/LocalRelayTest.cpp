@@ -31,7 +31,9 @@ protected:
         });
     }
     static bool Enabled(DialogDriver& d) { return d.Window().IsWindowEnabled() && d.IsEnabled(IDC_REFRESH); }
-    void VlanState(int vid, int state) { Set(kLocalRelayTable + "2." + std::to_string(vid), "i", std::to_string(state)); }
+    void VlanState(int vid, int state) {
+        Set(kLocalRelayTable + "2." + std::to_string(vid), "i", std::to_string(state));
+    }
 };
 
 TEST_F(LocalRelayTest, ListsTheActiveVlansAndShowsTheFirst) {

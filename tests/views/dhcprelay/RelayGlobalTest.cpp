@@ -45,7 +45,9 @@ TEST_F(RelayGlobalTest, ARecordShowsInTheControls) {
         {{"2", "16", "0", "2", "2", "3", "1", "kept"},
          {"Disabled", "16", "0", "Disabled", "Disabled", "Keep", "Default", "kept"},
          false},
-        {{"2", "4", "0", "2", "2", "9", "1", ""}, {"Disabled", "4", "0", "Disabled", "Disabled", "", "Default", ""}, false},
+        {{"2", "4", "0", "2", "2", "9", "1", ""},
+         {"Disabled", "4", "0", "Disabled", "Disabled", "", "Default", ""},
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.values[5]);
@@ -70,7 +72,8 @@ TEST_F(RelayGlobalTest, AnUnansweredReadShowsTheEmptyRecord) {
     ASSERT_TRUE(sim->Silence(kPrivate + "28"));
     Harness ui;
     Run(ui, [&](DialogDriver& d) {
-        EXPECT_EQ(Shown(d), (std::vector<std::string>{"Disabled", "", "", "Disabled", "Disabled", "", "User Define", ""}));
+        EXPECT_EQ(Shown(d),
+                  (std::vector<std::string>{"Disabled", "", "", "Disabled", "Disabled", "", "User Define", ""}));
         EXPECT_TRUE(d.IsEnabled(IDC_REMOTE_ID));
     });
     EXPECT_TRUE(Sets().empty());
