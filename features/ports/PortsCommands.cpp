@@ -9,6 +9,7 @@
 #include "features/ports/PortMirroringdlg.h"
 #include "features/ports/PortDescription.h"
 #include "features/ports/PortSetInfo.h"
+#include "features/ports/PowerSaveDlg.h"
 #include "features/ports/StaticMACDlg.h"
 #include "features/ports/TimeProfileInfo.h"
 #include "resources/menus/CommandIds.h"
@@ -26,5 +27,6 @@ const CommandRegistrar kPortsCommands({
     WRAPPED_COMMAND(ID_BANDWIDTH_CONTROL, CBandWidthControlDlg),
     WRAPPED_COMMAND(ID_STATIC_MAC, CStaticMACDlg),
     WRAPPED_COMMAND(ID_TIME_PROFILE, CTimeProfileInfo),
+    WRAPPED_COMMAND(ID_POWER_SAVING, CPowerSaveDlg),
 });
 }  // namespace

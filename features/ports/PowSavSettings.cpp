@@ -51,7 +51,9 @@ void CPowSavSettings::GetTimeProfiles() {
     for (size_t c = 1; c <= kTimeProfileColumns; ++c) columns.push_back(Column(static_cast<int>(c)));
     // A walk still running (an earlier refresh) is withdrawn before the new one starts.
     m_walk.Close();
-    m_walk.Start(SnmpReadSpec::Walk(columns), [this](const SnmpRow& row) { return OnTimeProfileRow(row); }, CSnmpRead::EndHandler());
+    m_walk.Start(
+        SnmpReadSpec::Walk(columns), [this](const SnmpRow& row) { return OnTimeProfileRow(row); },
+        CSnmpRead::EndHandler());
 }
 
 bool CPowSavSettings::OnTimeProfileRow(const SnmpRow& row) {
@@ -88,7 +90,9 @@ void CPowSavSettings::GetProfileNames() {
         m_profileNames.clear();
     }
     m_walk.Close();
-    m_walk.Start(SnmpReadSpec::Walk({Column(2)}), [this](const SnmpRow& row) { OnProfileNameRow(row); }, CSnmpRead::EndHandler());
+    m_walk.Start(
+        SnmpReadSpec::Walk({Column(2)}), [this](const SnmpRow& row) { OnProfileNameRow(row); },
+        CSnmpRead::EndHandler());
 }
 
 void CPowSavSettings::OnProfileNameRow(const SnmpRow& row) {
@@ -143,9 +147,9 @@ void CPowSavSettings::GetPowerSaving() {
     m_modes[0].type = kLedShutoff;
     m_modes[1].type = kPortShutoff;
     m_modes[2].type = kHibernation;
-    const SnmpAnswer a =
-        SnmpGet(m_cCommonSNMP, {kLedPorts, kLedState, kLedProfile1, kLedProfile2, kPortPorts, kPortState, kPortProfile1,
-                                kPortProfile2, kHibernationState, kHibernationProfile1, kHibernationProfile2, kDetection});
+    const SnmpAnswer a = SnmpGet(
+        m_cCommonSNMP, {kLedPorts, kLedState, kLedProfile1, kLedProfile2, kPortPorts, kPortState, kPortProfile1,
+                        kPortProfile2, kHibernationState, kHibernationProfile1, kHibernationProfile2, kDetection});
     if (!a.Ok() || a.Size() < 12) return;
 
     // The switch holds as many bitmap bytes as its port count needs: read no further.
@@ -183,17 +187,16 @@ int CPowSavSettings::SetPowerSaving(PowerSavingMode mode) {
 
     std::string stateOid, portsOid, profile1Oid, profile2Oid;
     switch (mode.type) {
-        case kLedShutoff:
-            stateOid = kLedState, portsOid = kLedPorts, profile1Oid = kLedProfile1, profile2Oid = kLedProfile2;
-            break;
-        case kPortShutoff:
-            stateOid = kPortState, portsOid = kPortPorts, profile1Oid = kPortProfile1, profile2Oid = kPortProfile2;
-            break;
-        case kHibernation:
-            stateOid = kHibernationState, profile1Oid = kHibernationProfile1, profile2Oid = kHibernationProfile2;
-            break;
-        default:
-            return 0;
+    case kLedShutoff:
+        stateOid = kLedState, portsOid = kLedPorts, profile1Oid = kLedProfile1, profile2Oid = kLedProfile2;
+        break;
+    case kPortShutoff:
+        stateOid = kPortState, portsOid = kPortPorts, profile1Oid = kPortProfile1, profile2Oid = kPortProfile2;
+        break;
+    case kHibernation:
+        stateOid = kHibernationState, profile1Oid = kHibernationProfile1, profile2Oid = kHibernationProfile2;
+        break;
+    default: return 0;
     }
     std::vector<SnmpSetVar> vars;
     if (mode.state != "1") {

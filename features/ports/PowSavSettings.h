@@ -37,10 +37,10 @@ struct TimeProfileEntry {
 
 // One power-saving function.
 struct PowerSavingMode {
-    int type = 0;               // 1 LED shut-off, 2 port shut-off, 4 system hibernation
-    std::string portList;       // range list ("1-4,6"); "All Port" for hibernation
-    std::string state = "2";    // "1" enabled, "2" disabled
-    std::string profile1;       // time profile names, "" for none
+    int type = 0;             // 1 LED shut-off, 2 port shut-off, 4 system hibernation
+    std::string portList;     // range list ("1-4,6"); "All Port" for hibernation
+    std::string state = "2";  // "1" enabled, "2" disabled
+    std::string profile1;     // time profile names, "" for none
     std::string profile2;
 };
 

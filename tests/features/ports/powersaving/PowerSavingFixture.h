@@ -26,10 +26,10 @@ protected:
     // what earlier tests wrote).
     static void ResetProfiles() {
         for (int index = 1; index <= 12; ++index) DeleteProfile(index);
-        WriteProfile(1, {"1", "Office", "2", "2011", "1", "1", "8", "0", "2011", "1", "1", "18", "0", "1", "1", "1",
-                         "1", "1", "2", "2", "1"});
-        WriteProfile(2, {"2", "Holiday", "1", "2024", "12", "24", "0", "0", "2025", "1", "2", "23", "59", "1", "1",
-                         "1", "1", "1", "1", "1", "1"});
+        WriteProfile(1, {"1",  "Office", "2", "2011", "1", "1", "8", "0", "2011", "1", "1",
+                         "18", "0",      "1", "1",    "1", "1", "1", "2", "2",    "1"});
+        WriteProfile(2, {"2",  "Holiday", "1", "2024", "12", "24", "0", "0", "2025", "1", "2",
+                         "23", "59",      "1", "1",    "1",  "1",  "1", "1", "1",    "1"});
         s_sim->ClearRequests();
     }
 
@@ -45,9 +45,27 @@ protected:
 
     // A whole row: 09:00 to 17:00 on Monday, without dates.
     static void AddProfile(int index, const std::string& name, const std::string& status = "1") {
-        const std::vector<std::string> values = {std::to_string(index), name, "2", "2011", "1", "1", "9",
-                                                 "0", "2011", "1", "1", "17", "0", "1",
-                                                 "2", "2", "2", "2", "2", "2", status};
+        const std::vector<std::string> values = {std::to_string(index),
+                                                 name,
+                                                 "2",
+                                                 "2011",
+                                                 "1",
+                                                 "1",
+                                                 "9",
+                                                 "0",
+                                                 "2011",
+                                                 "1",
+                                                 "1",
+                                                 "17",
+                                                 "0",
+                                                 "1",
+                                                 "2",
+                                                 "2",
+                                                 "2",
+                                                 "2",
+                                                 "2",
+                                                 "2",
+                                                 status};
         WriteProfile(index, values);
     }
 

@@ -19,8 +19,8 @@ using ui::test::WaitUntil;
 namespace {
 
 const std::vector<std::string> kOffice = {"Office", "Mon,Tue,Wed,Thu,Fri", "", "", "08:00", "18:00"};
-const std::vector<std::string> kHoliday = {"Holiday", "Mon,Tue,Wed,Thu,Fri,Sat,Sun", "2024/12/24", "2025/01/02",
-                                           "00:00", "23:59"};
+const std::vector<std::string> kHoliday = {
+    "Holiday", "Mon,Tue,Wed,Thu,Fri,Sat,Sun", "2024/12/24", "2025/01/02", "00:00", "23:59"};
 
 class TimeProfileTest : public powersavingtest::PowerSavingTest {
 protected:
@@ -86,7 +86,8 @@ TEST_F(TimeProfileTest, ListShowsActiveRowsWithTheirDaysDatesAndTimes) {
     const auto walks = Requests("getnext");
     ASSERT_FALSE(walks.empty());
     std::vector<std::string> columns;
-    for (int column = 1; column <= 21; ++column) columns.push_back(powersavingtest::kProfiles + std::to_string(column) + " null");
+    for (int column = 1; column <= 21; ++column)
+        columns.push_back(powersavingtest::kProfiles + std::to_string(column) + " null");
     EXPECT_EQ(Varbinds(walks[0]), columns);
 }
 
@@ -114,8 +115,7 @@ TEST_F(TimeProfileTest, AddCreatesTheRowThenWritesItsColumnsInOneSet) {
         ChooseTimes(d, {"22", "0", "6", "0"});
         for (auto day : {IDC_MON, IDC_WED, IDC_FRI}) d.Check(day);
         d.Click(IDC_ADD);
-        EXPECT_EQ(Listed(d, dlg),
-                  (Rows{kOffice, kHoliday, {"Lab", "Mon,Wed,Fri", "", "", "22:00", "06:00"}}));
+        EXPECT_EQ(Listed(d, dlg), (Rows{kOffice, kHoliday, {"Lab", "Mon,Wed,Fri", "", "", "22:00", "06:00"}}));
 
         // With "Date" the six date columns follow the date flag, as plain decimals.
         d.TypeText(IDC_NAME, "Term");
@@ -123,29 +123,40 @@ TEST_F(TimeProfileTest, AddCreatesTheRowThenWritesItsColumnsInOneSet) {
         ChooseTimes(d, {"7", "5", "9", "30"});
         d.Check(IDC_ALL_DAYS);
         d.Click(IDC_ADD);
-        EXPECT_EQ(Listed(d, dlg), (Rows{kOffice, kHoliday, {"Lab", "Mon,Wed,Fri", "", "", "22:00", "06:00"},
-                                        {"Term", "Mon,Tue,Wed,Thu,Fri,Sat,Sun", "2012/03/05", "2012/11/07",
-                                         "07:05", "09:30"}}));
+        EXPECT_EQ(Listed(d, dlg),
+                  (Rows{kOffice,
+                        kHoliday,
+                        {"Lab", "Mon,Wed,Fri", "", "", "22:00", "06:00"},
+                        {"Term", "Mon,Tue,Wed,Thu,Fri,Sat,Sun", "2012/03/05", "2012/11/07", "07:05", "09:30"}}));
         d.Click(IDCANCEL);
     });
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 4u);
     EXPECT_EQ(Varbinds(sets[0]), (std::vector<std::string>{Cell(21, 3) + " i 5"}));
-    EXPECT_EQ(Varbinds(sets[1]),
-              ColumnSet(3, {{2, "s Lab"}, {3, "i 2"}, {7, "i 22"}, {8, "i 0"}, {12, "i 6"}, {13, "i 0"},
-                            {14, "i 1"}, {15, "i 2"}, {16, "i 1"}, {17, "i 2"}, {18, "i 1"}, {19, "i 2"},
-                            {20, "i 2"}, {21, "i 1"}}));
+    EXPECT_EQ(Varbinds(sets[1]), ColumnSet(3, {{2, "s Lab"},
+                                               {3, "i 2"},
+                                               {7, "i 22"},
+                                               {8, "i 0"},
+                                               {12, "i 6"},
+                                               {13, "i 0"},
+                                               {14, "i 1"},
+                                               {15, "i 2"},
+                                               {16, "i 1"},
+                                               {17, "i 2"},
+                                               {18, "i 1"},
+                                               {19, "i 2"},
+                                               {20, "i 2"},
+                                               {21, "i 1"}}));
     EXPECT_EQ(Varbinds(sets[2]), (std::vector<std::string>{Cell(21, 4) + " i 5"}));
-    EXPECT_EQ(Varbinds(sets[3]),
-              ColumnSet(4, {{2, "s Term"}, {3, "i 1"}, {4, "i 2012"}, {5, "i 3"}, {6, "i 5"}, {9, "i 2012"},
-                            {10, "i 11"}, {11, "i 7"}, {7, "i 7"}, {8, "i 5"}, {12, "i 9"}, {13, "i 30"},
-                            {14, "i 1"}, {15, "i 1"}, {16, "i 1"}, {17, "i 1"}, {18, "i 1"}, {19, "i 1"},
-                            {20, "i 1"}, {21, "i 1"}}));
+    EXPECT_EQ(Varbinds(sets[3]), ColumnSet(4, {{2, "s Term"}, {3, "i 1"},   {4, "i 2012"}, {5, "i 3"},  {6, "i 5"},
+                                               {9, "i 2012"}, {10, "i 11"}, {11, "i 7"},   {7, "i 7"},  {8, "i 5"},
+                                               {12, "i 9"},   {13, "i 30"}, {14, "i 1"},   {15, "i 1"}, {16, "i 1"},
+                                               {17, "i 1"},   {18, "i 1"},  {19, "i 1"},   {20, "i 1"}, {21, "i 1"}}));
 }
 
 struct IndexCase {
     std::string name;
-    std::vector<int> active;  // rows added besides the seeded ones
+    std::vector<int> active;   // rows added besides the seeded ones
     std::vector<int> removed;  // seeded rows removed
     int notInService = 0;      // a row created and never completed
     int expected;
@@ -182,6 +193,36 @@ TEST_F(TimeProfileTest, NewProfileTakesTheLowestIndexNoListedRowUses) {
     }
 }
 
+TEST_F(TimeProfileTest, ARowWhoseColumnsWereRefusedIsCompletedByTheNextAdd) {
+    Harness ui;
+    CTimeProfileInfo dlg;
+    ui.RunModal(dlg, [&](DialogDriver& d) {
+        Listed(d, dlg);
+        ASSERT_TRUE(s_sim->InjectError(Cell(2, 3), "wrongValue"));
+        d.TypeText(IDC_NAME, "Lab");
+        ChooseTimes(d, {"8", "0", "9", "0"});
+        d.Click(IDC_ADD);
+        // Created but never made active: not listed, and no re-read.
+        EXPECT_EQ(s_sim->GetObject(Cell(21, 3)).value_or(""), "i 2");
+        EXPECT_EQ(RequestsFrom("getnext", powersavingtest::kProfiles + "1"), 1u);
+        d.Click(IDC_REFRESH);
+        EXPECT_EQ(Listed(d, dlg), (Rows{kOffice, kHoliday}));
+
+        // The same index again: the switch refuses the second creation, the columns make the
+        // row active.
+        s_sim->ClearFaults();
+        d.Click(IDC_ADD);
+        EXPECT_EQ(Listed(d, dlg), (Rows{kOffice, kHoliday, {"Lab", "", "", "", "08:00", "09:00"}}));
+        d.Click(IDCANCEL);
+    });
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 4u);
+    EXPECT_EQ(Varbinds(sets[2]), (std::vector<std::string>{Cell(21, 3) + " i 5"}));
+    EXPECT_NE(sets[2].errorStatus, 0);
+    EXPECT_EQ(sets[3].varbinds.back().oid, Cell(21, 3));
+    EXPECT_EQ(s_sim->GetObject(Cell(21, 3)).value_or(""), "i 1");
+}
+
 struct RefusalCase {
     std::string name;
     std::string profileName;
@@ -196,12 +237,20 @@ TEST_F(TimeProfileTest, AddRefusesWithAMessageAndSendsNothing) {
         {"empty name", "", day, {}, {}, "The Profile name can not be empty,please input it."},
         {"special character", "a#b", day, {}, {}, "Invalid Profile name."},
         {"listed name", "Office", day, {}, {}, "The Profile Name is exist."},
-        {"same times", "Lab", {"8", "30", "8", "30"}, {"2012", "1", "1"}, {"2013", "1", "1"},
+        {"same times",
+         "Lab",
+         {"8", "30", "8", "30"},
+         {"2012", "1", "1"},
+         {"2013", "1", "1"},
          "'Start Time' and 'End Time' can't be the same"},
         {"year", "Lab", day, {"2013", "1", "1"}, {"2012", "1", "1"}, "'To year' can't be less than 'From year'"},
         {"month", "Lab", day, {"2012", "3", "5"}, {"2012", "2", "20"}, "'To month' can't be less than 'From month'"},
         {"day", "Lab", day, {"2012", "3", "5"}, {"2012", "3", "4"}, "'To day' can't be less than 'From day'"},
-        {"across midnight on one date", "Lab", {"22", "0", "6", "0"}, {"2012", "3", "5"}, {"2012", "3", "5"},
+        {"across midnight on one date",
+         "Lab",
+         {"22", "0", "6", "0"},
+         {"2012", "3", "5"},
+         {"2012", "3", "5"},
          "'Start Time' can't be greater than 'End Time'"},
     };
     for (const RefusalCase& c : cases) {
@@ -329,16 +378,17 @@ TEST(TimeProfileCheckTest, ChecksCountThenNameThenTimesInOrder) {
     const std::vector<std::string> sameTimes = {"2012", "1", "1", "8", "30", "2012", "1", "1", "8", "30"};
     const std::vector<CheckCase> cases = {
         {"eight listed, before the name", input("", false, sameTimes, eight), "The Max entry is 8.", false},
-        {"seven listed", input("Lab", false, {"", "", "", "8", "0", "", "", "", "9", "0"},
-                               {"a", "b", "c", "d", "e", "f", "g"}), "", true},
+        {"seven listed",
+         input("Lab", false, {"", "", "", "8", "0", "", "", "", "9", "0"}, {"a", "b", "c", "d", "e", "f", "g"}), "",
+         true},
         {"name before times", input("", false, sameTimes), "The Profile name can not be empty,please input it.", false},
         {"special character", input("a.b", false, sameTimes), "Invalid Profile name.", false},
         {"listed name, case kept", input("Office", false, sameTimes), "The Profile Name is exist.", false},
         {"other letter case", input("office", false, {"", "", "", "8", "0", "", "", "", "9", "0"}), "", true},
         {"same times whatever the dates", input("Lab", true, sameTimes),
          "'Start Time' and 'End Time' can't be the same", false},
-        {"across midnight without dates", input("Lab", false, {"2013", "1", "1", "22", "0", "2012", "1", "1", "6", "0"}),
-         "", true},
+        {"across midnight without dates",
+         input("Lab", false, {"2013", "1", "1", "22", "0", "2012", "1", "1", "6", "0"}), "", true},
         {"across midnight on one date", input("Lab", true, {"2012", "3", "5", "22", "0", "2012", "3", "5", "6", "0"}),
          "'Start Time' can't be greater than 'End Time'", false},
         {"year first", input("Lab", true, {"2013", "1", "1", "8", "0", "2012", "12", "31", "9", "0"}),
@@ -349,8 +399,8 @@ TEST(TimeProfileCheckTest, ChecksCountThenNameThenTimesInOrder) {
          "'To day' can't be less than 'From day'", false},
         {"later month, earlier day", input("Lab", true, {"2012", "2", "20", "8", "0", "2012", "3", "5", "9", "0"}), "",
          true},
-        {"a list without a selection stops silently", input("Lab", true, {"2012", "", "5", "8", "0", "2012", "3", "5", "9", "0"}),
-         "", false},
+        {"a list without a selection stops silently",
+         input("Lab", true, {"2012", "", "5", "8", "0", "2012", "3", "5", "9", "0"}), "", false},
     };
     for (const CheckCase& c : cases) {
         const TimeProfileAddCheck check = CheckTimeProfileAdd(c.input);
