@@ -189,6 +189,15 @@ TEST_F(TrunkLogicTest, EmptyPortSetsAddNoRecordAndEveryGatewayKeepsItsOwn) {
     EXPECT_EQ(s.arpRecords,
               "1:1%0A0A1:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28%0A0A");
     EXPECT_EQ(s.learnPorts, "");
+
+    // Without a learning port every selection is refused, even one that passes the rest.
+    std::vector<int> chosen(28, 0);
+    chosen[0] = chosen[1] = 1;
+    logic.m_pSelectPorts = chosen.data();
+    ui.ScriptMessageBoxes({IDOK});
+    EXPECT_EQ(logic.CheckTrunkSelection(), 0);
+    ASSERT_EQ(ui.ShownMessageBoxes().size(), 1u);
+    EXPECT_EQ(ui.ShownMessageBoxes()[0].text, "Cannot add a Auto-learn disabled port to an aggregated link.");
 }
 
 TEST_F(TrunkLogicTest, EveryStaticEntryMarksItsPortBeyondThePortCount) {
