@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/ModuleStartupParams.h"
+#include "platform/ui/Controls.h"
 
 namespace {
 void AddObjects(CSnmp& session, const std::vector<DirectObject>& objects) {
@@ -26,6 +27,13 @@ std::vector<DirectValue> ValuesOf(const CSnmp& response) {
         values.push_back({text, data ? std::string(reinterpret_cast<const char*>(data), length) : std::string()});
     }
     return values;
+}
+
+// The entry a value selects: its position when it is a decimal number below `count`, else 0.
+int SelectPosition(const std::string& value, int count) {
+    if (value.empty() || value.size() > 9 || value.find_first_not_of("0123456789") != std::string::npos) return 0;
+    const int position = std::stoi(value);
+    return position < count ? position : 0;
 }
 
 // Sends a prepared v3 request once through a table object (a GET or SET goes out as it is).
@@ -158,12 +166,14 @@ void CDirectSnmpDlg::ReadScalarsV1() {
     m_async->setSnmp(nullptr);
 }
 
-void CDirectSnmpDlg::ReadScalarsMember() {
-    m_session.setType(SNMP_PDU_GET);
-    m_session.setCommunity(m_settings.readCommunity.c_str());
-    m_session.clearVarBindList();
-    for (const ScalarField& f : m_scalars) m_session.addValue(f.oid, SNMP_TYPE_NULL, nullptr);
-    StartAsync(&CDirectSnmpDlg::OnScalarsV1, true, false);
+void CDirectSnmpDlg::ReadScalarsMember() { ReadScalarsMember(m_session); }
+
+void CDirectSnmpDlg::ReadScalarsMember(CSnmpV1& session) {
+    session.setType(SNMP_PDU_GET);
+    session.setCommunity(m_settings.readCommunity.c_str());
+    session.clearVarBindList();
+    for (const ScalarField& f : m_scalars) session.addValue(f.oid, SNMP_TYPE_NULL, nullptr);
+    StartAsync(session, &CDirectSnmpDlg::OnScalarsV1, true, false, 0);
 }
 
 void CDirectSnmpDlg::ReadScalarsV3() {
@@ -193,10 +203,14 @@ void CDirectSnmpDlg::ShowScalars(const std::vector<DirectValue>& values) {
     for (std::size_t i = 0; i < values.size() && i < m_scalars.size(); ++i) {
         const ScalarField& f = m_scalars[i];
         switch (f.format) {
-        case ScalarField::Text: SetDlgItemText(f.controlId, values[i].text); break;
+        case ScalarField::Text: SetDlgItemText(f.controlId, f.text ? f.text(values[i].text) : values[i].text); break;
         case ScalarField::Hex: SetDlgItemText(f.controlId, HexText(values[i].bytes)); break;
         case ScalarField::Check:
             CheckDlgButton(f.controlId, values[i].text == "1" ? BST_CHECKED : BST_UNCHECKED);
+            break;
+        case ScalarField::Select:
+            if (auto* list = dynamic_cast<CComboBox*>(GetDlgItem(f.controlId)))
+                list->SetCurSel(SelectPosition(values[i].text, list->GetCount()));
             break;
         }
     }

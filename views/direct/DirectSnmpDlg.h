@@ -19,10 +19,13 @@ struct DirectObject {
 
 // A scalar shown in a control of the dialog.
 struct ScalarField {
-    enum Format { Text, Check, Hex };  // the value's text; checked when "1"; its bytes in hex
+    // The value's text (through `text` when given); checked when "1"; its bytes in hex; the
+    // drop-down entry at the position the value gives, the first entry for any other value.
+    enum Format { Text, Check, Hex, Select };
     const char* oid;
     int controlId;
     Format format = Text;
+    std::string (*text)(const std::string& value) = nullptr;
 };
 
 // Writes in one SET, with the write community (version 1) or the user-based security
@@ -55,6 +58,8 @@ protected:
     // session; ReadScalarsV3 reads synchronously under the wait cursor.
     void ReadScalarsV1();
     void ReadScalarsMember();
+    // The same on a session of the dialog's own, kept apart from a walk of the member session.
+    void ReadScalarsMember(CSnmpV1& session);
     void ReadScalarsV3();
     // A SET on the member session, answered through `callback`.
     int WriteAsyncV1(const std::vector<DirectObject>& objects, Snmp4wCallback callback, bool walk);

@@ -1,17 +1,20 @@
 #include "views/direct/DirectTableDlg.h"
 
-#include "resources/templates/AgentTableViewsIds.h"
-
-using namespace agent_table_ids;
-
 #include "core/ModuleStartupParams.h"
 #include "platform/ui/Gdi.h"
 
 BEGIN_MESSAGE_MAP(CDirectTableDlg, CDirectSnmpDlg)
-    ON_BN_CLICKED(IDC_REFRESH, OnRefresh)
 END_MESSAGE_MAP()
 
-CDirectTableDlg::CDirectTableDlg(View view) : CDirectSnmpDlg(view.templateId), m_view(std::move(view)) {}
+CDirectTableDlg::CDirectTableDlg(View view, std::vector<ScalarField> scalars, std::size_t minScalars)
+    : CDirectSnmpDlg(view.templateId, std::move(scalars), minScalars), m_view(std::move(view)) {}
+
+BOOL CDirectTableDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (CDirectSnmpDlg::OnCommand(wParam, lParam)) return TRUE;
+    if (LOWORD(wParam) != m_view.refreshId || HIWORD(wParam) != BN_CLICKED) return FALSE;
+    OnRefresh();
+    return TRUE;
+}
 
 void CDirectTableDlg::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, m_view.listId, m_list); }
 

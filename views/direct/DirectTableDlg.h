@@ -1,10 +1,10 @@
 #pragma once
 // The table dialog of direct SNMP access: a report list filled by one read of its columns,
-// a Refresh button (241) and Close (2). Version 1 walks one row per asynchronous request on
-// the member session; version 3 reads the whole table synchronously under the wait cursor;
-// any other version reads nothing. A dialog that builds its session for each read takes the
-// start-up values at each read, serves version 1 only and may keep an entry counter. Each dialog gives its template,
-// list and columns as data and turns a row into its cells in FormatRow.
+// a Refresh button (241 unless the view names another) and Close (2). Version 1 walks one row per asynchronous request
+// on the member session; version 3 reads the whole table synchronously under the wait cursor; any other version reads
+// nothing. A dialog that builds its session for each read takes the start-up values at each read, serves version 1 only
+// and may keep an entry counter. Each dialog gives its template, list and columns as data and turns a row into its
+// cells in FormatRow.
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,14 +21,17 @@ public:
         std::vector<std::string> headers;  // their blanks set the column widths
         std::vector<std::string> columns;  // column OIDs read, in this order
         bool sessionPerRead = false;
-        int counterId = 0;  // the entry counter's control, 0 for none
+        int counterId = 0;    // the entry counter's control, 0 for none
+        int refreshId = 241;  // the Refresh button, unless the dialog's own map handles it
     };
 
     // The callback of the version-1 walk.
     static int OnWalkRowV1(CSnmp* response, int requestId, void* dialog, int status);
 
 protected:
-    explicit CDirectTableDlg(View view);
+    // `scalars` are the dialog's scalar fields (CDirectSnmpDlg), for a view that reads
+    // values beside its table.
+    explicit CDirectTableDlg(View view, std::vector<ScalarField> scalars = {}, std::size_t minScalars = 0);
 
     // The cells of one row, column 0 first. Runs on the library's callback thread during a
     // version-1 walk.
@@ -36,6 +39,8 @@ protected:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
+    // The view's Refresh button, when no map entry of the dialog took the command.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnRefresh();
 
     void ReadTableDirect();
