@@ -38,26 +38,21 @@ UI_DIALOG_TEMPLATE(IDD_DIAGNOSIS, "802.1x Diagnose Information", kDialogStyle,
 }  // namespace dot1x_table_ids
 
 namespace syslog_table_ids {
-// clang-format off
-UI_DIALOG_TEMPLATE(IDD_LOG, "Syslog Information", kDialogStyle,
-    Column({
+namespace {
+// The three syslog tables look alike: the list in an unlabelled group, the counter and buttons.
+ui::tpl::Item TableBody() {
+    using namespace ui::tpl;
+    return Column({
         Group(IDC_STATIC, "", {List(IDC_LIST, kListStyle).Size(800, 320)}),
         Row({Label(IDC_STATIC, "Entries:"), Label(IDC_ENTRIES, "0").Chars(6), Stretch(),
              DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
-    }))
-UI_DIALOG_TEMPLATE(IDD_CACHE, "Syslog Information in Cache", kDialogStyle,
-    Column({
-        Group(IDC_STATIC, "", {List(IDC_LIST, kListStyle).Size(800, 320)}),
-        Row({Label(IDC_STATIC, "Entries:"), Label(IDC_ENTRIES, "0").Chars(6), Stretch(),
-             DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
-    }))
-UI_DIALOG_TEMPLATE(IDD_APPLICATION, "Syslog Application Information", kDialogStyle,
-    Column({
-        Group(IDC_STATIC, "", {List(IDC_LIST, kListStyle).Size(800, 320)}),
-        Row({Label(IDC_STATIC, "Entries:"), Label(IDC_ENTRIES, "0").Chars(6), Stretch(),
-             DefButton(IDC_REFRESH, "&Refresh"), Button(IDCANCEL, "&Close")}),
-    }))
-// clang-format on
+    });
+}
+}  // namespace
+
+UI_DIALOG_TEMPLATE(IDD_LOG, "Syslog Information", kDialogStyle, TableBody())
+UI_DIALOG_TEMPLATE(IDD_CACHE, "Syslog Information in Cache", kDialogStyle, TableBody())
+UI_DIALOG_TEMPLATE(IDD_APPLICATION, "Syslog Application Information", kDialogStyle, TableBody())
 }  // namespace syslog_table_ids
 
 namespace syslog_config_ids {
