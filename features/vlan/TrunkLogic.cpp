@@ -295,7 +295,7 @@ TrunkSelection CTrunkLogic::Selection() const {
     return selection;
 }
 
-int CTrunkLogic::IsAllOrNoneInList(const std::string& list) {
+int CTrunkLogic::IsAllOrNoneInList(const std::string& list) const {
     return ::IsAllOrNoneInList(list, Selection(), m_nPortNum) ? 1 : 0;
 }
 

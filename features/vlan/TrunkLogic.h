@@ -17,7 +17,6 @@
 // once, on the user-interface thread, and ReadsEnded() holds from then on.
 #include <bitset>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -26,8 +25,6 @@
 #include "core/SnmpRead.h"
 #include "core/TrunkPortsWalk.h"
 #include "features/vlan/TrunkChecks.h"
-
-struct SnmpRow;
 
 class CTrunkLogic {
 public:
@@ -51,7 +48,7 @@ public:
     // read: 1 when all pass; 0 after the first refusal's message box (OK only).
     int CheckTrunkSelection();
     // True when the chosen ports are all in the port list or all outside it.
-    int IsAllOrNoneInList(const std::string& list);
+    int IsAllOrNoneInList(const std::string& list) const;
 
     // Writes one trunk in one SET: members (hexadecimal port bitmap text, two digits a byte)
     // then mode ("1" LACP, "2" static). 0 after "Parameter Error !" for a member text of

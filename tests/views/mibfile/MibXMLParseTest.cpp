@@ -92,9 +92,10 @@ TEST_F(MibXMLParseTest, OpenFindsTheFirstSectionOfItsName) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file + " " + c.section);
-        const std::string path = c.file.empty()         ? FixturePath()
-                                 : c.file == "missing" ? (std::filesystem::path(::testing::TempDir()) / "no.xml").string()
-                                                       : Write("case.xml", c.file);
+        const std::string path = c.file.empty() ? FixturePath()
+                                 : c.file == "missing"
+                                     ? (std::filesystem::path(::testing::TempDir()) / "no.xml").string()
+                                     : Write("case.xml", c.file);
         CMibXMLParse reader;
         EXPECT_EQ(reader.Open(path, c.section), c.opened);
     }
@@ -154,8 +155,12 @@ TEST_F(MibXMLParseTest, EntriesAreFoundByTheirWholeName) {
         std::string oid;
         int found;
     };
-    const Case cases[] = {{"1.3.6.1.4.1.9.1", 1}, {"1.3.6.1.4.1.9.2", 1}, {"1.3.6.1.4.1.9.1.0", 0},
-                          {"1.3.6.1.4.1.9", 0},   {"9.9", 0},            {"", 0}};
+    const Case cases[] = {{"1.3.6.1.4.1.9.1", 1},
+                          {"1.3.6.1.4.1.9.2", 1},
+                          {"1.3.6.1.4.1.9.1.0", 0},
+                          {"1.3.6.1.4.1.9", 0},
+                          {"9.9", 0},
+                          {"", 0}};
     for (const Case& c : cases) {
         xml::Node entry;
         EXPECT_EQ(reader.FindEntry(c.oid, entry), c.found) << c.oid;
@@ -242,8 +247,8 @@ TEST_F(MibXMLParseTest, WrittenValuesBecomeASetRequest) {
     EXPECT_EQ(text, "2");
     CSnmpV1 request(3);
     EXPECT_EQ(reader.BuildSetRequest(request), 1);
-    EXPECT_EQ(Variables(request), (std::vector<std::string>{"1.3.6.1.4.1.9.1 = 2", "1.3.6.1.4.1.9.2.5 = 9",
-                                                            "1.3.6.1.4.1.9.2.5 = 9"}));
+    EXPECT_EQ(Variables(request),
+              (std::vector<std::string>{"1.3.6.1.4.1.9.1 = 2", "1.3.6.1.4.1.9.2.5 = 9", "1.3.6.1.4.1.9.2.5 = 9"}));
 
     // A RETVALUE made by the reader itself.
     CMibXMLParse info;
@@ -281,8 +286,8 @@ TEST_F(MibXMLParseTest, TheShippedFile) {
     EXPECT_EQ(config.BuildGetRequest(configRequest, "0"), 1);
     EXPECT_EQ(Variables(infoRequest),
               (std::vector<std::string>{"1.3.6.1.2.1.1.1.0", "1.3.6.1.2.1.1.3.0", "1.3.6.1.2.1.1.5.0"}));
-    EXPECT_EQ(Variables(configRequest), (std::vector<std::string>{"1.3.6.1.4.1.32473.10.76.21.1.1.12.0",
-                                                                  "1.3.6.1.4.1.32473.10.76.21.1.24.1.0"}));
+    EXPECT_EQ(Variables(configRequest),
+              (std::vector<std::string>{"1.3.6.1.4.1.32473.10.76.21.1.1.12.0", "1.3.6.1.4.1.32473.10.76.21.1.24.1.0"}));
     std::string desc;
     EXPECT_EQ(info.GetDesc("1.3.6.1.2.1.1.3", desc), 1);
     EXPECT_NE(desc.find("Time"), std::string::npos);

@@ -306,6 +306,10 @@ TEST_F(TrunkLogicTest, CheckTrunkSelectionShowsTheFirstRefusalOnly) {
     chosen[20] = chosen[21] = 1;
     EXPECT_EQ(logic.CheckTrunkSelection(), 1);
     EXPECT_TRUE(Sets().empty());
+    // The list judgement over the dialog's chosen ports (21 and 22).
+    EXPECT_EQ(logic.IsAllOrNoneInList("21"), 0);
+    EXPECT_EQ(logic.IsAllOrNoneInList("20,21,22"), 1);
+    EXPECT_EQ(logic.IsAllOrNoneInList("1,2"), 1);
     logic.Close();
 }
 
