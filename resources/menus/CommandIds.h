@@ -65,6 +65,8 @@ constexpr UINT ID_IP_TABLE = 32808;
 constexpr UINT ID_FORWARDING_TABLE = 32810;
 constexpr UINT ID_TCP_SERVICE = 32811;
 constexpr UINT ID_UDP_SERVICE = 32812;
+// No menu item: the main dialog runs it when it receives the command.
+constexpr UINT ID_DEVICE_CONFIGURE = 32775;
 // Tools
 constexpr UINT ID_FIRMWARE_UPGRADE = 32823;
 constexpr UINT ID_SAVE_CONFIGURATION = 32815;

@@ -22,6 +22,7 @@
 #include "shell/panel/DevElements.h"
 #include "tests/shell/main/MainWindowFixture.h"
 #include "views/IntfList.h"
+#include "views/mibfile/DeviceCfgDlg.h"
 #include "tests/support/ScopedEnv.h"
 
 namespace shelltest {
@@ -272,6 +273,27 @@ TEST_F(MainWindowTest, WrapperHidesAndPausesWhileTheDialogRuns) {
         d.ChooseMenu({"Public MIB   ", "Interface Table"});
         ASSERT_TRUE(
             WaitUntil([&] { return ui.ModalRuns<CIntfList>() == 1 && main.IsWindowVisible() && !main.IsIconic(); }));
+        EXPECT_EQ(main.m_bPause.load(), 0);
+        d.Close();
+    });
+    EXPECT_TRUE(checked);
+}
+
+// A command no menu item carries runs its dialog through the same wrapper.
+TEST_F(MainWindowTest, DeviceConfigureCommandRunsWrapped) {
+    UseModel("DUZ-3300-28ZA1");
+    CDerariModuleDlg main(nullptr, m_ini);
+    bool checked = false;
+    ui.OnModal<CDeviceCfgDlg>([&](DialogDriver& dialog) {
+        EXPECT_EQ(main.m_bPause.load(), 1);
+        EXPECT_FALSE(main.IsWindowVisible() && !main.IsIconic());
+        checked = true;
+        dialog.Close();
+    });
+    ui.RunModal(main, [&](DialogDriver& d) {
+        main.PostMessage(WM_COMMAND, ID_DEVICE_CONFIGURE, 0);
+        ASSERT_TRUE(WaitUntil(
+            [&] { return ui.ModalRuns<CDeviceCfgDlg>() == 1 && main.IsWindowVisible() && !main.IsIconic(); }));
         EXPECT_EQ(main.m_bPause.load(), 0);
         d.Close();
     });
