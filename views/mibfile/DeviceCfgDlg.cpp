@@ -80,19 +80,18 @@ void CDeviceCfgDlg::ReadConfigOptions() {
 }
 
 int CDeviceCfgDlg::OnDeviceInfoResponse(CSnmp* response, int, void* dialog, int status) {
-    // A time-out or failure brings no answer: the list stays as it is.
-    if (status != EC_NO_ERROR) return 0;
-    std::unique_ptr<CSnmp> answer(response);
-    auto* self = static_cast<CDeviceCfgDlg*>(dialog);
-    if (answer && !self->m_bClosing) ui::RunOnUiThread([&] { self->Fill(*answer, true); });
-    return 0;
+    return static_cast<CDeviceCfgDlg*>(dialog)->OnReadResponse(response, status, true);
 }
 
 int CDeviceCfgDlg::OnConfigOptionsResponse(CSnmp* response, int, void* dialog, int status) {
+    return static_cast<CDeviceCfgDlg*>(dialog)->OnReadResponse(response, status, false);
+}
+
+int CDeviceCfgDlg::OnReadResponse(CSnmp* response, int status, bool deviceInfo) {
+    // A time-out or failure brings no answer: the list stays as it is.
     if (status != EC_NO_ERROR) return 0;
     std::unique_ptr<CSnmp> answer(response);
-    auto* self = static_cast<CDeviceCfgDlg*>(dialog);
-    if (answer && !self->m_bClosing) ui::RunOnUiThread([&] { self->Fill(*answer, false); });
+    if (answer && !m_bClosing) ui::RunOnUiThread([&] { Fill(*answer, deviceInfo); });
     return 0;
 }
 

@@ -35,6 +35,7 @@ private:
     void Read(CMibXMLParse& reader, CSnmp4w& wrapper, Snmp4wCallback callback);
     static int OnDeviceInfoResponse(CSnmp* response, int requestId, void* dialog, int status);
     static int OnConfigOptionsResponse(CSnmp* response, int requestId, void* dialog, int status);
+    int OnReadResponse(CSnmp* response, int status, bool deviceInfo);
     static int OnApplyResponse(CSnmp* response, int requestId, void* dialog, int status);
     // Fills a list from an answer on the user-interface thread; nothing for an error status.
     void Fill(CSnmp& response, bool deviceInfo);

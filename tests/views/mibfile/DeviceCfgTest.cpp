@@ -47,9 +47,8 @@ protected:
         CDeviceCfgDlg dlg;
         ui.RunModal(dlg, [&](DialogDriver& d) {
             if (waitRows) {
-                EXPECT_TRUE(WaitUntil([&] {
-                    return !d.GetRows(IDC_CONFIG_LIST).empty() && !d.GetRows(IDC_INFO_LIST).empty();
-                }));
+                EXPECT_TRUE(WaitUntil(
+                    [&] { return !d.GetRows(IDC_CONFIG_LIST).empty() && !d.GetRows(IDC_INFO_LIST).empty(); }));
             }
             script(d);
             if (d.IsOpen()) d.Click(IDC_CLOSE);
@@ -111,7 +110,9 @@ TEST_F(DeviceCfgTest, ApplyWritesThePickedValueAndReadsTheOptionsAgain) {
         d.Click(IDC_APPLY);
         EXPECT_FALSE(d.IsEnabled(IDC_APPLY));
         EXPECT_TRUE(d.GetItems(IDC_VALUE).empty());
-        EXPECT_TRUE(WaitUntil([&] { return d.GetRows(IDC_CONFIG_LIST) == Rows{{"Jumbo Frame", "Enabled"}, {"LLDP State", "Enabled"}}; }));
+        EXPECT_TRUE(WaitUntil([&] {
+            return d.GetRows(IDC_CONFIG_LIST) == Rows{{"Jumbo Frame", "Enabled"}, {"LLDP State", "Enabled"}};
+        }));
     });
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 1u);
@@ -137,7 +138,8 @@ TEST_F(DeviceCfgTest, EachClickWritesItsOwnRow) {
     });
     std::vector<std::string> written;
     for (const auto& s : Sets()) written.push_back(s.varbinds.empty() ? "" : s.varbinds[0].oid);
-    EXPECT_EQ(written, (std::vector<std::string>{kManagementVlan + ".0", kLldp + ".0", kJumbo + ".0", kManagementVlan + ".0"}));
+    EXPECT_EQ(written,
+              (std::vector<std::string>{kManagementVlan + ".0", kLldp + ".0", kJumbo + ".0", kManagementVlan + ".0"}));
 }
 
 TEST_F(DeviceCfgTest, AMissingFileIsToldAndNothingIsListed) {
