@@ -111,12 +111,13 @@ int CGVRPFunLogic::SetPortSettings(int fromPort, int toPort, const std::string& 
                                    const std::string& ingressChecking, const std::string& frameType) {
     for (int port = fromPort; port <= toPort; ++port) {
         const std::string instance = "." + std::to_string(port);
-        const SnmpAnswer answer = SnmpSet(m_setSession, {
-                                                            {kPortTable + "2" + instance, SNMP_TYPE_INTEGER, pvid},
-                                                            {kPortTable + "3" + instance, SNMP_TYPE_INTEGER, gvrpState},
-                                                            {kPortTable + "4" + instance, SNMP_TYPE_INTEGER, ingressChecking},
-                                                            {kPortTable + "5" + instance, SNMP_TYPE_INTEGER, frameType},
-                                                        });
+        const SnmpAnswer answer =
+            SnmpSet(m_setSession, {
+                                      {kPortTable + "2" + instance, SNMP_TYPE_INTEGER, pvid},
+                                      {kPortTable + "3" + instance, SNMP_TYPE_INTEGER, gvrpState},
+                                      {kPortTable + "4" + instance, SNMP_TYPE_INTEGER, ingressChecking},
+                                      {kPortTable + "5" + instance, SNMP_TYPE_INTEGER, frameType},
+                                  });
         if (!answer.Ok()) return 0;
     }
     Notify(kGvrpWritten, reinterpret_cast<LPARAM>(kAddFinished));

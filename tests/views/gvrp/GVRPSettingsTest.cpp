@@ -18,7 +18,9 @@ namespace {
 
 class GVRPSettingsTest : public GvrpTest {
 protected:
-    static void ReadDone(DialogDriver& d) { ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }, 15s)); }
+    static void ReadDone(DialogDriver& d) {
+        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }, 15s));
+    }
     std::size_t PortReads() const { return GetNextsFrom(kGvrpPorts + "1"); }
     static std::string PortSet(int port, const std::string& pvid, int gvrp, int ingress, int frames) {
         return GvrpPort(2, port) + " i " + pvid + ", " + GvrpPort(3, port) + " i " + std::to_string(gvrp) + ", " +
@@ -40,8 +42,8 @@ TEST_F(GVRPSettingsTest, ListAndChoicesFollowTheGlobalState) {
         CGVRPSettings dlg;
         ui.RunModal(dlg, [&](DialogDriver& d) {
             ReadDone(d);
-            EXPECT_EQ(d.GetColumns(IDC_LIST), (std::vector<std::string>{"Port", "PVID", "GVRP", "Ingress Checking",
-                                                                         "Acceptable Frame Type"}));
+            EXPECT_EQ(d.GetColumns(IDC_LIST),
+                      (std::vector<std::string>{"Port", "PVID", "GVRP", "Ingress Checking", "Acceptable Frame Type"}));
             const auto rows = d.GetRows(IDC_LIST);
             ASSERT_EQ(rows.size(), 28u);
             EXPECT_EQ(rows[0], (std::vector<std::string>{"1", "1", "Disabled", "Disabled", "AllFrames"}));
@@ -54,7 +56,8 @@ TEST_F(GVRPSettingsTest, ListAndChoicesFollowTheGlobalState) {
             EXPECT_EQ(d.GetItems(IDC_FRAME_TYPE), (std::vector<std::string>{"Admit All", "Tagged Only"}));
             EXPECT_EQ(d.GetText(IDC_FRAME_TYPE), "Admit All");
             for (auto id : {IDC_GVRP, IDC_INGRESS, IDC_FRAME_TYPE}) EXPECT_EQ(d.IsEnabled(id), on);
-            for (int id : {int(IDC_FROM_PORT), int(IDC_TO_PORT), int(IDC_PVID), int(IDC_APPLY)}) EXPECT_TRUE(d.IsEnabled(id));
+            for (int id : {int(IDC_FROM_PORT), int(IDC_TO_PORT), int(IDC_PVID), int(IDC_APPLY)})
+                EXPECT_TRUE(d.IsEnabled(id));
             d.Close();
         });
     }

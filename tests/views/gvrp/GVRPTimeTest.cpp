@@ -43,7 +43,9 @@ TEST(GarpTimerChecks, FirstFailingCheckGivesItsMessage) {
 
 class GVRPTimeTest : public GvrpTest {
 protected:
-    static void ReadDone(DialogDriver& d) { ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }, 15s)); }
+    static void ReadDone(DialogDriver& d) {
+        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }, 15s));
+    }
 };
 
 TEST_F(GVRPTimeTest, ShowsTheStateAndTimers) {

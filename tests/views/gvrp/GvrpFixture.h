@@ -23,7 +23,9 @@ const std::string kOuiTable = kPrivate + "26.2.1.1.";  // + column.arcs
 const std::string kCameraPorts = kPrivate + "26.1.5.1.";
 const std::string kTrunkMembers = kPrivate + "8.1.3.1.2";
 
-inline std::string GvrpPort(int column, int port) { return kGvrpPorts + std::to_string(column) + "." + std::to_string(port); }
+inline std::string GvrpPort(int column, int port) {
+    return kGvrpPorts + std::to_string(column) + "." + std::to_string(port);
+}
 inline std::string Trunk(int trunk) { return kTrunkMembers + "." + std::to_string(trunk); }
 
 // A request's variables as "OID TYPE VALUE", OCTET STRINGs as upper-case hex.
