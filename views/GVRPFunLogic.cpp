@@ -160,6 +160,12 @@ void CGVRPFunLogic::SetGlobalSettings(const std::string& oldState, const std::st
     if (SnmpSet(m_setSession, vars).Answered()) win::Sleep(50);
 }
 
+int CGVRPFunLogic::IsValidPvid(const std::string& pvid) {
+    if (pvid.empty() || pvid.find_first_not_of("0123456789") != std::string::npos) return 0;
+    const long value = DecimalValue(pvid);
+    return value >= 1 && value <= 4094 ? 1 : 0;
+}
+
 int CGVRPFunLogic::CheckTrunkGroup(int fromPort, int toPort) {
     const int ports = m_trunkWalk.PortCount();
     for (int p = std::max(fromPort, 1); p <= std::min(toPort, ports); ++p) {

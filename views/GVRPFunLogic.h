@@ -68,6 +68,8 @@ public:
     static std::string GarpTimerFault(const std::string& joinTime, const std::string& leaveTime,
                                       const std::string& leaveAllTime);
 
+    // 1 for a text of digits only whose value lies in 1..4094.
+    static int IsValidPvid(const std::string& pvid);
     // 1 when no trunk has members both inside and outside from..to; else the message and 0.
     int CheckTrunkGroup(int fromPort, int toPort);
     // 1 when the VLAN id was listed by the last VLAN walk.

@@ -12,18 +12,6 @@ using namespace gvrp_settings_ids;
 namespace {
 constexpr int kReadsOfARefresh = 3;  // ports, VLANs, trunks
 
-// The PVID's value, held just above its highest so that no length can wrap; -1 for an empty
-// text or one with anything but digits.
-long PvidValue(const std::string& text) {
-    if (text.empty()) return -1;
-    long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return -1;
-        value = std::min(value * 10 + (c - '0'), 4095L);
-    }
-    return value;
-}
-
 // A port typed or chosen in a range box; 0 when it is no number.
 int PortValue(const std::string& text) { return std::atoi(text.c_str()); }
 }  // namespace
@@ -107,8 +95,7 @@ void CGVRPSettings::OnApply() {
     const std::string pvid = Item(IDC_PVID).GetWindowText();
     const int from = PortValue(Item(IDC_FROM_PORT).GetWindowText());
     const int to = PortValue(Item(IDC_TO_PORT).GetWindowText());
-    const long value = PvidValue(pvid);
-    if (value < 1 || value > 4094) {
+    if (CGVRPFunLogic::IsValidPvid(pvid) == 0) {
         AfxMessageBox("PVID Range is 1-4094");
         return;
     }

@@ -193,7 +193,7 @@ TEST_F(GVRPSettingsTest, ATrunkDissolvedOnTheSwitchNoLongerRefusesAfterRefresh) 
         apply();
         EXPECT_EQ(ui.ShownMessageBoxes().size(), 1u);
         EXPECT_TRUE(Sets().empty());
-        Set(Trunk(1), "x", "00 00 00 00");
+        Set(TrunkOid(1), "x", "00 00 00 00");
         d.Click(IDC_REFRESH);
         ReadDone(d);
         apply();

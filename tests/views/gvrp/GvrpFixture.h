@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/SnmpRead.h"
+#include "tests/features/ports/L2Fixture.h"
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/ui/UiHarness.h"
 
@@ -21,34 +22,16 @@ const std::string kLeaveAll = kPrivate + "30.4.0";
 const std::string kGvrpPorts = kPrivate + "30.5.1.";   // + column.port
 const std::string kOuiTable = kPrivate + "26.2.1.1.";  // + column.arcs
 const std::string kCameraPorts = kPrivate + "26.1.5.1.";
-const std::string kTrunkMembers = kPrivate + "8.1.3.1.2";
 
 inline std::string GvrpPort(int column, int port) {
     return kGvrpPorts + std::to_string(column) + "." + std::to_string(port);
 }
-inline std::string Trunk(int trunk) { return kTrunkMembers + "." + std::to_string(trunk); }
 
-// A request's variables as "OID TYPE VALUE", OCTET STRINGs as upper-case hex.
-inline std::string Line(const switchsim::LoggedRequest& r) {
-    std::string out;
-    for (const auto& v : r.varbinds) {
-        if (!out.empty()) out += ", ";
-        out += v.oid + " " + v.type + (v.type == "null" ? "" : " " + (v.type == "s" ? v.hex : v.value));
-    }
-    return out;
-}
-
-inline std::vector<std::string> Lines(const std::vector<switchsim::LoggedRequest>& requests) {
-    std::vector<std::string> out;
-    for (const auto& r : requests) out.push_back(Line(r));
-    return out;
-}
-
-inline std::vector<std::string> Texts(const std::vector<ui::test::ShownBox>& boxes) {
-    std::vector<std::string> out;
-    for (const auto& b : boxes) out.push_back(b.text);
-    return out;
-}
+// A request's variables as "OID TYPE VALUE", one request a line; the texts of message boxes.
+using l2test::Line;
+using l2test::Lines;
+using l2test::Texts;
+using l2test::TrunkOid;
 
 class GvrpTest : public switchsim::ModuleTargetTest {
 protected:
