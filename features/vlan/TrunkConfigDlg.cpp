@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/Utils.h"
+#include "features/vlan/KRVTrunkPort.h"
 #include "platform/ui/Prompt.h"
 #include "platform/win/Clock.h"
 #include "resources/templates/TrunkDialogsIds.h"
@@ -174,4 +175,9 @@ void CTrunkConfigDlg::OnPortMember() {
     }
     const int row = FindRow(trunk);
     if (row >= 0) m_strPortMember = m_list.GetItemText(row, 2);
+    CKRVTrunkPort dlg(this);
+    dlg.m_strPortMember = m_strPortMember;
+    dlg.m_strTrunkId = trunk;
+    dlg.m_strMode = ComboText();
+    if (dlg.DoModal() == IDOK) OnRefresh();
 }

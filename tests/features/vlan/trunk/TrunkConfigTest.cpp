@@ -1,11 +1,12 @@
 // The trunk configuration dialog against the simulated switch: the list, the link aggregation
-// state, a trunk's mode, the refusals before the member dialog, the keys and closing.
+// state, a trunk's mode, the refusals before the member dialog opens, the keys and closing.
 #include <QtCore/qnamespace.h>
 
 #include <algorithm>
 #include <iterator>
 
 #include "core/SnmpRead.h"
+#include "features/vlan/KRVTrunkPort.h"
 #include "features/vlan/TrunkConfigDlg.h"
 #include "tests/features/vlan/trunk/TrunkFixture.h"
 
@@ -297,6 +298,7 @@ TEST_F(TrunkConfigTest, PortMemberRefusesADisabledModeAndNoTrunk) {
             EXPECT_TRUE(d.IsOpen());
         });
         ExpectRefused(ui, c.message);
+        EXPECT_EQ(ui.ModalRuns<CKRVTrunkPort>(), 0);
     }
 }
 
