@@ -2,7 +2,9 @@
 // name (core/controls/CommandTable.h).
 #include "core/controls/CommandTable.h"
 #include "views/direct/DeviceInfo.h"
+#include "views/direct/InfoScalars.h"
 #include "views/direct/InfoTables.h"
+#include "views/direct/SyslogCfgDlg.h"
 
 namespace {
 const CommandRegistrar kInfoPagesCommands({
@@ -12,6 +14,11 @@ const CommandRegistrar kInfoPagesCommands({
     LAUNCHER_DIALOG(CSyslogInfoDlg),
     LAUNCHER_DIALOG(CHisSyslogInfoDlg),
     LAUNCHER_DIALOG(CSyslogAppInfoDlg),
+    LAUNCHER_DIALOG(CSyslogCfgDlg),
+    LAUNCHER_DIALOG(CDHCPInfoDlg),
     LAUNCHER_DIALOG(CDeviceInfo),
+    LAUNCHER_DIALOG(CIGMPRouterPortsSettings),
+    LAUNCHER_DIALOG(CVlanInfoDlg),
+    LAUNCHER_DIALOG(CTrunkInfoDlg),
 });
 }  // namespace
