@@ -73,6 +73,8 @@ constexpr UINT ID_SAVE_CONFIGURATION = 32815;
 constexpr UINT ID_REBOOT = 32797;
 constexpr UINT ID_TELNET = 32788;
 constexpr UINT ID_WEB = 32789;
+// Commands the main window runs that no menu item carries
+constexpr UINT ID_DOT1X_PORT_CONFIG = 32792;
 // About
 constexpr UINT ID_APP_ABOUT = 57664;
 
