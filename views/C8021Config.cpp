@@ -156,8 +156,8 @@ std::string C8021Config::CheckInputs(const Inputs& in, Values& values) {
                               values.timers[static_cast<std::size_t>(i)]))
             return t.message;
     }
-    values.address = std::to_string(f[0]) + "." + std::to_string(f[1]) + "." + std::to_string(f[2]) + "." +
-                     std::to_string(f[3]);
+    values.address =
+        std::to_string(f[0]) + "." + std::to_string(f[1]) + "." + std::to_string(f[2]) + "." + std::to_string(f[3]);
     return "";
 }
 
@@ -186,8 +186,8 @@ void C8021Config::OnApply() {
         AfxMessageBox(refusal);
         return;
     }
-    if (SnmpSet(m_cCommonSNMP, {{kRadiusAddress, SNMP_TYPE_IPADDRESS, values.address},
-                                SnmpSetVar::Octets(kRadiusKey, in.key)})
+    if (SnmpSet(m_cCommonSNMP,
+                {{kRadiusAddress, SNMP_TYPE_IPADDRESS, values.address}, SnmpSetVar::Octets(kRadiusKey, in.key)})
             .Answered())
         EnableAuthState();
     // The timers are written whatever became of the RADIUS write.

@@ -44,8 +44,7 @@ public:
     // (values filled), else the message of the first field refused.
     static std::string CheckInputs(const Inputs& in, Values& values);
     // A whole decimal number (blanks around it allowed) within min..max.
-    static bool ParseWholeNumber(const std::string& text, std::uint64_t min, std::uint64_t max,
-                                 std::uint64_t& value);
+    static bool ParseWholeNumber(const std::string& text, std::uint64_t min, std::uint64_t max, std::uint64_t& value);
     // Four dotted numbers 0-255 (1 to 3 digits each).
     static bool ParseAddress(const std::string& text, std::array<int, 4>& fields);
 

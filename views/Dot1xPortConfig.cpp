@@ -15,9 +15,15 @@ namespace {
 const std::string kControlColumn = "1.3.6.1.4.1.32473.10.76.21.1.11.2.9.1.2";
 const std::string kStatusColumn = "1.3.6.1.4.1.32473.10.76.21.1.11.2.9.1.3";
 
-const char* const kHeaders[] = {"Index",       "AuthControlledPortStatus", "AuthControlledPortControl",
-                                "QuietPeriod", "TxPeriod",                 "SuppTimeout",
-                                "ServerTimeout", "MaxReq",                 "ReAuthPeriod",
+const char* const kHeaders[] = {"Index",
+                                "AuthControlledPortStatus",
+                                "AuthControlledPortControl",
+                                "QuietPeriod",
+                                "TxPeriod",
+                                "SuppTimeout",
+                                "ServerTimeout",
+                                "MaxReq",
+                                "ReAuthPeriod",
                                 "ReAuthEnabled"};
 const char* const kControls[] = {"Force Unauthorized", "Auto", "Force Authorized"};
 }  // namespace

@@ -17,8 +17,8 @@ using namespace dot1xtest;
 
 namespace {
 
-const ui::ControlId<CEdit> kTimerEdits[] = {IDC_QUIET_PERIOD, IDC_TX_PERIOD,  IDC_SUPP_TIMEOUT,
-                                            IDC_SERVER_TIMEOUT, IDC_MAX_REQ, IDC_REAUTH_PERIOD};
+const ui::ControlId<CEdit> kTimerEdits[] = {IDC_QUIET_PERIOD,   IDC_TX_PERIOD, IDC_SUPP_TIMEOUT,
+                                            IDC_SERVER_TIMEOUT, IDC_MAX_REQ,   IDC_REAUTH_PERIOD};
 
 std::string Timer(int n) { return kTimer + std::to_string(n) + ".0"; }
 
@@ -64,9 +64,9 @@ protected:
 };
 
 TEST_F(C8021ConfigTest, ReadFillsTheFieldsAndTheStateGatesTheInputs) {
-    const std::vector<int> inputs = {IDC_KEY, IDC_CONFIRM_KEY, IDC_RADIUS_IP, IDC_QUIET_PERIOD, IDC_TX_PERIOD,
-                                     IDC_SUPP_TIMEOUT, IDC_SERVER_TIMEOUT, IDC_MAX_REQ, IDC_REAUTH_PERIOD,
-                                     IDC_REAUTH_ENABLED, IDC_PORT_SET};
+    const std::vector<int> inputs = {IDC_KEY,           IDC_CONFIRM_KEY,    IDC_RADIUS_IP,      IDC_QUIET_PERIOD,
+                                     IDC_TX_PERIOD,     IDC_SUPP_TIMEOUT,   IDC_SERVER_TIMEOUT, IDC_MAX_REQ,
+                                     IDC_REAUTH_PERIOD, IDC_REAUTH_ENABLED, IDC_PORT_SET};
     for (const std::string state : {"1", "2"}) {
         SCOPED_TRACE("state " + state);
         Set(kState, "i", state);
@@ -127,10 +127,10 @@ TEST_F(C8021ConfigTest, ApplyWritesServerThenStateThenTimersAndReadsAgain) {
         EXPECT_EQ(Assignments(sets[0]),
                   (std::vector<std::string>{kRadiusAddress + " a 10.1.1.5", kRadiusKey + " s 736563726574"}));
         EXPECT_EQ(Assignments(sets[1]), (std::vector<std::string>{kState + " i 1"}));
-        EXPECT_EQ(Assignments(sets[2]),
-                  (std::vector<std::string>{Timer(2) + " i 61", Timer(3) + " i 31", Timer(4) + " i 32",
-                                            Timer(5) + " i 33", Timer(6) + " i 3", Timer(7) + " u 3700",
-                                            Timer(8) + " i 1"}));
+        EXPECT_EQ(
+            Assignments(sets[2]),
+            (std::vector<std::string>{Timer(2) + " i 61", Timer(3) + " i 31", Timer(4) + " i 32", Timer(5) + " i 33",
+                                      Timer(6) + " i 3", Timer(7) + " u 3700", Timer(8) + " i 1"}));
         for (const auto& s : sets) EXPECT_EQ(s.community, "quastel");
         ExpectReadAfterLastSet();
         EXPECT_TRUE(ui.ShownMessageBoxes().empty());

@@ -98,7 +98,8 @@ TEST_F(Dot1xPortConfigTest, ListShowsEveryPortsStatusAndControl) {
         EXPECT_EQ(rows[3], row("4", "Authorized", "other"));
         EXPECT_EQ(d.GetText(IDC_FROM_PORT), "1");
         EXPECT_EQ(d.GetText(IDC_TO_PORT), "28");
-        EXPECT_EQ(d.GetItems(IDC_CONTROL), (std::vector<std::string>{"Force Unauthorized", "Auto", "Force Authorized"}));
+        EXPECT_EQ(d.GetItems(IDC_CONTROL),
+                  (std::vector<std::string>{"Force Unauthorized", "Auto", "Force Authorized"}));
         EXPECT_EQ(d.GetText(IDC_CONTROL), "Auto");
     });
 }
@@ -269,7 +270,8 @@ TEST_F(Dot1xPortConfigTest, MainWindowCommandOpensTheDialogWithEmptyTimerColumns
     });
     std::filesystem::remove_all(dir);
     ASSERT_EQ(rows.size(), 28u);
-    for (const auto& row : rows) EXPECT_EQ(std::vector<std::string>(row.begin() + 3, row.end()), std::vector<std::string>(7, ""));
+    for (const auto& row : rows)
+        EXPECT_EQ(std::vector<std::string>(row.begin() + 3, row.end()), std::vector<std::string>(7, ""));
 }
 
 }  // namespace
