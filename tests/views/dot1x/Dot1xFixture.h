@@ -37,6 +37,22 @@ protected:
         return out;
     }
 
+    // After an Apply: with a message expected, that message was the one box shown and nothing
+    // was written (true); without, no box was shown (false, the caller checks the writes).
+    bool ExpectRefused(const ui::test::Harness& ui, const std::string& message) const {
+        const auto shown = ui.ShownMessageBoxes();
+        if (message.empty()) {
+            EXPECT_TRUE(shown.empty());
+            return false;
+        }
+        EXPECT_EQ(shown.size(), 1u);
+        if (!shown.empty()) {
+            EXPECT_EQ(shown[0].text, message);
+        }
+        EXPECT_TRUE(Sets().empty());
+        return true;
+    }
+
     // Every port's access control on the switch: `inside` for from..to, `outside` elsewhere.
     void SetControls(int ports, int from, int to, int inside, int outside) const {
         for (int p = 1; p <= ports; ++p)
