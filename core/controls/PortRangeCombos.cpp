@@ -1,5 +1,6 @@
 #include "core/controls/PortRangeCombos.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/ui/Prompt.h"
@@ -15,12 +16,16 @@ CComboBox* CPortRangeCombos::Combo(int id) const {
     return m_pParent == nullptr ? nullptr : static_cast<CComboBox*>(m_pParent->GetDlgItem(id));
 }
 
-void CPortRangeCombos::Fill(int count, ToStart toStart) {
+void CPortRangeCombos::Fill(int count, ToStart toStart, const char* format) {
     for (int id : {m_nFromId, m_nToId}) {
         CComboBox* combo = Combo(id);
         if (combo == nullptr) return;
         combo->ResetContent();
-        for (int port = 1; port <= count; ++port) combo->AddString(std::to_string(port));
+        for (int port = 1; port <= count; ++port) {
+            char text[32];
+            std::snprintf(text, sizeof text, format, port);
+            combo->AddString(text);
+        }
     }
     Combo(m_nFromId)->SetCurSel(0);
     Combo(m_nToId)->SetCurSel(toStart == ToOnLast ? count - 1 : 0);
@@ -50,7 +55,10 @@ void CPortRangeCombos::SelectPort(int port) {
     for (int id : {m_nFromId, m_nToId}) {
         CComboBox* combo = Combo(id);
         if (combo == nullptr) continue;
-        const int index = combo->FindStringExact(-1, std::to_string(port));
-        if (index >= 0) combo->SetCurSel(index);
+        for (int index = 0; index < combo->GetCount(); ++index) {
+            if (std::atoi(combo->GetLBText(index).c_str()) != port) continue;
+            combo->SetCurSel(index);
+            break;
+        }
     }
 }

@@ -17,8 +17,9 @@ public:
     enum ToStart { ToOnFirst, ToOnLast };
 
     void Attach(CWnd* parent, int fromId, int toId, std::string message);
-    // Both lists get "1" to "count"; From selects the first port, To the first or the last.
-    void Fill(int count, ToStart toStart);
+    // Both lists get "1" to "count" (or each number in `format`, such as "   %d "); From
+    // selects the first port, To the first or the last.
+    void Fill(int count, ToStart toStart, const char* format = "%d");
     // To selects the port From shows.
     void OnFromChange();
     // A To below From shows the message and then selects From's port in To; false then.

@@ -75,6 +75,8 @@ constexpr UINT ID_TELNET = 32788;
 constexpr UINT ID_WEB = 32789;
 // Commands the main window runs that no menu item carries
 constexpr UINT ID_DOT1X_PORT_CONFIG = 32792;
+constexpr UINT ID_POE_TIME_RANGES = 32819;
+constexpr UINT ID_LLDP_MED = 32827;
 // About
 constexpr UINT ID_APP_ABOUT = 57664;
 
