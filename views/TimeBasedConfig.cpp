@@ -26,8 +26,8 @@ struct NumberList {
     int last;
 };
 const NumberList kLists[] = {
-    {IDC_FROM_YEAR, 2009, 2037}, {IDC_FROM_MONTH, 1, 12},  {IDC_FROM_DAY, 1, 31},   {IDC_TO_YEAR, 2009, 2037},
-    {IDC_TO_MONTH, 1, 12},       {IDC_TO_DAY, 1, 31},      {IDC_START_HOUR, 0, 23}, {IDC_START_MINUTE, 0, 59},
+    {IDC_FROM_YEAR, 2009, 2037}, {IDC_FROM_MONTH, 1, 12}, {IDC_FROM_DAY, 1, 31},   {IDC_TO_YEAR, 2009, 2037},
+    {IDC_TO_MONTH, 1, 12},       {IDC_TO_DAY, 1, 31},     {IDC_START_HOUR, 0, 23}, {IDC_START_MINUTE, 0, 59},
     {IDC_END_HOUR, 0, 23},       {IDC_END_MINUTE, 0, 59},
 };
 
@@ -72,7 +72,8 @@ void TimeBasedConfig::ReadTimeRange(const std::string& index) {
     std::vector<std::string> objects;
     for (std::size_t c = 1; c <= kColumns; ++c) objects.push_back(Column(static_cast<int>(c), index));
     // A failed read leaves the defaults and Apply disabled: the user can only cancel.
-    m_cCommonSNMP.Start(SnmpReadSpec::Get(objects), [this](const SnmpRow& row) { ReadCallback(row); }, nullptr);
+    m_cCommonSNMP.Start(
+        SnmpReadSpec::Get(objects), [this](const SnmpRow& row) { ReadCallback(row); }, nullptr);
 }
 
 void TimeBasedConfig::ReadCallback(const SnmpRow& row) {
@@ -216,17 +217,17 @@ void TimeBasedConfig::SetTimeRangValue(const std::string& index, const Times& t)
     OutputDebugStringA((Column(2, index) + "       " + name).c_str());
     if (t.date) {
         const std::pair<int, int> dates[] = {{4, t.fromYear}, {5, t.fromMonth}, {6, t.fromDay},
-                                             {9, t.toYear},   {10, t.toMonth}, {11, t.toDay}};
+                                             {9, t.toYear},   {10, t.toMonth},  {11, t.toDay}};
         for (const auto& [column, value] : dates) vars.push_back(SnmpSetVar::Integer(Column(column, index), value));
     }
     const std::pair<int, int> times[] = {{7, t.startHour}, {8, t.startMinute}, {12, t.endHour}, {13, t.endMinute}};
     for (const auto& [column, value] : times) vars.push_back(SnmpSetVar::Integer(Column(column, index), value));
     OutputDebugStringA(("From " + std::to_string(t.startHour) + ":" + std::to_string(t.startMinute) + "To " +
-                       std::to_string(t.endHour) + ":" + std::to_string(t.endMinute))
+                        std::to_string(t.endHour) + ":" + std::to_string(t.endMinute))
                            .c_str());
     for (int d = 0; d < 7; ++d)
-        vars.push_back(SnmpSetVar::Integer(Column(14 + d, index),
-                                           Item(kWeekdays[d]).GetCheck() == BST_CHECKED ? 1 : 2));
+        vars.push_back(
+            SnmpSetVar::Integer(Column(14 + d, index), Item(kWeekdays[d]).GetCheck() == BST_CHECKED ? 1 : 2));
     vars.push_back(SnmpSetVar::Integer(Column(21, index), 1));
     SnmpSet(m_cCommonSNMPSet, vars);
 }

@@ -74,7 +74,9 @@ std::vector<std::string> TimeRangInfo::RowCells(const SnmpRow& row) {
         if (t(14 + d) == "1") weekdays += kDays[d];
     if (!weekdays.empty()) weekdays.pop_back();
     const bool date = t(3) == "1";
-    auto day = [&](std::size_t year) { return date ? t(year) + "/" + TwoDigits(t(year + 1)) + "/" + TwoDigits(t(year + 2)) : ""; };
+    auto day = [&](std::size_t year) {
+        return date ? t(year) + "/" + TwoDigits(t(year + 1)) + "/" + TwoDigits(t(year + 2)) : "";
+    };
     auto time = [&](std::size_t hour) { return TwoDigits(t(hour)) + ":" + TwoDigits(t(hour + 1)); };
     return {t(2), weekdays, day(4), day(9), time(7), time(12)};
 }
@@ -132,6 +134,7 @@ void TimeRangInfo::OnBUTTONDelete() {
     const int row = SelectedRow("Please select the Time Range to be deleted!");
     if (row < 0) return;
     const int index = m_rows.listedIndexes[static_cast<std::size_t>(row)];
-    const SnmpAnswer answer = SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kTable + "21." + std::to_string(index), 6)});
+    const SnmpAnswer answer =
+        SnmpSet(m_cCommonSNMPSet, {SnmpSetVar::Integer(kTable + "21." + std::to_string(index), 6)});
     if (answer.Answered()) Refresh();
 }

@@ -3,6 +3,9 @@
 // check of a refused Apply, and a slow switch for the tests that close during a read.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,26 @@
 #include "tests/support/ui/UiHarness.h"
 
 namespace viewstest {
+
+// The main window's User.ini of a model, in a folder of its own that goes with this object;
+// the program's model files are found as the program finds them (the resources folder stands
+// for the executable's folder).
+struct ModelIni {
+    explicit ModelIni(const std::string& model, const std::string& resources) {
+        std::filesystem::current_path(resources);
+        dir = std::filesystem::temp_directory_path() / ("views-main-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        path = (dir / "User.ini").string();
+        std::filesystem::copy_file(resources + "/models/" + model + "/User.ini", path,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    ~ModelIni() { std::filesystem::remove_all(dir); }
+    ModelIni(const ModelIni&) = delete;
+    ModelIni& operator=(const ModelIni&) = delete;
+
+    std::filesystem::path dir;
+    std::string path;
+};
 
 class SwitchWriteTest : public switchsim::ModuleTargetTest {
 protected:

@@ -2,10 +2,7 @@
 // range, the batched write of a long range, the From/To pair, a table longer than the port
 // count, closing during the walks, and the main window's command that opens the dialog.
 #include <chrono>
-#include <filesystem>
 #include <functional>
-
-#include <unistd.h>
 
 #include "resources/menus/CommandIds.h"
 #include "resources/templates/Dot1xViewDialogsIds.h"
@@ -19,6 +16,7 @@ using ui::test::WaitUntil;
 
 using namespace dot1x_port_config_ids;
 using namespace dot1xtest;
+using viewstest::ModelIni;
 
 namespace {
 
@@ -242,12 +240,7 @@ TEST_F(Dot1xPortConfigTest, ClosingDuringTheWalksIsPromptAndNoRowFollows) {
 // The main window runs the dialog from its command, which no menu item carries, with no timer
 // texts to show.
 TEST_F(Dot1xPortConfigTest, MainWindowCommandOpensTheDialogWithEmptyTimerColumns) {
-    std::filesystem::current_path(RESOURCES_DIR);
-    const auto dir = std::filesystem::temp_directory_path() / ("dot1x-main-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const std::string ini = (dir / "User.ini").string();
-    std::filesystem::copy_file(std::string(RESOURCES_DIR) + "/models/DUZ-3300-28ZA1/User.ini", ini,
-                               std::filesystem::copy_options::overwrite_existing);
+    const ModelIni ini("DUZ-3300-28ZA1", RESOURCES_DIR);
     Harness ui;
     std::vector<std::vector<std::string>> rows;
     ui.OnModal<Dot1xPortConfig>([&](DialogDriver& ports) {
@@ -255,13 +248,12 @@ TEST_F(Dot1xPortConfigTest, MainWindowCommandOpensTheDialogWithEmptyTimerColumns
         rows = ports.GetRows(IDC_PORT_LIST);
         ports.Close();
     });
-    CDerariModuleDlg main(nullptr, ini);
+    CDerariModuleDlg main(nullptr, ini.path);
     ui.RunModal(main, [&](DialogDriver& d) {
         d.Window().PostMessage(WM_COMMAND, ID_DOT1X_PORT_CONFIG, 0);
         EXPECT_TRUE(WaitUntil([&] { return ui.ModalRuns<Dot1xPortConfig>() == 1 && main.IsWindowVisible(); }));
         d.Close();
     });
-    std::filesystem::remove_all(dir);
     ASSERT_EQ(rows.size(), 28u);
     for (const auto& row : rows)
         EXPECT_EQ(std::vector<std::string>(row.begin() + 3, row.end()), std::vector<std::string>(7, ""));

@@ -1,8 +1,5 @@
 // The PoE time range list and its editor against the simulated PoE switch: the rows listed,
 // delete, the writes of add and edit, a ninth active row, and the main window's commands.
-#include <unistd.h>
-
-#include <filesystem>
 #include <functional>
 
 #include "resources/menus/CommandIds.h"
@@ -50,7 +47,14 @@ protected:
     void AddRow(int index, const std::string& name) const {
         for (int c = 1; c <= 21; ++c) {
             if (c == 2) Set(Cell(c, index), "s", name);
-            else Set(Cell(c, index), "i", c == 1 ? std::to_string(index) : c == 21 ? "1" : c == 3 ? "2" : c == 4 || c == 9 ? "2009" : c >= 14 ? "2" : "1");
+            else
+                Set(Cell(c, index), "i",
+                    c == 1             ? std::to_string(index)
+                    : c == 21          ? "1"
+                    : c == 3           ? "2"
+                    : c == 4 || c == 9 ? "2009"
+                    : c >= 14          ? "2"
+                                       : "1");
         }
     }
 };
@@ -155,10 +159,9 @@ TEST_F(TimeRangeTest, AddCreatesTheRowThenWritesItWhole) {
         ASSERT_EQ(sets.size(), 2u);
         // Listed 1 and 3: the first free position is index 2.
         EXPECT_EQ(Assignments(sets[0]), (std::vector<std::string>{Cell(21, 2) + " i 5"}));
-        std::vector<std::string> row = {Cell(2, 2) + " s 6C6162", Cell(3, 2) + " i 2",  Cell(7, 2) + " i 8",
+        std::vector<std::string> row = {Cell(2, 2) + " s 6C6162", Cell(3, 2) + " i 2",   Cell(7, 2) + " i 8",
                                         Cell(8, 2) + " i 0",      Cell(12, 2) + " i 17", Cell(13, 2) + " i 30"};
-        for (int day = 14; day <= 20; ++day)
-            row.push_back(Cell(day, 2) + " i " + (day == 15 || day == 20 ? "1" : "2"));
+        for (int day = 14; day <= 20; ++day) row.push_back(Cell(day, 2) + " i " + (day == 15 || day == 20 ? "1" : "2"));
         row.push_back(Cell(21, 2) + " i 1");
         EXPECT_EQ(Assignments(sets[1]), row);
         ExpectWalk(d);
@@ -198,7 +201,8 @@ TEST_F(TimeRangeTest, EditorRefusalsSendNothing) {
     };
     const Case cases[] = {
         {"empty name", [](DialogDriver&) {}, "The TimeRange name can not be empty,please input it."},
-        {"refused character", [](DialogDriver& e) { e.TypeText(editor_ids::IDC_NAME, "a/b"); }, "Invalid TimeRange Name."},
+        {"refused character", [](DialogDriver& e) { e.TypeText(editor_ids::IDC_NAME, "a/b"); },
+         "Invalid TimeRange Name."},
         {"unlisted name", [](DialogDriver& e) { e.TypeText(editor_ids::IDC_NAME, "old"); }, "Invalid TimeRange Name."},
         {"defaults", [](DialogDriver& e) { e.TypeText(editor_ids::IDC_NAME, "n"); },
          "'Start Time' and 'End Time' can't be the same"},
@@ -329,14 +333,9 @@ TEST_F(TimeRangeTest, EightActiveRangesLeaveNoRoom) {
 
 // The main window runs both dialogs from commands no menu item carries, with polling paused.
 TEST_F(TimeRangeTest, MainWindowCommandsRunTheDialogsWithPollingPaused) {
-    std::filesystem::current_path(RESOURCES_DIR);
-    const auto dir = std::filesystem::temp_directory_path() / ("poe-range-main-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const std::string ini = (dir / "User.ini").string();
-    std::filesystem::copy_file(std::string(RESOURCES_DIR) + "/models/DUZ-3300-28P/User.ini", ini,
-                               std::filesystem::copy_options::overwrite_existing);
+    const ModelIni ini("DUZ-3300-28P", RESOURCES_DIR);
     Harness ui;
-    CDerariModuleDlg main(nullptr, ini);
+    CDerariModuleDlg main(nullptr, ini.path);
     std::vector<int> paused;
     ui.OnModal<TimeRangInfo>([&](DialogDriver& d) {
         paused.push_back(main.m_bPause.load());
@@ -353,7 +352,6 @@ TEST_F(TimeRangeTest, MainWindowCommandsRunTheDialogsWithPollingPaused) {
         EXPECT_TRUE(WaitUntil([&] { return ui.ModalRuns<CLLDPMED>() == 1 && main.IsWindowVisible(); }));
         d.Close();
     });
-    std::filesystem::remove_all(dir);
     EXPECT_EQ(paused, (std::vector<int>{1, 1}));
 }
 
