@@ -5,6 +5,7 @@
 
 #include "resources/templates/GvrpDialogsIds.h"
 #include "tests/shell/main/MainWindowFixture.h"
+#include "views/CameraVLANOUISetting.h"
 #include "views/GVRPSettings.h"
 #include "views/GVRPTime.h"
 
@@ -21,6 +22,7 @@ TEST_F(MainWindowTest, CommandsWithoutMenuItemsRunTheirDialogsWrapped) {
     } const commands[] = {
         {ID_GVRP_TIME, typeid(CGVRPTime)},
         {ID_GVRP_SETTINGS, typeid(CGVRPSettings)},
+        {ID_CAMERA_VLAN_OUI, typeid(CCameraVLANOUISetting)},
     };
     UseModel("DUZ-3300-28ZA1");
     CDerariModuleDlg main(nullptr, m_ini);
@@ -40,7 +42,7 @@ TEST_F(MainWindowTest, CommandsWithoutMenuItemsRunTheirDialogsWrapped) {
         }
         d.Close();
     });
-    EXPECT_EQ(wrapped, 2);
+    EXPECT_EQ(wrapped, 3);
 }
 
 }  // namespace
