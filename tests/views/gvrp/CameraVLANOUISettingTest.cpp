@@ -22,8 +22,8 @@ const std::string kFormat = "Please enter correct MAC format(ex:00-00-00-00-00-0
 std::string Status(const std::string& arcs) { return kOuiTable + "5." + arcs; }
 
 // A row of the table as the switch holds it.
-void AddRow(const switchsim::SimulatedSwitch& sim, const std::string& arcs,
-            const std::string& hex, const std::string& description) {
+void AddRow(const switchsim::SimulatedSwitch& sim, const std::string& arcs, const std::string& hex,
+            const std::string& description) {
     ASSERT_TRUE(sim.SetObject(kOuiTable + "1." + arcs, "x", hex));
     ASSERT_TRUE(sim.SetObject(kOuiTable + "2." + arcs, "s", description));
     ASSERT_TRUE(sim.SetObject(kOuiTable + "3." + arcs, "x", "FF FF FF 00 00 00"));
@@ -78,7 +78,9 @@ TEST(OuiEntryChecks, IndexHasOneArcForEachByte) {
 
 class CameraOuiTest : public GvrpTest {
 protected:
-    static void ReadDone(DialogDriver& d) { ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }, 15s)); }
+    static void ReadDone(DialogDriver& d) {
+        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }, 15s));
+    }
     std::size_t Walks() const { return GetNextsFrom(kOuiTable + "2"); }
 };
 
@@ -123,7 +125,8 @@ TEST_F(CameraOuiTest, AddCreatesTheRowThenWritesItsDescription) {
         ReadDone(d);
         const auto rows = d.GetRows(IDC_LIST);
         ASSERT_EQ(rows.size(), 4u);
-        EXPECT_EQ(rows[2], (std::vector<std::string>{"3", "Caf\xC3\xA9 door", "06-3C-92-12-34-56", "FF-FF-FF-00-00-00"}));
+        EXPECT_EQ(rows[2],
+                  (std::vector<std::string>{"3", "Caf\xC3\xA9 door", "06-3C-92-12-34-56", "FF-FF-FF-00-00-00"}));
         d.Close();
     });
     win::SetSystemCodePage("");

@@ -21,7 +21,9 @@ std::string Detection(int port) { return kCameraPorts + "2." + std::to_string(po
 class CameraPortTest : public GvrpTest {
 protected:
     using GvrpTest::GvrpTest;
-    static void ReadDone(DialogDriver& d) { ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }, 15s)); }
+    static void ReadDone(DialogDriver& d) {
+        ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); }, 15s));
+    }
     std::size_t PortReads() const { return GetNextsFrom(kCameraPorts + "1"); }
     // Runs Apply of a range with a choice on a dialog of the enabled surveillance VLAN.
     void Apply(Harness& ui, const std::string& from, const std::string& to, const std::string& choice) {
