@@ -229,7 +229,9 @@ void CSnmpRead::Start(const SnmpReadSpec& spec, RowHandler onRow, EndHandler onE
     if (m_state && m_state->running) Close();
     if (!m_state) m_state = std::make_shared<State>();
     State& s = *m_state;
-    s.session.Open(spec.pduType);  // no worker runs here: a quick preparation
+    // No worker runs here: a quick preparation. A session that cannot open (no library
+    // objects, an SNMP version it does not speak) would never call back: the read ends here.
+    const bool opened = s.session.Open(spec.pduType);
     s.spec = spec;
     if (s.spec.minVarbinds == 0) s.spec.minVarbinds = spec.oids.size();
     s.onRow = std::move(onRow);
@@ -238,7 +240,7 @@ void CSnmpRead::Start(const SnmpReadSpec& spec, RowHandler onRow, EndHandler onE
     ++s.generation;
     for (const std::string& oid : spec.oids) s.session.AddVarBind(oid, SNMP_TYPE_NULL, nullptr);
     s.running = true;
-    if (spec.oids.empty()) {
+    if (spec.oids.empty() || !opened) {
         SnmpReadResult result;
         result.end = SnmpReadEnd::LibraryError;
         result.status = EC_NOT_READY;
@@ -246,7 +248,6 @@ void CSnmpRead::Start(const SnmpReadSpec& spec, RowHandler onRow, EndHandler onE
         return;
     }
     s.asked = spec.oids;
-    // A session without library objects (an unknown SNMP version) never calls back.
     s.session.StartAsyncAnswer(&CSnmpRead::OnAnswer, &s, spec.timeoutMs);
 }
 

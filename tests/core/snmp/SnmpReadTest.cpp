@@ -232,6 +232,21 @@ TEST_F(SnmpReadTest, RowsCarryTypesBytesAndIndexes) {
     EXPECT_EQ(GetNexts(), 4u);
 }
 
+// A session that cannot open (an SNMP version the module does not speak) would never call
+// back: the read ends at once with a library error, and nothing goes out.
+TEST_F(SnmpReadTest, ASessionThatCannotOpenEndsTheReadAtOnce) {
+    ModuleStartupParams::SnmpVersion = "2";
+    Seen seen;
+    CSnmpRead read;
+    read.Start(Walk(), Collect(seen), CollectEnd(seen));
+    EXPECT_FALSE(read.Running());
+    ASSERT_EQ(seen.ends, 1);
+    EXPECT_EQ(seen.end->end, SnmpReadEnd::LibraryError);
+    EXPECT_EQ(seen.end->status, EC_NOT_READY);
+    EXPECT_TRUE(seen.rows.empty());
+    EXPECT_TRUE(sim->Requests().empty());
+}
+
 TEST_F(SnmpReadTest, GetAndSetHelpersGiveValuesAndStatuses) {
     CCommonSNMP session;
     SnmpAnswer a = SnmpGet(session, {kNumbers + ".1", kBytes + ".3"});
