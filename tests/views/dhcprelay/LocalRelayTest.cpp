@@ -3,6 +3,7 @@
 // for the walk (and given back when the walk cannot start), and closing it at any time.
 #include <chrono>
 
+#include "core/ModuleStartupParams.h"
 #include "resources/templates/DhcpRelayDialogsIds.h"
 #include "tests/views/dhcprelay/DhcpRelayFixture.h"
 #include "views/DHCPLocalRelayDlg.h"
@@ -131,7 +132,10 @@ TEST_F(LocalRelayTest, EscAndTheCloseBoxEndItDuringTheWalk) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(sim->Delay(600));
+        // Answers slower than any close, and within the time-out: no row can arrive and re-arm
+        // the walk before the close, so every request after it would be the dialog's fault.
+        ModuleStartupParams::TimeoutMs = "5000";
+        ASSERT_TRUE(sim->Delay(2500));
         Harness ui;
         CDHCPLocalRelayDlg dlg;
         std::chrono::steady_clock::time_point closed;

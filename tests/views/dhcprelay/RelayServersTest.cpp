@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "platform/win/Clock.h"
+#include "core/ModuleStartupParams.h"
 #include "resources/templates/DhcpRelayDialogsIds.h"
 #include "tests/views/dhcprelay/DhcpRelayFixture.h"
 #include "views/DHCPBOOTPRelayInterfaceDlg.h"
@@ -138,7 +139,9 @@ TEST_F(RelayServersTest, RefreshDuringASlowWalkListsEachServerOnce) {
 }
 
 TEST_F(RelayServersTest, ClosingDuringAWalkIsPromptAndEndsDelivery) {
-    ASSERT_TRUE(sim->Delay(600));
+    // Answers slower than any close, and within the time-out (see the local relay's close).
+    ModuleStartupParams::TimeoutMs = "5000";
+    ASSERT_TRUE(sim->Delay(2500));
     Harness ui;
     CDHCPBOOTPRelayInterfaceDlg dlg;
     std::chrono::steady_clock::time_point closed;

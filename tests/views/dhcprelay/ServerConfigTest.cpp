@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "core/DeviceProfile.h"
+#include "core/ModuleStartupParams.h"
 #include "resources/templates/DhcpRelayDialogsIds.h"
 #include "tests/views/dhcprelay/DhcpRelayFixture.h"
 #include "views/DHCPServerConfig.h"
@@ -151,8 +152,12 @@ TEST_F(ServerConfigTest, ClosingDuringTheTrunkWalkIsPrompt) {
     std::size_t walked = 0;
     ui.RunModal(dlg, [&](DialogDriver& d) {
         ui::test::WaitUntil([&] { return d.IsEnabled(IDC_REFRESH); });
-        ASSERT_TRUE(sim->Delay(600));
+        // Answers slower than any close, and within the time-out (see the local relay's close).
+        ModuleStartupParams::TimeoutMs = "5000";
+        ASSERT_TRUE(sim->Delay(2500));
+        const std::size_t before = Requests("getnext").size();
         d.Click(IDC_REFRESH);  // the trunk walk is out while the read waits
+        ASSERT_TRUE(ui::test::WaitUntil([&] { return Requests("getnext").size() > before; }));
         closed = std::chrono::steady_clock::now();
         d.Click(IDC_CLOSE);
         walked = Requests("getnext").size();
