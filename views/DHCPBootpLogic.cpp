@@ -107,12 +107,6 @@ void CDHCPBootpLogic::ReadLocalRelay() {
     std::string state;
     m_ModuleBase.GetValue(kLocalRelayStateOid, state);
     Notify(kLocalRelayStateRead, reinterpret_cast<LPARAM>(state.c_str()));
-    // A session without library objects (no SNMP version it knows) cannot send, and a walk on
-    // one would never end: the end is told at once.
-    if (!m_cCommonSNMP.Open(SNMP_PDU_GETNEXT)) {
-        Notify(kLocalRelayEnd, 0);
-        return;
-    }
     m_tableRead.Start(
         SnmpReadSpec::Walk({kLocalRelayTable + "1", kVlanTable + "1", kLocalRelayTable + "2", kVlanTable + "5"}),
         [this](const SnmpRow& row) { OnLocalRelayRow(row); },

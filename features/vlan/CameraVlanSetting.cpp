@@ -51,10 +51,8 @@ std::string MacColumnText(const std::string& bytes) {
 
 // The first three bytes as six hexadecimal digits in capitals.
 std::string OuiPrefix(const std::string& bytes) {
-    unsigned char b[3] = {};
-    for (size_t i = 0; i < 3 && i < bytes.size(); ++i) b[i] = static_cast<unsigned char>(bytes[i]);
-    char text[8];
-    std::snprintf(text, sizeof text, "%02X%02X%02X", b[0], b[1], b[2]);
+    std::string text = CUtils::MacBytesToText(bytes).substr(0, 8);  // "06-3C-91"
+    text.erase(std::remove(text.begin(), text.end(), '-'), text.end());
     return text;
 }
 }  // namespace
