@@ -93,6 +93,8 @@ public:
     void After(int ms, std::function<void(Agent&)> action);
     void SilenceFor(int ms) { silentUntil_ = Clock::now() + std::chrono::milliseconds(ms); }
     void ResetUpTime() { upSince_ = Clock::now(); }
+    // Answers held back by a delay and not yet sent.
+    size_t PendingAnswers() const { return delayed_.size(); }
 
     // The value a read sees: a served fault value, the live sysUpTime, or the model's object.
     std::optional<Value> Read(const Oid& name) const;

@@ -116,6 +116,10 @@ std::string ApplyCommand(Agent& agent, const std::string& line, bool starting) {
         if (w.size() != 2 || !ParseNumber(w[1], 0, 600000, f.delayMs)) return "error delay MS";
         return "ok";
     }
+    if (key == "pending") {
+        if (w.size() != 1) return "error pending";
+        return "ok " + std::to_string(agent.PendingAnswers());
+    }
     if (key == "silence") {
         if (w.size() != 2) return "error silence all|off|OID";
         if (w[1] == "all") f.silentAll = true;

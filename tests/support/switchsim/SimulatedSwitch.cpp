@@ -336,6 +336,21 @@ std::string SimulatedSwitch::Control(const std::string& commands) const {
 
 bool SimulatedSwitch::Command(const std::string& command) const { return Control(command).rfind("ok", 0) == 0; }
 
+int SimulatedSwitch::PendingAnswers() const {
+    const std::string reply = Control("pending");
+    if (reply.rfind("ok ", 0) != 0) return -1;
+    return std::atoi(reply.c_str() + 3);
+}
+
+bool SimulatedSwitch::WaitForAnswersSent(std::chrono::milliseconds timeout) const {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (PendingAnswers() == 0) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
 namespace {
 // A value in the agent's quoted form, so that blanks and quotes survive.
 std::string Quoted(const std::string& value) {

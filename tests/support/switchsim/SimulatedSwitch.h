@@ -4,6 +4,7 @@
 #pragma once
 
 #include <mutex>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -82,6 +83,10 @@ public:
     bool Serve(const std::string& oid, const std::string& type, const std::string& value) const;
     bool Loop(const std::string& prefix) const { return Command("loop " + prefix); }
     bool ClearFaults() const { return Command("clear"); }
+    // How many answers `Delay` holds back and has not sent yet; -1 when the switch does not reply.
+    int PendingAnswers() const;
+    // Waits until every answer held back by `Delay` has been sent; false after the time-out.
+    bool WaitForAnswersSent(std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
 
     // The requests logged since the last clear, each once: a resend counts in its request's
     // `sends` and `answered`, not as a request of its own.

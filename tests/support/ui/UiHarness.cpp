@@ -20,6 +20,7 @@
 
 #include "platform/ui/App.h"
 #include "platform/ui/Gdi.h"
+#include "platform/win/Clock.h"
 #include "platform/win/DebugOutput.h"
 #include "platform/win/Event.h"
 
@@ -51,6 +52,24 @@ void Pump(std::chrono::milliseconds duration) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         if (win::WaitPump* pump = win::GetWaitPump()) pump->Pump(1ms);
     }
+}
+
+void PumpProgramTime(unsigned ms) {
+    const DWORD start = win::GetTickCount();
+    while (win::GetTickCount() - start < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (win::WaitPump* pump = win::GetWaitPump()) pump->Pump(1ms);
+    }
+}
+
+void Flush() {
+    // A handled message may post the next one (a read's end after its last row): a few rounds.
+    for (int round = 0; round < 4; ++round) {
+        if (win::WaitPump* pump = win::GetWaitPump()) pump->Pump(0ms);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    FlushDeletes();
 }
 
 // ---- DialogDriver ----

@@ -51,6 +51,12 @@ struct ShownBox {
 bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout = 30s);
 // Lets events flow for a while.
 void Pump(std::chrono::milliseconds duration);
+// Lets events flow for ms of the program's clock (see win::SetClockSpeed): a pause that a
+// test of time-driven work (polling periods, timers) runs faster with the clock.
+void PumpProgramTime(unsigned ms);
+// Handles what is already handed to the user-interface thread (posted messages, timers due,
+// workers' blocking calls), without waiting for anything new.
+void Flush();
 
 // How much of a text control's text a user sees: the text's width in the control's font and
 // the width the control shows text in; for a static that wraps, the height the wrapped text

@@ -426,6 +426,10 @@ TEST_F(SwitchSimTest, DelaysAnswers) {
     ASSERT_TRUE(sim_->Delay(1500));
     auto r = Snmp("snmpget", V2(), {kSysName}, "0.3");
     EXPECT_NE(r.err.find("Timeout"), std::string::npos) << r.out << r.err;
+    // The late answer is held until its time; a test can wait for it to have gone.
+    EXPECT_GE(sim_->PendingAnswers(), 1);
+    EXPECT_TRUE(sim_->WaitForAnswersSent());
+    EXPECT_EQ(sim_->PendingAnswers(), 0);
     ASSERT_TRUE(sim_->Delay(100));
     r = Snmp("snmpget", V2(), {kSysName}, "5");
     EXPECT_EQ(r.out, "." + kSysName + " = STRING: \"sw1\"\n") << r.err;
