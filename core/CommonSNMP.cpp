@@ -16,6 +16,37 @@ constexpr DWORD kCloseGraceMs = 1000;
 // How often a worker waiting for the session lock looks whether its request was withdrawn.
 constexpr DWORD kLockPollMs = 20;
 
+// The worker threads still running, of every session.
+struct RunningWorkers {
+    std::mutex mutex;
+    int count = 0;
+    win::Event none{true, true};
+
+    void Started() {
+        std::lock_guard lock(mutex);
+        if (count++ == 0) none.Reset();
+    }
+    void Ended() {
+        std::lock_guard lock(mutex);
+        if (--count == 0) none.Set();
+    }
+};
+// Longer than any request's time-out and the grace after it.
+constexpr unsigned kExitWaitMs = 15000;
+
+// Never destroyed: a detached worker may still end after static destruction has begun. The
+// SNMP engine is started before the wait at exit is registered, so the wait comes before the
+// engine's clean-up: a detached worker does not meet a torn-down library.
+RunningWorkers& Workers() {
+    static auto* workers = [] {
+        auto* made = new RunningWorkers;
+        SnmpInit(nullptr);
+        std::atexit([] { CCommonSNMP::WaitForWorkers(kExitWaitMs); });
+        return made;
+    }();
+    return *workers;
+}
+
 // The leading decimal number of a text, as the settings are read; 0 when there is none.
 int LeadingNumber(const std::string& text) {
     const long value = std::strtol(text.c_str(), nullptr, 10);
@@ -243,7 +274,11 @@ int CCommonSNMP::Arm(AsyncCallback callback, void* userData, int timeoutMs, bool
         s.m_hDoneEvent.Reset();
         if (!s.m_hWorker) {  // a worker still in its loop picks the request up itself
             s.m_hWorker = std::make_shared<Worker>();
-            std::thread(WorkerLoop, m_shared, s.m_hWorker).detach();
+            Workers().Started();
+            std::thread([shared = m_shared, worker = s.m_hWorker]() mutable {
+                WorkerLoop(std::move(shared), std::move(worker));
+                Workers().Ended();  // after the loop has let go of the session's state
+            }).detach();
         }
     }
     Unlock();
@@ -315,6 +350,8 @@ int CCommonSNMP::FindRequestID(int requestId) {
     m_arrRequestIds.erase(it);
     return 1;
 }
+
+bool CCommonSNMP::WaitForWorkers(unsigned ms) { return Workers().none.Wait(ms) == WAIT_OBJECT_0; }
 
 void CCommonSNMP::SetDone() { m_shared->m_hDoneEvent.Set(); }
 

@@ -50,6 +50,10 @@ public:
     int StartAsyncAnswer(AsyncCallback callback, void* userData, int timeoutMs,
                          const std::vector<std::string>* nextOids = nullptr);
     int FindRequestID(int requestId);
+    // Waits up to ms until no worker thread of any session runs, a detached one included;
+    // true when none runs. After it no callback of a closed or destroyed session can come
+    // (program end, tests).
+    static bool WaitForWorkers(unsigned ms);
     void SetDone();
     void Close();
 

@@ -265,8 +265,9 @@ TEST_F(CommonSNMPTest, CloseDuringAWalk) {
     EXPECT_LE(Clock::now() - start, milliseconds(600 + 1000));
     session.StartAsync(OnWalkRow, &walk, 0);
     session.Close();
-    // No callback comes, also later (StartAsync's result does not tell a refusal).
-    std::this_thread::sleep_for(milliseconds(800));
+    // No callback comes, also later: once no worker runs, none can (an arming that was not
+    // refused would have had its time-out's callback by then).
+    ASSERT_TRUE(CCommonSNMP::WaitForWorkers(5000));
     std::lock_guard lock(walk.mutex);
     EXPECT_TRUE(walk.ids.empty());
 }
@@ -322,9 +323,25 @@ TEST_F(CommonSNMPTest, DestroyedWhileTheWorkerWaits) {
     session->StartAsync(OnWalkRow, &walk, 5000);
     ASSERT_TRUE(silent.WaitForRequest(5000));
     session.reset();
-    std::this_thread::sleep_for(milliseconds(1500));  // the worker's request ends meanwhile
+    ASSERT_TRUE(CCommonSNMP::WaitForWorkers(10000));  // the worker's request has ended
     std::lock_guard lock(walk.mutex);
     EXPECT_TRUE(walk.ids.empty());
+}
+
+// WaitForWorkers returns once the last worker has ended, its callback made.
+TEST_F(CommonSNMPTest, WaitForWorkersEndsWithTheLastWorker) {
+    testsupport::SilentAgent silent;
+    UseSilent(silent, "300");
+    CCommonSNMP session;
+    Walk walk;
+    walk.session = &session;
+    session.Open(0);
+    session.AddVarBind(kSysDescr, SNMP_TYPE_NULL, nullptr);
+    session.StartAsync(OnWalkRow, &walk, 300);
+    EXPECT_FALSE(CCommonSNMP::WaitForWorkers(0));
+    ASSERT_TRUE(CCommonSNMP::WaitForWorkers(5000));
+    EXPECT_TRUE(walk.finished.IsSet());
+    session.Close();
 }
 
 // ---- SNMPv3 settings from the start-up parameters

@@ -6,7 +6,6 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "core/ModuleStartupParams.h"
 #include "platform/ui/App.h"
@@ -161,7 +160,10 @@ TEST(PanelModelTest, RootHandsInputToDirectChildrenOnly) {
     EXPECT_TRUE(paneltest::WaitForPortClicks(broadcasts, 93, 1));
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(starts.Starts(), std::vector<std::vector<std::string>>{win::TelnetCommand("127.0.0.1")});
-    std::this_thread::sleep_for(200ms);
+    // A broadcast sent after the click arrives after every one the click sent.
+    const UINT marker = RegisterWindowMessage("panel test: after the click");
+    ASSERT_GE(win::BroadcastMessage(marker, 0, 0), 1);
+    ASSERT_TRUE(broadcasts.WaitFor(marker, 5s));
     EXPECT_EQ(paneltest::PortClicks(broadcasts, 93), 1) << "one click, one broadcast";
     EXPECT_EQ(paneltest::PortClicks(broadcasts, 91), 0);
     CPort::SetSettingsDialogRunner(nullptr);
