@@ -21,10 +21,11 @@ const int kSettings[] = {IDC_VERSION, IDC_PRIORITY, IDC_MAX_AGE, IDC_FORWARD_DEL
 
 class SpanTreeBridgeParamTest : public StpTest {
 protected:
-    // The read has filled the dialog (the max age field leaves its initial 600).
+    // The read has filled the dialog (the max age field leaves its initial 600) and its end
+    // has been handed over.
     void ReadDone(DialogDriver& d) const {
         EXPECT_TRUE(WaitUntil([&] { return d.GetText(IDC_MAX_AGE) == "2000"; }, 10s));
-        ui::test::Pump(50ms);
+        ui::test::Flush();
     }
     static void ExpectSettingsEnabled(DialogDriver& d, bool enabled) {
         for (int id : kSettings) EXPECT_EQ(d.IsEnabled(id), enabled) << id;
@@ -203,9 +204,8 @@ TEST_P(SpanTreeBridgeApplyTest, SetsInOrderAndGroups) {
         if (c.reread) {
             EXPECT_TRUE(WaitUntil([&] { return !Requests("get").empty(); }, 10s));
             EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_PORT_SETTING); }, 10s));
-        } else {
-            ui::test::Pump(200ms);
         }
+        EXPECT_TRUE(NoRequestOut());
         EXPECT_TRUE(d.IsOpen());
         d.Click(IDCANCEL);
     });

@@ -111,7 +111,8 @@ TEST_F(SpanTreeTest, PortSettingsOpenOnlyOnASelectedRowAndOkReadsTheTableAgain) 
         EXPECT_EQ(runs, 0);
         d.DoubleClickListRow(table::IDC_PORT_LIST, 3);
         EXPECT_EQ(runs, 1);
-        ui::test::Pump(200ms);
+        // A new walk would have taken the buttons away as it started.
+        EXPECT_TRUE(d.IsEnabled(table::IDC_REFRESH)) << "Cancel starts no walk";
         EXPECT_EQ(GetNextsFrom(kStdPort + "1"), walks) << "Cancel leaves the table";
         EXPECT_EQ(d.GetRows(table::IDC_PORT_LIST).size(), 28u);
         d.DoubleClickListRow(table::IDC_PORT_LIST, 3);
@@ -309,11 +310,13 @@ TEST_F(SpanTreeTest, ClosingDuringTheWalkEndsItAndClosesInOrder) {
         ui.RunModal(dlg, [&](DialogDriver& d) {
             EXPECT_TRUE(WaitUntil([&] { return d.GetRows(table::IDC_PORT_LIST).size() >= 2; }, 10s));
             EXPECT_FALSE(d.IsEnabled(table::IDC_REFRESH));
+            // The walk's next request has reached the switch and waits for its answer.
+            EXPECT_TRUE(WaitUntil([&] { return sim->PendingAnswers() > 0; }, 10s));
             d.Click(IDCANCEL);
         });
     }
     const std::size_t afterClose = Requests("getnext").size();
-    ui::test::Pump(300ms);
+    switchsim::Settle(*sim);
     EXPECT_EQ(Requests("getnext").size(), afterClose) << "no walk goes on after the dialog has gone";
     EXPECT_EQ(ClosingLines(ui), (std::vector<std::string>{"==================DestroyWindow===============",
                                                           "==================m_cCommonSNMP.Close==============="}));
