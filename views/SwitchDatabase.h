@@ -35,6 +35,7 @@ public:
     static std::string StatusText(const std::string& value);
 
     std::size_t StoredRows() const { return m_store.size(); }
+    bool Walking() const { return m_cCommonSNMP.Running(); }
 
 protected:
     BOOL OnInitDialog() override;

@@ -164,8 +164,9 @@ TEST_F(ForwardingTableTest, RefreshWhileTheWalkRuns) {
             EXPECT_LT(view.StoredRows(), 1000u);
             d.Click(IDC_REFRESH);
         }
-        ASSERT_TRUE(WaitUntil([&] { return view.StoredRows() >= 1000; }));
-        ui::test::Pump(100ms);
+        // The last walk has ended and the withdrawn ones can bring nothing more.
+        ASSERT_TRUE(WaitUntil([&] { return view.StoredRows() >= 1000 && !view.Walking(); }));
+        switchsim::Settle(*sim);
         EXPECT_EQ(view.StoredRows(), 1000u);
         const Rows rows = d.GetRows(IDC_LIST);
         ASSERT_EQ(rows.size(), 100u);

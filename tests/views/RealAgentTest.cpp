@@ -80,7 +80,7 @@ protected:
         View view;
         Rows rows;
         ui.RunModal(view, [&](DialogDriver& d) {
-            ui::test::Pump(std::chrono::milliseconds(50));
+            ui::test::Flush();  // the walk started once shown has taken the Refresh button
             EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(refresh); }));
             rows = d.GetRows(list);
             d.Click(IDCANCEL);
