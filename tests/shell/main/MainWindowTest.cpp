@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, UnusableProfileLeavesTheBareWindow) {
             main.UpdateWindow();
             d.ClickAt(10, 10);
             d.MoveMouseTo(20, 20);
-            ui::test::Pump(50ms);
+            ui::test::Flush();  // the painting and the input handled
             d.Close();
         });
         EXPECT_LE(g_nDevicePortNum, kMaxDevicePorts);
@@ -390,7 +390,7 @@ TEST_F(MainWindowTest, RebootChecksTheSwitchFirst) {
             ASSERT_TRUE(WaitUntil([&] { return ui.ShownMessageBoxes().size() == before + (c.busy ? 2 : 1); }));
             // The check and the reboot run inside the command: it has ended once both went out.
             ASSERT_TRUE(WaitUntil([&] { return !c.rebooted || Requests("set").size() == 1; }));
-            ui::test::Pump(100ms);
+            ui::test::Flush();
             const auto shown = ui.ShownMessageBoxes();
             EXPECT_EQ(shown[before].text, "Do you want to reboot the device?");
             EXPECT_EQ(shown[before].Buttons(), static_cast<UINT>(MB_OKCANCEL));
@@ -442,8 +442,9 @@ TEST_F(MainWindowTest, RebootGoesAheadWhenTheCheckIsNotAnswered) {
     CDerariModuleDlg main(nullptr, m_ini);
     ui.RunModal(main, [&](DialogDriver& d) {
         d.ChooseMenu({"Tools   ", "Reboot"});
+        // The command has returned once its SET went out (it runs on this thread).
         ASSERT_TRUE(WaitUntil([&] { return Requests("set").size() == 1; }, 10s));
-        ui::test::Pump(100ms);
+        ui::test::Flush();
         d.Close();
     });
     EXPECT_EQ(Requests("set")[0].varbinds[0].oid, kRebootOid);

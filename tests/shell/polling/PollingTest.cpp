@@ -19,6 +19,7 @@
 #include "shell/panel/DevElements.h"
 #include "tests/shell/polling/BitmapColour.h"
 #include "tests/support/switchsim/ModuleTarget.h"
+#include "tests/support/switchsim/Settle.h"
 #include "tests/support/ui/UiHarness.h"
 #include "views/IntfList.h"
 #include "tests/support/SessionTarget.h"
@@ -39,6 +40,9 @@ const std::vector<std::string> kLinkColumns = {"1.3.6.1.2.1.2.2.1.3", "1.3.6.1.2
                                                "1.3.6.1.2.1.2.2.1.8", P + ".1.13.1.7"};
 const std::string kSpeed = "1.3.6.1.2.1.2.2.1.5.";
 const std::string kAdmin = "1.3.6.1.2.1.2.2.1.7.";
+// One polling cycle on the program's clock at most: the start delay and ten periods of
+// 1000 ms (SNMP v2; v1 has shorter periods).
+constexpr unsigned kCycleMs = 500 + 10 * 1000;
 const std::string kOper = "1.3.6.1.2.1.2.2.1.8.";
 
 // A bitmap's colour as the window's surface reads it.
@@ -91,6 +95,16 @@ protected:
     static bool Refreshed(CDerariModuleDlg& main, int n = 2, std::chrono::milliseconds timeout = 15s) {
         const int target = main.m_nRefreshCount + n;
         return WaitUntil([&] { return main.m_nRefreshCount >= target; }, timeout);
+    }
+    // Holds polling as the next status refresh is applied: a cycle's walk ends with it, and the
+    // polling thread then waits its periods before it looks at the pause again.
+    static void HoldAtNextRefresh(CDerariModuleDlg& main) {
+        const int target = main.m_nRefreshCount + 1;
+        EXPECT_TRUE(WaitUntil([&] {
+            if (main.m_nRefreshCount < target) return false;
+            main.m_bPause = 1;
+            return true;
+        }));
     }
     static int ElementState(CDerariModuleDlg& main, int position) {
         auto* port = main.Root().FindChildByClass("CPort", position);
@@ -182,12 +196,12 @@ TEST_F(PollingTest, LedsBlinkByStateAndAPortGoingDownShowsOffWithinOneCycle) {
         // The refresh started the blink timer.
         const BYTE phase = g_nBlinkPhase;
         ASSERT_TRUE(WaitUntil([&] { return g_nBlinkPhase != phase; }));
-        // From here the ticks are given one by one: polling held, the timer stopped.
+        // From here the ticks are given one by one: polling held, the timer stopped. The hold
+        // begins as a cycle ends (its walk's refresh is its last step), so no cycle is under way.
         auto holdPolling = [&] {
-            main.m_bPause = 1;
-            ui::test::Pump(300ms);  // the cycle under way ends
+            HoldAtNextRefresh(main);
             main.KillTimer(IDT_PORT_BLINK);
-            ui::test::Pump(50ms);
+            ui::test::Flush();
         };
         auto tick = [&](BYTE phase) {
             g_nBlinkPhase = phase;
@@ -437,12 +451,14 @@ TEST_F(PollingTest, PollingPausesWhileAFeatureDialogRuns) {
     Run([&](CDerariModuleDlg& main, DialogDriver& d) {
         ASSERT_TRUE(Refreshed(main, 1));
         ui.OnModal<CIntfList>([&](DialogDriver& view) {
-            ui::test::Pump(300ms);  // a cycle begun before the pause ends
             sim->ClearRequests();
-            ui::test::Pump(800ms);  // many cycles at this clock speed
+            ui::test::PumpProgramTime(2 * kCycleMs);
             EXPECT_FALSE(polled()) << "no reachability request while paused";
             view.Click(IDCANCEL);
         });
+        // The command is chosen as a cycle ends: the pause it sets finds no cycle under way.
+        const int target = main.m_nRefreshCount + 1;
+        ASSERT_TRUE(WaitUntil([&] { return main.m_nRefreshCount >= target; }));
         d.ChooseMenu({"Public MIB   ", "Interface Table"});
         ASSERT_TRUE(WaitUntil([&] { return ui.ModalRuns<CIntfList>() == 1 && main.m_bPause == 0; }));
         EXPECT_TRUE(WaitUntil(polled)) << "polling resumed";
@@ -486,7 +502,10 @@ TEST_F(PollingTest, ClosingStopsThePollingThread) {
         EXPECT_TRUE(waitedForRequest());
         ASSERT_TRUE(sim->ClearFaults());
         sim->ClearRequests();
-        ui::test::Pump(300ms);
+        // A polling thread left running would start its next cycle within one cycle's time.
+        win::SetClockSpeed(25);
+        switchsim::Settle(*sim);
+        ui::test::PumpProgramTime(kCycleMs);
         EXPECT_TRUE(Log().empty()) << "nothing polls after the window went";
     }
     win::StopDebugCapture();
