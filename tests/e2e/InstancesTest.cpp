@@ -21,6 +21,7 @@
 #include "platform/win/Profile.h"
 #include "platform/win/RegisteredMessage.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/PollUntil.h"
 
 extern char** environ;
 
@@ -61,13 +62,8 @@ public:
     }
     // True once the main window has loaded its panel (it then holds the instance lock).
     bool WaitShown(std::chrono::milliseconds timeout = 20s) const {
-        for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;) {
-            std::ifstream in(m_log);
-            const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            if (text.find("==========================") != std::string::npos) return true;
-            std::this_thread::sleep_for(50ms);
-        }
-        return false;
+        return testsupport::PollUntil([&] { return Shown().find("==========================") != std::string::npos; },
+                                      timeout, 50ms);
     }
     pid_t Pid() const { return m_pid; }
     // The debugger lines so far.
@@ -87,15 +83,10 @@ public:
 
     // Waits at most `timeout` for the process to end; its exit status, or -1 while it runs.
     int WaitExit(std::chrono::milliseconds timeout) {
-        for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;) {
-            int status = 0;
-            if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_ended = true;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(20ms);
-        }
-        return -1;
+        int status = 0;
+        m_ended = testsupport::PollUntil([&] { return ::waitpid(m_pid, &status, WNOHANG) == m_pid; }, timeout, 20ms);
+        if (!m_ended) return -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
 private:
@@ -172,12 +163,13 @@ TEST_F(InstancesTest, CommandLineShowsNoSecretOnceTheWindowIsUp) {
     EXPECT_NE(shown.find("/I127.0.0.1/R******/W*******/Vtrue/V1/P"), std::string::npos) << shown;
     EXPECT_NE(shown.find("/Uadmin/A***********/X***********/H3/D2"), std::string::npos) << shown;
     // The polling still reads with the read community.
-    bool polled = false;
-    for (auto end = std::chrono::steady_clock::now() + 10s; !polled && std::chrono::steady_clock::now() < end;) {
-        for (const auto& request : a.Requests()) polled = polled || request.community == "norfen";
-        if (!polled) std::this_thread::sleep_for(50ms);
-    }
-    EXPECT_TRUE(polled);
+    EXPECT_TRUE(testsupport::PollUntil(
+        [&] {
+            for (const auto& request : a.Requests())
+                if (request.community == "norfen") return true;
+            return false;
+        },
+        10s, 50ms));
 }
 
 // Without XDG_RUNTIME_DIR, and with the fallback folder under the home folder made first by

@@ -20,6 +20,7 @@
 #include "shell/panel/ParseDevXML.h"
 #include "tests/shell/polling/BitmapColour.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/PollUntil.h"
 
 extern char** environ;
 
@@ -54,12 +55,9 @@ int RunProgram(const std::string& commandLine, const std::vector<std::string>& e
     const int spawned = ::posix_spawn(&pid, SWITCH_MODULE_EXE, &actions, nullptr, argv, envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) return -1;
-    for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;) {
-        int status = 0;
-        if (::waitpid(pid, &status, WNOHANG) == pid)
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        std::this_thread::sleep_for(20ms);
-    }
+    int status = 0;
+    if (testsupport::PollUntil([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, timeout, 20ms))
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
     return -1;

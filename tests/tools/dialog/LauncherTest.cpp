@@ -16,6 +16,7 @@
 #include "core/controls/FeatureDialog.h"
 #include "resources/templates/AgentTableViewsIds.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/PollUntil.h"
 #include "tests/support/ui/UiHarness.h"
 #include "features/management/SetupDlg.h"
 #include "resources/templates/ServiceDialogsIds.h"
@@ -148,9 +149,7 @@ TEST_F(Launcher, ProgramRunsHeadless) {
     std::vector<const char*> argv{SWITCH_DIALOG_EXE, "CGroupInfo", line.c_str(), nullptr};
     pid_t pid = -1;
     ASSERT_EQ(posix_spawn(&pid, SWITCH_DIALOG_EXE, nullptr, nullptr, const_cast<char**>(argv.data()), environ), 0);
-    const auto until = std::chrono::steady_clock::now() + 10s;
-    while (GroupWalkCommunities().empty() && std::chrono::steady_clock::now() < until)
-        std::this_thread::sleep_for(20ms);
+    EXPECT_TRUE(testsupport::PollUntil([&] { return !GroupWalkCommunities().empty(); }, 10s, 20ms));
     int status = 0;
     EXPECT_EQ(waitpid(pid, &status, WNOHANG), 0);  // still showing the dialog
     kill(pid, SIGTERM);

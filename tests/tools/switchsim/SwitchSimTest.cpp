@@ -1,5 +1,6 @@
 // The simulated switch driven by net-snmp's own command-line tools over UDP on 127.0.0.1.
 #include "tests/support/switchsim/SimulatedSwitch.h"
+#include "tests/support/PollUntil.h"
 #include "tests/support/snmp/RawSnmp.h"
 
 #include <gtest/gtest.h>
@@ -563,7 +564,8 @@ TEST_F(SwitchSimTest, SaveConfigurationReadsBusyThenIdle) {
     auto r = Snmp("snmpset", V2("quastel"), {kSave, "i", "1"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(Stored(kSave), "i 1");
-    for (int i = 0; i < 200 && Stored(kSave) != "i 2"; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(testsupport::PollUntil([&] { return Stored(kSave) == "i 2"; }, std::chrono::seconds(4),
+                                       std::chrono::milliseconds(20)));
     EXPECT_EQ(Stored(kSave), "i 2");
 }
 
@@ -590,11 +592,13 @@ TEST_F(SwitchSimTest, RebootGoesSilentAndComesBackWithUpTimeReset) {
         return r.exitCode == 0 ? std::stol(r.out) : -1;
     };
     // Up long enough that a reset shows: at least 0.7 s.
-    long before = ticks();
-    for (int i = 0; i < 100 && before < 70; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        before = ticks();
-    }
+    long before = -1;
+    testsupport::PollUntil(
+        [&] {
+            before = ticks();
+            return before >= 70;
+        },
+        std::chrono::seconds(10), std::chrono::milliseconds(50));
     ASSERT_GE(before, 70);
     auto r = Snmp("snmpset", V2("quastel"), {kReboot, "i", "1"});
     ASSERT_EQ(r.exitCode, 0) << r.err;  // the SET itself is answered
