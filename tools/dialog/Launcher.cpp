@@ -9,16 +9,11 @@
 #include "shell/DerariModuleApp.h"
 
 namespace {
-// Every dialog it opens, those only it opens first: this listing is their catalogue.
 void ListClasses(std::ostream& err) {
-    const auto list = [&err](const char* heading, bool launcherOnly) {
-        err << heading;
-        for (const DialogCommand& d : CommandTable::All())
-            if (d.make && (d.run == CommandRun::Launcher) == launcherOnly) err << ' ' << d.className;
-        err << '\n';
-    };
-    list("Dialogs only this launcher opens:", true);
-    list("Dialogs of the main window's commands:", false);
+    err << "Dialogs it opens:";
+    for (const DialogCommand& d : CommandTable::All())
+        if (d.make) err << ' ' << d.className;
+    err << '\n';
 }
 }  // namespace
 

@@ -14,6 +14,8 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Template.h"
 #include "tests/support/switchsim/ModuleTarget.h"
+#include "tests/support/switchsim/Settle.h"
+#include "tests/support/PollUntil.h"
 #include "tests/support/ui/UiHarness.h"
 #include "tests/support/SessionTarget.h"
 
@@ -293,7 +295,8 @@ TEST_F(ModuleBaseTest, VlanWalkFillsTheArraysAndNotifiesTheOwnerOnceAtTheEnd) {
 
     base.ReadVlanTable();
     ASSERT_TRUE(ui::test::WaitUntil([&] { return !owner.m_notes.empty(); }));
-    ui::test::Pump(100ms);
+    // Whatever else the walk posted has been handled.
+    switchsim::Settle(*sim);
     ASSERT_EQ(owner.m_notes.size(), 1u);
     const COwnerDlg::Note& note = owner.m_notes[0];
     EXPECT_EQ(note.message, 0x46Bu);
@@ -406,7 +409,8 @@ TEST_F(ModuleBaseTest, DestructionStopsARunningWalkBeforeItsDataGoes) {
     base.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - started, 4s);
     const size_t sent = RequestsOf(*sim, "getnext").size();
-    ui::test::Pump(600ms);
+    // The answer out at the destruction has left the switch and its session is released.
+    switchsim::Settle(*sim);
     EXPECT_EQ(RequestsOf(*sim, "getnext").size(), sent);
     EXPECT_TRUE(owner.m_notes.empty());
     owner.DestroyWindow();
@@ -421,8 +425,7 @@ TEST_F(ModuleBaseTest, DestructionWhileAFinishedWalkWaitsToDeliverIsSafe) {
     base->ReadTrunkPorts();
     // Not pumping: the first answer's callback blocks on this thread.
     const auto asked = [&] { return !RequestsOf(*sim, "getnext").empty() && RequestsOf(*sim, "getnext")[0].answered; };
-    for (int i = 0; i < 500 && !asked(); ++i) std::this_thread::sleep_for(10ms);
-    ASSERT_TRUE(asked());
+    ASSERT_TRUE(testsupport::PollUntil(asked, 5s));
     EXPECT_EQ(base->m_bTrunkRead, 0);
     base.reset();
     ASSERT_TRUE(CSnmpRead::WaitForClosedSessions(5000));

@@ -203,9 +203,11 @@ TEST_F(IMPBSmartBindingTest, ScanReadsAgainUntilTheRowCountRepeats) {
             return GetNextsFrom(kBinding + "1") >= reads + 2 && d.GetRows(IDC_LIST).size() == 5u &&
                    d.IsEnabled(IDC_SCAN);
         }));
-        ui::test::Pump(std::chrono::milliseconds(1200));  // three ticks: the timer has stopped
+        // Three ticks of the program's clock: the tick that saw no new row has stopped the timer.
+        constexpr UINT kTick = CIMPBSmartBinding::kScanTickMs;
+        ui::test::PumpProgramTime(3 * kTick);
         const size_t last = GetNextsFrom(kBinding + "1");
-        ui::test::Pump(std::chrono::milliseconds(900));
+        ui::test::PumpProgramTime(2 * kTick + kTick / 4);
         EXPECT_EQ(GetNextsFrom(kBinding + "1"), last);
         EXPECT_TRUE(d.IsEnabled(IDC_SCAN));
         EXPECT_EQ(d.GetRows(IDC_LIST)[2],
@@ -230,7 +232,8 @@ TEST_F(IMPBSmartBindingTest, TickDuringADelayedReadAndCloseDuringARead) {
         const size_t reads = GetNextsFrom(kBinding + "1");
         // A tick starts a read on the slow switch, and the next tick comes while it runs.
         EXPECT_TRUE(WaitUntil([&] { return GetNextsFrom(kBinding + "1") > reads; }));
-        ui::test::Pump(std::chrono::milliseconds(250));
+        // The next tick, on the program's clock, while the read is still out.
+        ui::test::PumpProgramTime(CIMPBSmartBinding::kScanTickMs + CIMPBSmartBinding::kScanTickMs / 4);
         EXPECT_FALSE(d.IsEnabled(IDC_REFRESH));
         closed = std::chrono::steady_clock::now();
         d.Close();
