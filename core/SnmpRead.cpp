@@ -81,6 +81,12 @@ bool Past(const std::string& answered, const std::string& asked) {
     const auto q = Parse(asked);
     return std::lexicographical_compare(q.begin(), q.end(), a.begin(), a.end());
 }
+
+void AddSetVars(CCommonSNMP& session, const std::vector<SnmpSetVar>& vars) {
+    for (const SnmpSetVar& v : vars) {
+        session.AddVarBind(v.oid, v.type, v.value.data(), static_cast<int>(v.value.size()));
+    }
+}
 }  // namespace
 
 // ---- rows and values
@@ -178,6 +184,14 @@ SnmpReadSpec SnmpReadSpec::Get(std::vector<std::string> objects, int timeoutMs) 
     return MakeSpec(SNMP_PDU_GET, std::move(objects), timeoutMs);
 }
 
+SnmpReadSpec SnmpReadSpec::Set(std::vector<SnmpSetVar> values, int timeoutMs) {
+    std::vector<std::string> oids;
+    for (const SnmpSetVar& v : values) oids.push_back(v.oid);
+    SnmpReadSpec spec = MakeSpec(SNMP_PDU_SET, std::move(oids), timeoutMs);
+    spec.values = std::move(values);
+    return spec;
+}
+
 // ---- the asynchronous read
 
 struct CSnmpRead::State {
@@ -238,9 +252,16 @@ void CSnmpRead::Start(const SnmpReadSpec& spec, RowHandler onRow, EndHandler onE
     s.onEnd = std::move(onEnd);
     s.rows = 0;
     ++s.generation;
-    for (const std::string& oid : spec.oids) s.session.AddVarBind(oid, SNMP_TYPE_NULL, nullptr);
+    const bool set = spec.pduType == SNMP_PDU_SET;
+    if (set) {
+        AddSetVars(s.session, spec.values);
+    } else {
+        for (const std::string& oid : spec.oids) s.session.AddVarBind(oid, SNMP_TYPE_NULL, nullptr);
+    }
     s.running = true;
-    if (spec.oids.empty() || !opened) {
+    // A SET whose variables do not match its OIDs (a spec not made by Set) would write
+    // something other than what it names.
+    if (spec.oids.empty() || !opened || (set && spec.values.size() != spec.oids.size())) {
         SnmpReadResult result;
         result.end = SnmpReadEnd::LibraryError;
         result.status = EC_NOT_READY;
@@ -384,8 +405,6 @@ SnmpAnswer SnmpGet(CCommonSNMP& session, const std::vector<std::string>& oids, i
 
 SnmpAnswer SnmpSet(CCommonSNMP& session, const std::vector<SnmpSetVar>& vars, int timeoutMs) {
     if (!session.Open(SNMP_PDU_SET)) return {};
-    for (const SnmpSetVar& v : vars) {
-        session.AddVarBind(v.oid, v.type, v.value.data(), static_cast<int>(v.value.size()));
-    }
+    AddSetVars(session, vars);
     return SnmpSendPrepared(session, timeoutMs);
 }

@@ -4,7 +4,9 @@
 // Asynchronous reads: CSnmpRead
 // ------------------------------
 // A read is a GETNEXT walk of a few columns (one request per row, so a slow switch shows its
-// rows as they come) or one GET of a few objects. It runs on a session of its own; the rows
+// rows as they come), one GET of a few objects, or one SET of a few variables whose answer
+// must not hold the user-interface thread (its variables as the one row, its end like a GET's;
+// a refusal is SnmpReadEnd::ErrorStatus). It runs on a session of its own; the rows
 // and the end are handed to the handlers on the user-interface thread (a program without
 // one, such as a tool, gets them on the session's worker). A feature's walk is a spec, a row
 // handler and an end handler:
@@ -87,7 +89,7 @@ std::uint32_t LeadingUnsigned32(const std::string& text);
 // Why a read ended.
 enum class SnmpReadEnd {
     Complete,      // a walk reached the end of its table (it left its columns, or an SNMPv1
-                   // agent answered noSuchName past the last object); a GET was answered
+                   // agent answered noSuchName past the last object); a GET or SET was answered
     Stopped,       // the row handler returned false
     Timeout,       // no answer within the time-out (status EC_TIMEOUT)
     ErrorStatus,   // the agent answered with a non-zero error status (errorStatus, errorIndex)
@@ -104,25 +106,41 @@ struct SnmpReadResult {
     std::size_t rows = 0;  // rows delivered by this read
     int pduType = SNMP_PDU_GETNEXT;
 
-    // The read went as far as it should: the end of the table, the GET's answer, or a stop.
+    // The read went as far as it should: the end of the table, the GET's or SET's answer, or a
+    // stop.
     bool Complete() const { return end == SnmpReadEnd::Complete || end == SnmpReadEnd::Stopped; }
     bool TimedOut() const { return end == SnmpReadEnd::Timeout; }
     // The status a CCommonSNMP walk callback gets for this end (for code that keeps the
-    // behaviour written against those): 0 for a stop or a GET's answer; -1 time-out; -2 the
+    // behaviour written against those): 0 for a stop or a GET's or SET's answer; -1 time-out; -2 the
     // end of a table, an error status or a short answer (the library ends a walk there);
     // the library's status for its errors.
     int SessionStatus() const;
 };
 
+// One variable of a SET. value: decimal text for INTEGER and Unsigned32, dotted text for an
+// IpAddress given as text or an OBJECT IDENTIFIER, the bytes of an OCTET STRING (any length,
+// zero bytes included).
+struct SnmpSetVar {
+    std::string oid;
+    int type = SNMP_TYPE_INTEGER;
+    std::string value;
+
+    static SnmpSetVar Integer(std::string oid, long long value);
+    static SnmpSetVar Unsigned(std::string oid, unsigned long value);
+    static SnmpSetVar Octets(std::string oid, std::string bytes);
+};
+
 struct SnmpReadSpec {
-    int pduType = SNMP_PDU_GETNEXT;  // GETNEXT walks row by row; GET reads once
-    std::vector<std::string> oids;   // columns (walk) or full object OIDs (GET), in row order
+    int pduType = SNMP_PDU_GETNEXT;  // GETNEXT walks row by row; GET reads once; SET writes once
+    std::vector<std::string> oids;   // columns (walk) or full object OIDs (GET, SET), in row order
+    std::vector<SnmpSetVar> values;  // a SET's variables, in order (their OIDs are `oids`)
     int timeoutMs = 0;               // per request; 0 the session's (start-up settings)
     int nextTimeoutMs = -1;          // of a walk's requests after the first; -1 as timeoutMs
     std::size_t minVarbinds = 0;     // a shorter answer ends the read; 0 means every OID
 
     static SnmpReadSpec Walk(std::vector<std::string> columns, int timeoutMs = 0);
     static SnmpReadSpec Get(std::vector<std::string> objects, int timeoutMs = 0);
+    static SnmpReadSpec Set(std::vector<SnmpSetVar> values, int timeoutMs = 0);
 };
 
 class CSnmpRead {
@@ -175,19 +193,6 @@ struct SnmpAnswer : SnmpRow {
     bool Answered() const { return status == EC_NO_ERROR; }
     // Answered with error status 0.
     bool Ok() const { return status == EC_NO_ERROR && errorStatus == 0; }
-};
-
-// One variable of a SET. value: decimal text for INTEGER and Unsigned32, dotted text for an
-// IpAddress given as text or an OBJECT IDENTIFIER, the bytes of an OCTET STRING (any length,
-// zero bytes included).
-struct SnmpSetVar {
-    std::string oid;
-    int type = SNMP_TYPE_INTEGER;
-    std::string value;
-
-    static SnmpSetVar Integer(std::string oid, long long value);
-    static SnmpSetVar Unsigned(std::string oid, unsigned long value);
-    static SnmpSetVar Octets(std::string oid, std::string bytes);
 };
 
 // A GET of the objects on the session (Open, AddVarBind with NULL values, Send). The values

@@ -88,10 +88,15 @@ int CEditEXIPV6::AddressBytes(unsigned char (&bytes)[16]) const {
     return 0;
 }
 
-void CEditEXIPV6::AddAddressVarBind(CCommonSNMP& session, const std::string& oid) {
+std::string CEditEXIPV6::AddressOctets() const {
     unsigned char bytes[16] = {};
     const int length = AddressBytes(bytes);
-    if (length > 0) session.AddVarBind(oid, SNMP_TYPE_OCTETS, bytes, length);
+    return std::string(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length));
+}
+
+void CEditEXIPV6::AddAddressVarBind(CCommonSNMP& session, const std::string& oid) {
+    const std::string octets = AddressOctets();
+    if (!octets.empty()) session.AddVarBind(oid, SNMP_TYPE_OCTETS, octets.data(), static_cast<int>(octets.size()));
 }
 
 void CEditEXIPV6::AddScopeVarBind(CCommonSNMP& session, const std::string& oid) {

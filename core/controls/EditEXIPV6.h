@@ -20,6 +20,9 @@ public:
     void AddTypeVarBind(CCommonSNMP& session, const std::string& oid);
     // OCTET STRING of 4 or 16 bytes; nothing for an unknown type.
     void AddAddressVarBind(CCommonSNMP& session, const std::string& oid);
+    // The same 4 or 16 bytes as a value of its own (a SET built beforehand); "" for an
+    // unknown type.
+    std::string AddressOctets() const;
     // OCTET STRING with the interface name, for a link-local address only.
     void AddScopeVarBind(CCommonSNMP& session, const std::string& oid);
     void AddTypeVarBind(const std::string& oid, CCommonSNMP& session) { AddTypeVarBind(session, oid); }

@@ -1,5 +1,8 @@
 #include "features/management/FirmDownLoad.h"
 
+#include <utility>
+#include <vector>
+
 #include "platform/ui/Prompt.h"
 #include "resources/templates/FirmwareDialogsIds.h"
 
@@ -15,9 +18,6 @@ constexpr int kAddress = 1;
 constexpr int kFileName = 4;
 constexpr int kOperation = 5;
 constexpr int kStatus = 6;
-
-constexpr UINT WM_FIRM_FILE_NAME_ANSWER = WM_APP + 1100;
-constexpr UINT WM_FIRM_OPERATION_ANSWER = WM_APP + 1101;
 
 // One-shot timers: each handler kills the timer that fired, every action re-arms.
 constexpr UINT_PTR kPollTimer = 2074;
@@ -39,8 +39,6 @@ BEGIN_MESSAGE_MAP(CFirmDownLoad, CFeatureDialog)
     ON_EN_CHANGE(IDC_FILE_NAME, OnFileNameChange)
     ON_BN_CLICKED(IDC_APPLY, StartTransfer)
     ON_WM_TIMER()
-    ON_MESSAGE(WM_FIRM_FILE_NAME_ANSWER, OnFileNameAnswer)
-    ON_MESSAGE(WM_FIRM_OPERATION_ANSWER, OnOperationAnswer)
 END_MESSAGE_MAP()
 
 CFirmDownLoad::CFirmDownLoad(CWnd* parent) : CFeatureDialog(IDD, {}, parent) { m_address.m_bAllowInterface = 0; }
@@ -102,7 +100,6 @@ void CFirmDownLoad::StartTransfer() {
     m_IsFinish = 0;
     m_IsRunning = 0;
     m_nMissingAnswers = 0;
-    m_bOperationOut = false;
     const bool upgrade = Item(IDC_OPERATION).GetCurSel() == 0;
     if (upgrade &&
         AfxMessageBox("The connection will be disconnected.\nPlease do not apply other changes when uploading.\n"
@@ -126,47 +123,24 @@ void CFirmDownLoad::StartTransfer() {
         AfxMessageBox("Invalid file.", kBox);
         return;
     }
-    CCommonSNMP& session = firmware ? m_firmwareNaming : m_configNaming;
-    session.Open(3);
-    m_address.AddAddressVarBind(session, Object(m_FileKind, kAddress));
-    session.AddVarBind(Object(m_FileKind, kFileName), SNMP_TYPE_OCTETS, name.data(), static_cast<int>(name.size()));
-    session.StartAsync(SetFileNameProc, this, s_timeouts.namingMs);
+    // The address first, then the name, in one SET.
+    std::vector<SnmpSetVar> naming;
+    const std::string address = m_address.AddressOctets();
+    if (!address.empty()) naming.push_back(SnmpSetVar::Octets(Object(m_FileKind, kAddress), address));
+    naming.push_back(SnmpSetVar::Octets(Object(m_FileKind, kFileName), name));
+    // Disabled first: a SET that cannot go out is answered at once.
     EnableInputs(false);
+    CSnmpRead& read = firmware ? m_firmwareNaming : m_configNaming;
+    read.Start(SnmpReadSpec::Set(std::move(naming), s_timeouts.namingMs), {},
+               [this](const SnmpReadResult& answer) { SetFileNameProc(answer); });
 }
 
-void CFirmDownLoad::HandOver(CFirmDownLoad& dlg, CCommonSNMP& session, UINT message, CSnmp* response, int status) {
-    int errorStatus = 0;
-    if (response != nullptr) {
-        int errorIndex = 0;
-        response->getErrorStatus(errorStatus, errorIndex);
-        delete response;
-    }
-    // The worker waits here while the outcome is handled, its message box included.
-    ::SendMessage(dlg.GetSafeHwnd(), message, static_cast<WPARAM>(status), errorStatus);
-    session.SetDone();
-}
-
-int CFirmDownLoad::SetFileNameProc(CSnmp* response, int requestId, void* userData, int status) {
-    auto& dlg = *static_cast<CFirmDownLoad*>(userData);
-    CCommonSNMP* session = dlg.m_firmwareNaming.FindRequestID(requestId) != 0 ? &dlg.m_firmwareNaming
-                           : dlg.m_configNaming.FindRequestID(requestId) != 0 ? &dlg.m_configNaming
-                                                                              : nullptr;
-    if (session == nullptr) {
-        if (status == 0) delete response;
-        return 0;
-    }
-    HandOver(dlg, *session, WM_FIRM_FILE_NAME_ANSWER, status == 0 ? response : nullptr, status);
-    return 0;
-}
-
-int CFirmDownLoad::SetOperationProc(CSnmp* response, int requestId, void* userData, int status) {
-    auto& dlg = *static_cast<CFirmDownLoad*>(userData);
-    if (dlg.m_operation.FindRequestID(requestId) == 0) {
-        if (status == 0) delete response;
-        return 0;
-    }
-    HandOver(dlg, dlg.m_operation, WM_FIRM_OPERATION_ANSWER, status == 0 ? response : nullptr, status);
-    return 0;
+void CFirmDownLoad::SetFileNameProc(const SnmpReadResult& answer) {
+    if (m_IsFinish != 0) return;
+    if (answer.TimedOut()) EndTransfer("Setting file name TimeOut !");
+    // A refused or failed naming is not taken for an accepted one: no operation follows.
+    else if (answer.end != SnmpReadEnd::Complete) EndTransfer(FailureText(), MB_ICONERROR);
+    else StartOperation();
 }
 
 std::string CFirmDownLoad::FailureText() {
@@ -175,34 +149,22 @@ std::string CFirmDownLoad::FailureText() {
     return upgrade ? "Config File Upgrade Fail!" : "Config File Backup Fail!";
 }
 
-LRESULT CFirmDownLoad::OnFileNameAnswer(WPARAM wStatus, LPARAM errorStatus) {
-    if (m_IsFinish != 0) return 0;
-    const int status = static_cast<int>(wStatus);
-    if (status == EC_TIMEOUT) EndTransfer("Setting file name TimeOut !");
-    else if (status != EC_NO_ERROR || errorStatus != 0) EndTransfer(FailureText(), MB_ICONERROR);
-    else StartOperation();
-    return 0;
-}
-
 void CFirmDownLoad::StartOperation() {
-    m_operation.Open(3);
     const bool backup = Item(IDC_OPERATION).GetCurSel() == 1;
-    m_operation.AddVarBind(Object(m_FileKind, kOperation), SNMP_TYPE_INTEGER, backup ? "2" : "1");
     SetTimer(kProgressTimer, 2000);
-    m_bOperationOut = true;
-    m_operation.StartAsync(SetOperationProc, this, s_timeouts.operationMs);
+    m_operation.Start(SnmpReadSpec::Set({SnmpSetVar::Integer(Object(m_FileKind, kOperation), backup ? 2 : 1)},
+                                        s_timeouts.operationMs),
+                      {}, [this](const SnmpReadResult& answer) { SetOperationProc(answer); });
     SetTimer(kPollTimer, static_cast<UINT>(FirstPollMs(m_FileKind)));
     // A switch that never leaves "4" still ends by the limit.
     SetTimer(kLimitTimer, static_cast<UINT>(LimitMs(m_FileKind)));
 }
 
-LRESULT CFirmDownLoad::OnOperationAnswer(WPARAM wStatus, LPARAM errorStatus) {
-    // An answer to the operation SET of an ended transfer ends nothing.
-    if (m_IsFinish != 0 || !m_bOperationOut) return 0;
-    const int status = static_cast<int>(wStatus);
-    if (status == EC_TIMEOUT) EndTransfer("Setting operation TimeOut !");
-    else if (status == EC_NO_ERROR && errorStatus != 0) EndTransfer(FailureText(), MB_ICONERROR);
-    return 0;
+void CFirmDownLoad::SetOperationProc(const SnmpReadResult& answer) {
+    // An accepted operation leaves the ending to the status polls.
+    if (m_IsFinish != 0) return;
+    if (answer.TimedOut()) EndTransfer("Setting operation TimeOut !");
+    else if (answer.end == SnmpReadEnd::ErrorStatus) EndTransfer(FailureText(), MB_ICONERROR);
 }
 
 void CFirmDownLoad::PollStatus() {
@@ -255,7 +217,7 @@ void CFirmDownLoad::EndTransfer(const std::string& text, UINT icon) {
     KillTimer(kPollTimer);
     KillTimer(kProgressTimer);
     KillTimer(kLimitTimer);
-    m_statusRead.Close();
+    CloseSessions();
     AfxMessageBox(text, kBox | icon);
     SetTimer(kFinishTimer, 5);
 }

@@ -5,12 +5,11 @@
 // transfer's status on one-shot timers until the switch reports success or failure or a
 // time limit runs out, with an estimated progress bar meanwhile.
 //
-// The transfer's state is kept on the user-interface thread: each SET's callback hands its
-// outcome there with one blocking call, and the status reads end there, so a worker waits
-// while the ending's message box is open.
+// The transfer's state is kept on the user-interface thread: the SETs and the status reads
+// run on the shared read path, which hands each answer there, so a worker waits while the
+// ending's message box is open.
 #include <string>
 
-#include "core/CommonSNMP.h"
 #include "core/SnmpRead.h"
 #include "core/controls/EditEXIPV6.h"
 #include "core/controls/FeatureDialog.h"
@@ -38,38 +37,33 @@ protected:
     void OnCancel() override;
 
 private:
-    static int SetFileNameProc(CSnmp* response, int requestId, void* userData, int status);
-    static int SetOperationProc(CSnmp* response, int requestId, void* userData, int status);
-    // Hands a SET's outcome to the user-interface thread: message, library status, the
-    // agent's error status.
-    static void HandOver(CFirmDownLoad& dlg, CCommonSNMP& session, UINT message, CSnmp* response, int status);
+    // The answers to the naming and the operation SET.
+    void SetFileNameProc(const SnmpReadResult& answer);
+    void SetOperationProc(const SnmpReadResult& answer);
 
     void OnFileNameChange();
     void StartTransfer();
-    LRESULT OnFileNameAnswer(WPARAM status, LPARAM errorStatus);
     void StartOperation();
-    LRESULT OnOperationAnswer(WPARAM status, LPARAM errorStatus);
     void PollStatus();
     void OnStatus(const SnmpReadResult& result);
-    // Ends the transfer: the state, the timers and the status read first, then the box,
-    // then the finish step.
+    // Ends the transfer: the state, the timers and the requests still out first (none of
+    // their answers comes after), then the box, then the finish step.
     void EndTransfer(const std::string& text, UINT icon = 0);
     std::string FailureText();
     void EnableInputs(bool enable);
 
     CEditEXIPV6 m_address;
     CGradientProgressCtrl m_progress;
-    CCommonSNMP m_configNaming;
-    CCommonSNMP m_firmwareNaming;
-    CCommonSNMP m_operation;
+    CSnmpRead m_configNaming;
+    CSnmpRead m_firmwareNaming;
+    CSnmpRead m_operation;
     // The state of the transfer, on the user-interface thread only.
     int m_FileKind = 0;  // 0 before the first transfer, 1 firmware, 2 configuration
     int m_IsFinish = 0;  // 1 from an ending until the next Apply
     int m_ProgressTimes = 1;
-    int m_IsRunning = 0;           // 1 once the switch reported "3"
-    int m_nMissingAnswers = 0;     // consecutive unanswered status reads
-    bool m_bOperationOut = false;  // this transfer's operation SET has been sent
-    std::string m_strStatus;       // the value of the status read in progress
+    int m_IsRunning = 0;        // 1 once the switch reported "3"
+    int m_nMissingAnswers = 0;  // consecutive unanswered status reads
+    std::string m_strStatus;    // the value of the status read in progress
     CSnmpRead m_statusRead;
 
     DECLARE_MESSAGE_MAP()

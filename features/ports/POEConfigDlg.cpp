@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "features/ports/PoEWatts.h"
 #include "platform/ui/Prompt.h"
@@ -24,20 +25,6 @@ const char* const kHeadings[] = {"Index",    "State",      "Time Range",  "Prior
 const char* const kStates[] = {"Enable", "Disable"};
 const char* const kPriorities[] = {"Low", "Normal", "High"};
 const char* const kPowerLimits[] = {"Auto", "Class 1", "Class 2", "Class 3", "Class 4"};
-
-std::string ValueText(const CSnmp& response, int index) {
-    int type = 0;
-    const char* value = nullptr;
-    if (response.getValue(index, type, value) != CSnmp::EC_NO_ERROR || value == nullptr) return {};
-    return value;
-}
-
-// An answer to a walk that was stopped or restarted: released, nothing else.
-bool DropStale(CCommonSNMP& session, CSnmp* response, int requestId, int status) {
-    if (session.FindRequestID(requestId) != 0) return false;
-    if (status == 0) delete response;
-    return true;
-}
 
 std::string PowerLimitText(const std::string& classCode) {
     const int code = std::atoi(classCode.c_str());
@@ -99,11 +86,10 @@ BOOL CPOEConfigDlg::DestroyWindow() {
     OutputDebugStringA("==================m_cCommonSNMP.Close===============");
     m_cCommonSNMPSet.Close();
     OutputDebugStringA("==================m_cCommonSNMPSet.Close===============");
-    return CDialog::DestroyWindow();
+    return CFeatureDialog::DestroyWindow();
 }
 
 void CPOEConfigDlg::EnableButtons(bool enable) {
-    // Also called from the walks' workers: a window already gone has no buttons.
     for (int id : {IDC_POE_REFRESH, IDC_POE_APPLY}) {
         if (CWnd* button = GetDlgItem(id)) button->EnableWindow(enable ? TRUE : FALSE);
     }
@@ -113,7 +99,6 @@ void CPOEConfigDlg::ResetTimeRanges() {
     Item(IDC_POE_TIME_RANGE).ResetContent();
     Item(IDC_POE_TIME_RANGE).AddString("N/A");
     Item(IDC_POE_TIME_RANGE).SetCurSel(0);
-    std::lock_guard lock(m_timeRangeMutex);
     m_arrTimeRangeName.clear();
     m_arrTimeRange.fill(0);
 }
@@ -128,56 +113,41 @@ void CPOEConfigDlg::OnRefresh() {
 
 void CPOEConfigDlg::ReadTimeRanges() {
     OutputDebugStringA("GetTimeRangeGetTimeRangeGetTimeRange");
-    m_cCommonSNMPTimeRang.Open(SNMP_PDU_GETNEXT);
-    m_cCommonSNMPTimeRang.AddVarBind(kTimeProfileTable + "1", SNMP_TYPE_NULL, nullptr);
-    m_cCommonSNMPTimeRang.AddVarBind(kTimeProfileTable + "2", SNMP_TYPE_NULL, nullptr);
-    m_cCommonSNMPTimeRang.StartAsync(OnTimeRangeRow, this, 0);
+    m_cCommonSNMPTimeRang.Start(
+        SnmpReadSpec::Walk({kTimeProfileTable + "1", kTimeProfileTable + "2"}),
+        [this](const SnmpRow& row) { OnTimeRangeRow(row); },
+        [this](const SnmpReadResult& end) { OnTimeRangesEnd(end); });
 }
 
-int CPOEConfigDlg::OnTimeRangeRow(CSnmp* response, int requestId, void* userData, int status) {
-    auto* self = static_cast<CPOEConfigDlg*>(userData);
-    CCommonSNMP& session = self->m_cCommonSNMPTimeRang;
-    if (DropStale(session, response, requestId, status)) return 0;
-    if (status != 0) {
-        session.SetDone();
-        self->EnableButtons(true);
-        // The port rows name their time ranges, so they are read only once all are known.
-        if (status == CSnmp::EC_END_OF_TABLE) self->ReadPortTable();
-        return 0;
-    }
-    const std::string name = ValueText(*response, 1);
-    bool stored = false;
-    {
-        std::lock_guard lock(self->m_timeRangeMutex);
-        const size_t slot = self->m_arrTimeRangeName.size();
-        if (slot < self->m_arrTimeRange.size()) {
-            self->m_arrTimeRange[slot] = std::atoi(ValueText(*response, 0).c_str());
-            self->m_arrTimeRangeName.push_back(name);
-            stored = true;
-        }
-    }
-    // Outside the lock: the list is changed on the user-interface thread, which takes the
-    // lock in Apply.
-    auto* list = static_cast<CComboBox*>(self->GetDlgItem(IDC_POE_TIME_RANGE));
-    if (stored && list != nullptr) list->AddString(name);
-    delete response;
-    session.StartAsync(OnTimeRangeRow, self, 0);
-    return 0;
+void CPOEConfigDlg::OnTimeRangeRow(const SnmpRow& row) {
+    const size_t slot = m_arrTimeRangeName.size();
+    if (slot >= m_arrTimeRange.size()) return;
+    m_arrTimeRange[slot] = row.Number(0);
+    m_arrTimeRangeName.push_back(row.Text(1));
+    Item(IDC_POE_TIME_RANGE).AddString(row.Text(1));
+}
+
+void CPOEConfigDlg::OnTimeRangesEnd(const SnmpReadResult& end) {
+    EnableButtons(true);
+    // The port rows name their time ranges, so they are read only once all are known; after
+    // a time-out or a failure the port list keeps its rows.
+    if (end.SessionStatus() == CSnmp::EC_END_OF_TABLE) ReadPortTable();
 }
 
 void CPOEConfigDlg::ReadPortTable() {
     m_list.DeleteAllItems();
-    m_cCommonSNMP.Open(SNMP_PDU_GETNEXT);
-    for (const char* column : kPortColumns) m_cCommonSNMP.AddVarBind(kPortTable + column, SNMP_TYPE_NULL, nullptr);
+    std::vector<std::string> columns;
+    for (const char* column : kPortColumns) columns.push_back(kPortTable + column);
     OutputDebugStringA("----------ResetEvent(pThis->m_hEvenSnmpGet) ");
     m_nPortRows = 0;
     // Disabled before the walk starts, so that its end always enables them again.
     EnableButtons(false);
-    m_cCommonSNMP.StartAsync(OnPoEPortRow, this, 0);
+    m_cCommonSNMP.Start(
+        SnmpReadSpec::Walk(std::move(columns)), [this](const SnmpRow& row) { OnPoEPortRow(row); },
+        [this](const SnmpReadResult&) { EnableButtons(true); });
 }
 
 std::string CPOEConfigDlg::TimeRangeName(int index) {
-    std::lock_guard lock(m_timeRangeMutex);
     std::string name;
     for (size_t k = 0; k < m_arrTimeRangeName.size(); ++k) {
         if (m_arrTimeRange[k] == index) name = m_arrTimeRangeName[k];
@@ -186,40 +156,26 @@ std::string CPOEConfigDlg::TimeRangeName(int index) {
 }
 
 int CPOEConfigDlg::TimeRangeIndexAt(int position) {
-    std::lock_guard lock(m_timeRangeMutex);
     const int slot = position - 1;
     return slot >= 0 && slot < static_cast<int>(m_arrTimeRangeName.size()) ? m_arrTimeRange[static_cast<size_t>(slot)]
                                                                            : 0;
 }
 
-int CPOEConfigDlg::OnPoEPortRow(CSnmp* response, int requestId, void* userData, int status) {
-    auto* self = static_cast<CPOEConfigDlg*>(userData);
-    CCommonSNMP& session = self->m_cCommonSNMP;
-    if (DropStale(session, response, requestId, status)) return 0;
-    if (status != 0) {
-        session.SetDone();
-        self->EnableButtons(true);
-        return 0;
-    }
-    std::vector<std::string> v;
-    for (int i = 0; i < 11; ++i) v.push_back(ValueText(*response, i));
-    const std::string& state = v[0];
-    const std::string& timeRange = v[1];
-    const std::string& priority = v[2];
-    const std::string& userFlag = v[9];
+void CPOEConfigDlg::OnPoEPortRow(const SnmpRow& row) {
+    const std::string& state = row.Text(0);
+    const std::string& timeRange = row.Text(1);
+    const std::string& priority = row.Text(2);
+    const std::string& userFlag = row.Text(9);
     std::vector<std::string> cells;
-    cells.push_back(std::to_string(self->m_nPortRows + 1));
+    cells.push_back(std::to_string(m_nPortRows + 1));
     cells.push_back(state == "1" ? "Enable" : "Disable");
-    cells.push_back(timeRange == "0" ? "N/A" : self->TimeRangeName(std::atoi(timeRange.c_str())));
+    cells.push_back(timeRange == "0" ? "N/A" : TimeRangeName(std::atoi(timeRange.c_str())));
     cells.push_back(priority == "1" ? "Low" : priority == "2" ? "Normal" : "High");
-    cells.push_back(userFlag == "1" && state == "1" ? v[10] : PowerLimitText(v[3]));
-    for (int i = 4; i <= 8; ++i) cells.push_back(v[static_cast<size_t>(i)]);
-    const int row = self->m_list.InsertItem(self->m_nPortRows, cells[0]);
-    for (size_t c = 1; c < cells.size(); ++c) self->m_list.SetItemText(row, static_cast<int>(c), cells[c]);
-    ++self->m_nPortRows;
-    delete response;
-    session.StartAsync(OnPoEPortRow, self, 0);
-    return 0;
+    cells.push_back(userFlag == "1" && state == "1" ? row.Text(10) : PowerLimitText(row.Text(3)));
+    for (size_t i = 4; i <= 8; ++i) cells.push_back(row.Text(i));
+    const int item = m_list.InsertItem(m_nPortRows, cells[0]);
+    for (size_t c = 1; c < cells.size(); ++c) m_list.SetItemText(item, static_cast<int>(c), cells[c]);
+    ++m_nPortRows;
 }
 
 void CPOEConfigDlg::OnApply() {
@@ -238,9 +194,7 @@ void CPOEConfigDlg::ApplyPorts() {
             return;
         }
         // The session sends the SET that Open prepared; a failed port shows in the re-read.
-        CSnmp* response = nullptr;
-        m_cCommonSNMPSet.GetNext(response, s_nSetTimeoutMs);
-        delete response;
+        SnmpSendPrepared(m_cCommonSNMPSet, s_nSetTimeoutMs);
         win::Sleep(kPortPauseMs);
     }
     ReadPortTable();

@@ -1,14 +1,14 @@
 #pragma once
 // "PoE Configuration": every PoE port's state, time range, priority, power limit and live
-// readings, and one set of settings written to a range of ports. The dialog owns its three
-// sessions (no logic class); the walks' callbacks fill its controls from their workers.
+// readings, and one set of settings written to a range of ports. The dialog owns its two
+// walks and its write session (no logic class); the walks' rows fill its controls on the
+// user-interface thread.
 #include <array>
-#include <atomic>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "core/CommonSNMP.h"
+#include "core/SnmpRead.h"
 #include "core/controls/ListCtrlEx.h"
 #include "core/controls/FeatureDialog.h"
 #include "core/controls/PortRangeCombos.h"
@@ -40,14 +40,17 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    // Closes the sessions while the window still stands: the walks fill its controls.
+    // Closes the walks and the write session; none of their rows or ends comes after.
     BOOL DestroyWindow() override;
 
 private:
     void ReadTimeRanges();
     void ReadPortTable();
-    static int OnTimeRangeRow(CSnmp* response, int requestId, void* userData, int status);
-    static int OnPoEPortRow(CSnmp* response, int requestId, void* userData, int status);
+    // One profile of the time-range walk, and its end (the port walk follows the table's end).
+    void OnTimeRangeRow(const SnmpRow& row);
+    void OnTimeRangesEnd(const SnmpReadResult& end);
+    // One port of the port walk.
+    void OnPoEPortRow(const SnmpRow& row);
     void OnRefresh();
     void OnApply();
     void ApplyPorts();
@@ -65,20 +68,18 @@ private:
     int TimeRangeIndexAt(int position);
 
     // Written by the time-range walk, read by the port walk and by Apply.
-    std::mutex m_timeRangeMutex;
     std::array<int, kTimeRangeSlots> m_arrTimeRange{};
     std::vector<std::string> m_arrTimeRangeName;
 
     CListCtrlEx m_list;
     CButton m_CtrlUserdefe;
     CPortRangeCombos m_ports;
-    // Rows of the running port walk, counted by its callback; a walk may be restarted from
-    // the time-range walk's worker or from Apply.
-    std::atomic<int> m_nPortRows{0};
+    // Rows of the running port walk.
+    int m_nPortRows = 0;
 
-    // Last, so that they end (with their walks) before what their callbacks touch.
-    CCommonSNMP m_cCommonSNMPTimeRang;
-    CCommonSNMP m_cCommonSNMP;
+    // Last, so that they end (with their walks) before what their handlers touch.
+    CSnmpRead m_cCommonSNMPTimeRang;
+    CSnmpRead m_cCommonSNMP;
     CCommonSNMP m_cCommonSNMPSet;
 
     DECLARE_MESSAGE_MAP()

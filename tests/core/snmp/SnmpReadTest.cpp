@@ -107,6 +107,20 @@ SnmpReadSpec Walk(int minVarbinds = 0, int timeoutMs = 0) {
     return spec;
 }
 
+// A SET of row 2's two objects.
+SnmpReadSpec SetRow2(int timeoutMs = 0) {
+    return SnmpReadSpec::Set(
+        {SnmpSetVar::Integer(kNumbers + ".2", 77), SnmpSetVar::Octets(kBytes + ".2", std::string("\0\x01", 2))},
+        timeoutMs);
+}
+
+// A SET naming objects without their values: it has nothing to write.
+SnmpReadSpec SetWithoutValues() {
+    SnmpReadSpec spec = SetRow2();
+    spec.values.clear();
+    return spec;
+}
+
 const EndCase kEndCases[] = {
     {"EndOfTable", {}, Walk(), Act::Nothing, 0, nullptr, SnmpReadEnd::Complete, 3},
     {"GetAnswered",
@@ -117,6 +131,27 @@ const EndCase kEndCases[] = {
      nullptr,
      SnmpReadEnd::Complete,
      1},
+    {"SetAnswered", {}, SetRow2(), Act::Nothing, 0, nullptr, SnmpReadEnd::Complete, 1},
+    {"SetRefused",
+     {"error " + kBytes + ".2 genErr"},
+     SetRow2(),
+     Act::Nothing,
+     0,
+     nullptr,
+     SnmpReadEnd::ErrorStatus,
+     0,
+     0,
+     5},
+    {"SetUnanswered",
+     {"silence " + kNumbers + ".2"},
+     SetRow2(300),
+     Act::Nothing,
+     0,
+     nullptr,
+     SnmpReadEnd::Timeout,
+     0,
+     EC_TIMEOUT},
+    {"SetWithoutValues", {}, SetWithoutValues(), Act::Nothing, 0, nullptr, SnmpReadEnd::LibraryError, 0, EC_NOT_READY},
     {"StoppedByTheRowHandler", {}, Walk(), Act::Nothing, 2, nullptr, SnmpReadEnd::Stopped, 2},
     {"Timeout",
      {"silence " + kNumbers + ".3"},
@@ -245,6 +280,33 @@ TEST_F(SnmpReadTest, ASessionThatCannotOpenEndsTheReadAtOnce) {
     EXPECT_EQ(seen.end->status, EC_NOT_READY);
     EXPECT_TRUE(seen.rows.empty());
     EXPECT_TRUE(sim->Requests().empty());
+}
+
+// An asynchronous SET sends its variables, values and types in one request with the write
+// community, and hands the answer's variables over as its one row.
+TEST_F(SnmpReadTest, AnAsynchronousSetWritesItsVariablesInOneRequest) {
+    Seen seen;
+    CSnmpRead write;
+    write.Start(SetRow2(), Collect(seen), CollectEnd(seen));
+    ASSERT_TRUE(ui::test::WaitUntil([&] { return seen.ends > 0; }));
+    ASSERT_EQ(seen.end->end, SnmpReadEnd::Complete);
+    EXPECT_EQ(seen.end->pduType, SNMP_PDU_SET);
+    EXPECT_EQ(seen.end->SessionStatus(), 0);
+    const auto requests = sim->Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].pdu, "set");
+    EXPECT_EQ(requests[0].community, "quastel");
+    ASSERT_EQ(requests[0].varbinds.size(), 2u);
+    EXPECT_EQ(requests[0].varbinds[0].oid, kNumbers + ".2");
+    EXPECT_EQ(requests[0].varbinds[0].type, "i");
+    EXPECT_EQ(requests[0].varbinds[1].oid, kBytes + ".2");
+    EXPECT_EQ(requests[0].varbinds[1].hex, "0001");
+    EXPECT_EQ(sim->GetObject(kNumbers + ".2").value_or(""), "i 77");
+    EXPECT_EQ(sim->GetObject(kBytes + ".2").value_or(""), "s 00 01");
+    ASSERT_EQ(seen.rows.size(), 1u);
+    EXPECT_EQ(seen.rows[0].Number(0), 77);
+    EXPECT_EQ(seen.rows[0].Bytes(1), std::string("\0\x01", 2));
+    EXPECT_EQ(seen.rows[0].Index(), "");
 }
 
 TEST_F(SnmpReadTest, GetAndSetHelpersGiveValuesAndStatuses) {

@@ -7,6 +7,7 @@
 #include "features/ports/POEConfigDlg.h"
 #include "resources/templates/PoEDialogsIds.h"
 #include "tests/features/ports/PoEFixture.h"
+#include "tests/support/switchsim/Settle.h"
 
 using namespace poeids;
 using namespace std::chrono_literals;
@@ -152,8 +153,10 @@ TEST_F(PoEConfigTest, RefreshWhoseTimeRangeWalkTimesOutKeepsTheRows) {
         const size_t silentBefore = Requests("getnext").size();
         d.Click(IDC_POE_REFRESH);
         EXPECT_TRUE(WaitUntil([&] { return Requests("getnext").size() > silentBefore; }, 30s));
-        // Past the walk's time-out: nothing more was asked and the list stays.
-        ui::test::Pump(800ms);
+        // Past the walk's time-out on the program clock, and its end handled: nothing more
+        // was asked and the list stays.
+        ui::test::PumpProgramTime(800);
+        ASSERT_TRUE(switchsim::Settle(*s_sim));
         EXPECT_EQ(PortWalks(), 1u);
         EXPECT_EQ(d.GetRows(IDC_POE_PORT_LIST).size(), 24u);
         EXPECT_TRUE(d.IsEnabled(IDC_POE_REFRESH));
