@@ -227,6 +227,8 @@ void CIGMPSnoopingVLANSetting::OnPortBox(UINT id) {
 }
 
 void CIGMPSnoopingVLANSetting::OnApplyRouterPorts() {
+    // The check judges the trunk table: a trunk walk still running is waited for first.
+    m_logic.WaitTrunkPorts();
     if (!m_logic.CheckTrunkMembers(m_portValue.data())) {
         AfxMessageBox("Members of port channel must have the same status.");
         return;

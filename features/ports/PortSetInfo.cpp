@@ -136,6 +136,9 @@ void CPortSetInfo::OnApply() {
     const int mdix = Item(IDC_MDIX).GetCurSel() + 1;
     const int row = m_nSelectedRow;
 
+    // The trunk checks judge the trunk table: a trunk walk still running would leave them
+    // judging the old one (nothing at first, which accepts everything).
+    m_logic.WaitTrunkPorts();
     if (!m_logic.CheckTrunkSpeed(row, port, speed)) {
         AfxMessageBox("LA port can not support in different speed.");
         return;

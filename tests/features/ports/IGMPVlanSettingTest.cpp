@@ -28,11 +28,11 @@ protected:
         ResetVlanRows(s_ports == 52 ? 12 : 8);
     }
 
-    // The VLAN rows once the walk has ended, and the trunk rows read beside it.
+    // The VLAN rows once the walk has ended, and the trunk walk beside it at its last request
+    // (the router-port check waits for its end itself).
     static Rows Loaded(DialogDriver& d) {
         EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_IGMP_VLAN_REFRESH); }, 30s));
         EXPECT_TRUE(WaitUntil([&] { return RequestsFrom("getnext", kTrunkMembers + ".8") > 0; }, 30s));
-        ui::test::Pump(100ms);
         return d.GetRows(IDC_IGMP_VLAN_LIST);
     }
 
@@ -194,6 +194,25 @@ TEST_F(IGMPVlanSettingTest, RouterPortWritesAndRefusals) {
     ASSERT_EQ(sets.size(), 2u);
     EXPECT_EQ(Varbinds(sets[0], true), (std::vector<std::string>{VlanCell(6, 1) + " s C000000000000000"}));
     EXPECT_EQ(Varbinds(sets[1], true), (std::vector<std::string>{VlanCell(6, 1) + " s 0000000000000000"}));
+}
+
+// Router ports applied while the trunk walk still waits for an answer: the trunk check waits
+// for the walk's end (its time-out, with trunk 1 read) instead of accepting everything.
+TEST_F(IGMPVlanSettingTest, RouterPortCheckWaitsForTheTrunkWalk) {
+    ASSERT_TRUE(s_sim->Command("silence " + kTrunkMembers + ".2"));
+    Harness ui;
+    Run(ui, [&](DialogDriver& d) {
+        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_IGMP_VLAN_REFRESH); }, 30s));
+        ASSERT_TRUE(WaitUntil([&] { return RequestsFrom("getnext", kTrunkMembers + ".1") > 0; }));
+        d.ClickListRow(IDC_IGMP_VLAN_LIST, 0);
+        d.Check(Box(21));
+        ui.ScriptMessageBoxes({IDOK});
+        d.Click(IDC_IGMP_ROUTER_APPLY);
+        ASSERT_EQ(ui.ShownMessageBoxes().size(), 1u);
+        EXPECT_EQ(ui.ShownMessageBoxes()[0].text, "Members of port channel must have the same status.");
+        d.Click(IDCANCEL);
+    });
+    EXPECT_TRUE(Requests("set").empty());
 }
 
 TEST_F(IGMPVlanSettingTest, DisabledGloballyOnlyShows) {

@@ -10,6 +10,7 @@
 #include "shell/panel/VirtualDev.h"
 #include "resources/templates/PortDialogsIds.h"
 #include "tests/features/ports/PortsFixture.h"
+#include "tests/support/switchsim/Settle.h"
 
 using namespace std::chrono_literals;
 using portstest::kPortTable;
@@ -30,12 +31,22 @@ const std::string kQuestionFlow =
 
 class PortSetInfoTest : public portstest::PortsTest {
 protected:
-    // The list once a read has ended; also waits for the trunk walk that runs beside it.
+    // The list once a read has ended, and the trunk walk beside it at its last request (Apply
+    // waits for its end itself).
     portstest::Rows ReadDone(DialogDriver& d) const {
-        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH) && d.GetRows(IDC_PORT_LIST).size() == 28; }, 15s));
+        ListRead(d);
         EXPECT_TRUE(WaitUntil([&] { return GetNextsFrom(kTrunkMembers + ".8") > 0; }, 15s));
-        ui::test::Pump(200ms);
         return d.GetRows(IDC_PORT_LIST);
+    }
+    static void ListRead(DialogDriver& d) {
+        EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_REFRESH) && d.GetRows(IDC_PORT_LIST).size() == 28; }, 15s));
+    }
+    // Apply was refused with this one message and nothing was written.
+    void ExpectRefused(const Harness& ui, const std::string& text) const {
+        const auto shown = ui.ShownMessageBoxes();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, text);
+        EXPECT_TRUE(Requests("set").empty());
     }
     static std::string Cell(const std::string& column, int port) {
         return kPortTable + column + "." + std::to_string(port);
@@ -269,6 +280,26 @@ INSTANTIATE_TEST_SUITE_P(Apply, PortSetInfoApplyTest, ::testing::ValuesIn(ApplyC
                              return name;
                          });
 
+// Apply while the trunk walk still waits for an answer: the trunk checks wait for the walk's
+// end (here its time-out, with trunk 1 read) instead of judging a table not yet read, which
+// would accept everything.
+TEST_F(PortSetInfoTest, ApplyDuringTheTrunkWalkWaitsForItsEnd) {
+    for (const std::string& command : TrunkOf1And2()) ASSERT_TRUE(sim->Command(command)) << command;
+    ASSERT_TRUE(sim->Command("silence " + kTrunkMembers + ".2"));
+    Harness ui;
+    ui.ScriptMessageBoxes({IDOK});
+    CPortSetInfo dlg;
+    ui.RunModal(dlg, [&](DialogDriver& d) {
+        ListRead(d);
+        ASSERT_TRUE(WaitUntil([&] { return GetNextsFrom(kTrunkMembers + ".1") > 0; }));  // the unanswered request
+        d.ClickListRow(IDC_PORT_LIST, 0);
+        d.ChooseComboItem(IDC_SPEED, "100M-Full");
+        d.Click(IDC_APPLY);
+        d.Click(IDCANCEL);
+    });
+    ExpectRefused(ui, "LA port can not support in different speed.");
+}
+
 TEST_F(PortSetInfoTest, SwitchWithFewerRowsLeavesUnfilledRowsThatApplyRefuses) {
     Harness ui;
     CPortSetInfo dlg;
@@ -296,10 +327,7 @@ TEST_F(PortSetInfoTest, SwitchWithFewerRowsLeavesUnfilledRowsThatApplyRefuses) {
         d.Click(IDC_APPLY);
         d.Click(IDCANCEL);
     });
-    const auto shown = ui.ShownMessageBoxes();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, "Please Select one port !");
-    EXPECT_TRUE(Requests("set").empty());
+    ExpectRefused(ui, "Please Select one port !");
 }
 
 TEST_F(PortSetInfoTest, UnansweringSwitchIsReadAgainAfterEachTimeOut) {
@@ -333,7 +361,9 @@ TEST_F(PortSetInfoTest, ClosingWhileReadingEndsTheWalksAndAReopenedDialogReads) 
         });
     }
     const size_t afterClose = Requests("getnext").size();
-    ui::test::Pump(300ms);
+    // The answers held back are sent and the closed walks' sessions released: a walk that
+    // went on would have asked again.
+    ASSERT_TRUE(switchsim::Settle(*sim));
     EXPECT_EQ(Requests("getnext").size(), afterClose) << "no walk goes on after the dialog has gone";
 
     ASSERT_TRUE(sim->Delay(0));
