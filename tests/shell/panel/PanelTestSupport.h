@@ -2,11 +2,11 @@
 // Helpers of the panel tests: a surface to draw on and the port-click broadcast.
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
 #include "platform/ui/Gdi.h"
 #include "platform/win/RegisteredMessage.h"
 #include "shell/panel/DevElements.h"
+#include "tests/support/PollUntil.h"
 
 namespace paneltest {
 
@@ -20,12 +20,8 @@ inline int PortClicks(const win::BroadcastRecorder& recorder, int port) {
 
 // Waits up to 5 s until the recorder holds `count` clicks of the port.
 inline bool WaitForPortClicks(const win::BroadcastRecorder& recorder, int port, int count) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (PortClicks(recorder, port) < count) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
+    return testsupport::PollUntil([&] { return PortClicks(recorder, port) >= count; }, std::chrono::seconds(5),
+                                  std::chrono::milliseconds(5));
 }
 
 // A memory device context over a white picture, read back pixel by pixel.
