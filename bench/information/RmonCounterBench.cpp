@@ -51,7 +51,7 @@ int main() {
     std::vector<double> times;
     ui::SetModalHook([&](CDialog& dlg) {
         if (auto* list = dynamic_cast<CStatisticRmon1*>(&dlg)) {
-            PumpUntil([&] { return list->RequestId() == 0 && list->IndexList().size() >= 24; });
+            PumpUntil([&] { return !list->Reading() && list->IndexList().size() >= 24; });
             list->SendMessage(WM_COMMAND, rmon1_statistic_ids::IDC_OPEN_PARAMETER);
             dlg.EndDialog(IDCANCEL);
             return;

@@ -60,10 +60,7 @@ std::string ArpTypeText(const std::string& value) {
     return "Static";
 }
 
-void CArpTable::OnRefreshTable() {
-    AbandonRequests();
-    StartWalkV1();
-}
+void CArpTable::OnRefreshTable() { RestartWalkV1(); }
 
 void CArpTable::OnPrint() {
     const int rows = m_list.GetItemCount();

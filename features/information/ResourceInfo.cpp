@@ -40,7 +40,7 @@ BOOL CResourceInfo::OnInitDialog() {
     return TRUE;
 }
 
-// The timer goes before the requests still out are dropped.
+// The timer goes before the read still out is dropped.
 BOOL CResourceInfo::DestroyWindow() {
     if (GetSafeHwnd()) KillTimer(kTimerId);
     return CDirectSnmpDlg::DestroyWindow();
@@ -63,30 +63,19 @@ void CResourceInfo::Read() {
         ShowRow(ReadScalarsSync(m_settings, kUtilisation));
         return;
     }
-    if (m_settings.version != 1 || RequestId() != 0) return;
+    if (m_settings.version != 1 || m_utilisation.Running()) return;
     m_cpuList.DeleteAllItems();
-    m_session.setType(SNMP_PDU_GET);
-    m_session.setCommunity(m_settings.readCommunity.c_str());
-    m_session.clearVarBindList();
-    for (const std::string& oid : kUtilisation) m_session.addValue(oid.c_str(), SNMP_TYPE_NULL, nullptr);
-    StartAsync(&CResourceInfo::OnUtilisationV1, false, true);
+    SnmpReadSpec spec = SnmpReadSpec::Get(kUtilisation, LibraryTimeoutMs());
+    spec.minVarbinds = 1;  // a short answer shows what it holds
+    m_utilisation.Start(
+        spec, [this](const SnmpRow& row) { ShowRow(LeadingValues(row)); }, nullptr);
 }
 
-int CResourceInfo::OnUtilisationV1(CSnmp* response, int requestId, void* dialog, int status) {
-    const std::unique_ptr<CSnmp> owned(response);
-    auto* self = static_cast<CResourceInfo*>(dialog);
-    if (!self->TakeAnswer(requestId)) return 0;
-    self->EndWalk();
-    if (status != EC_NO_ERROR || !owned) return 0;
-    std::vector<DirectValue> values;
-    for (int i = 0; i < owned->getVarBindCount(); ++i) {
-        int type = 0;
-        const char* text = nullptr;
-        if (owned->getValue(i, type, text) != 0 || text == nullptr) break;
-        values.push_back({text, {}});
-    }
-    self->ShowRow(values);
-    return 0;
+bool CResourceInfo::Reading() const { return m_utilisation.Running() || CDirectSnmpDlg::Reading(); }
+
+void CResourceInfo::CloseSessions() {
+    m_utilisation.Close();
+    CDirectSnmpDlg::CloseSessions();
 }
 
 void CResourceInfo::ShowRow(const std::vector<DirectValue>& values) {

@@ -10,7 +10,7 @@ class CResourceInfo : public CDirectSnmpDlg {
 public:
     CResourceInfo();
 
-    static int OnUtilisationV1(CSnmp* response, int requestId, void* dialog, int status);
+    bool Reading() const override;
 
 protected:
     BOOL OnInitDialog() override;
@@ -18,6 +18,7 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     void OnTimer(UINT_PTR id) override;
     void OnCancel() override;
+    void CloseSessions() override;
 
 private:
     void Read();
@@ -25,6 +26,7 @@ private:
 
     CListCtrlEx m_cpuList;
     CListCtrlEx m_treeList;
+    CSnmpRead m_utilisation;  // the version-1 read of the three values
 
     DECLARE_MESSAGE_MAP()
 };

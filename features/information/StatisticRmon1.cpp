@@ -75,26 +75,23 @@ std::vector<std::string> CStatisticRmon1::IndexList() const {
 
 void CStatisticRmon1::ReadInterfaceCount() {
     if (m_settings.version != 1) return;
-    CSnmpV1 session(SNMP_PDU_GET);
-    session.setCommunity(m_settings.readCommunity.c_str());
-    session.addValue(kIfNumber, SNMP_TYPE_NULL, nullptr);
-    StartAsync(session, &CStatisticRmon1::OnInterfaceCount, false, false, 0);
+    m_interfaceRead.Start(
+        SnmpReadSpec::Get({kIfNumber}, LibraryTimeoutMs()),
+        [this](const SnmpRow& row) {
+            if (row.Has(0)) m_interfaceCount = std::atoi(row.Text(0).c_str());
+        },
+        nullptr);
 }
 
-int CStatisticRmon1::OnInterfaceCount(CSnmp* response, int, void* dialog, int status) {
-    const std::unique_ptr<CSnmp> owned(response);
-    auto* self = static_cast<CStatisticRmon1*>(dialog);
-    int type = 0;
-    const char* text = nullptr;
-    if (status == EC_NO_ERROR && owned && !self->IsClosed() && owned->getVarBindCount() > 0 &&
-        owned->getValue(0, type, text) == 0 && text)
-        self->m_interfaceCount = std::atoi(text);
-    return 0;
+bool CStatisticRmon1::Reading() const { return m_interfaceRead.Running() || CDirectTableDlg::Reading(); }
+
+void CStatisticRmon1::CloseSessions() {
+    m_interfaceRead.Close();
+    CDirectTableDlg::CloseSessions();
 }
 
 void CStatisticRmon1::ReRead() {
-    AbandonRequests();
-    StartWalkV1();  // empties the list, the index list and the count first
+    RestartWalkV1();  // empties the list, the index list and the count first
 }
 
 void CStatisticRmon1::OnRefreshList() {

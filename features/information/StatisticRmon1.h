@@ -4,7 +4,7 @@
 // Version 1 only; with another version the list stays empty and nothing is written.
 //
 // The list and the index list hold the table once: Refresh while a walk runs does nothing
-// (the walk goes on), while the re-read after Add or Delete abandons a running walk and
+// (the walk goes on), while the re-read after Add or Delete withdraws a running walk and
 // starts a new one. The counter views read the index list while a walk may still add to it,
 // so it is kept behind a lock and handed out as a copy.
 #include <atomic>
@@ -25,14 +25,15 @@ public:
     std::vector<std::string> IndexList() const;
     // The device's ifNumber, 0 until it has been read.
     int InterfaceCount() const { return m_interfaceCount.load(); }
-
-    static int OnInterfaceCount(CSnmp* response, int requestId, void* dialog, int status);
+    // The table or the interface count is being read.
+    bool Reading() const override;
 
 protected:
     BOOL OnInitDialog() override;
     std::vector<std::string> FormatRow(const DirectRow& row) const override;
     void OnListCleared() override;
     void OnRowListed(const DirectRow& row) override;
+    void CloseSessions() override;
 
 private:
     void OnAdd();
@@ -42,7 +43,7 @@ private:
     void OnListDoubleClick(NMHDR*, LRESULT* result);
     void OnParameter();
     void OnInterface();
-    // Empties the list and reads the table again, abandoning a walk under way.
+    // Empties the list and reads the table again, withdrawing a walk under way.
     void ReRead();
     void ReadInterfaceCount();
     int SelectedRow() const;
@@ -50,6 +51,7 @@ private:
     mutable std::mutex m_indexMutex;
     std::vector<std::string> m_strIndexList;
     std::atomic<int> m_interfaceCount{0};
+    CSnmpRead m_interfaceRead;  // the GET of ifNumber
     int m_port = 1;
 
     DECLARE_MESSAGE_MAP()

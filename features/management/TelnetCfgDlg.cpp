@@ -10,17 +10,6 @@ const std::string kPassword = kTelnet + "2.0";
 const std::string kTimeout = kTelnet + "3.0";
 const std::string kSessions = kTelnet + "4.1.";
 
-// The value texts of a response, in order, up to the first variable without one.
-std::vector<std::string> ValueTexts(const CSnmp& response) {
-    std::vector<std::string> texts;
-    for (int i = 0; i < response.getVarBindCount(); ++i) {
-        int type = 0;
-        const char* value = nullptr;
-        if (response.getValue(i, type, value) != EC_NO_ERROR || value == nullptr) break;
-        texts.emplace_back(value);
-    }
-    return texts;
-}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CTelnetCfgDlg, CDirectTableDlg)
@@ -59,10 +48,10 @@ std::vector<std::string> CTelnetCfgDlg::FormatRow(const DirectRow& row) const {
     return cells;
 }
 
-// An answer to a walk that a session Apply replaced is dropped; the walk started since goes on.
-bool CTelnetCfgDlg::TakeWalkAnswer(int requestId) {
-    if (requestId != RequestId()) return false;
-    return TakeAnswer(requestId);
+void CTelnetCfgDlg::CloseSessions() {
+    m_settingsRead.Close();
+    m_statusRead.Close();
+    CDirectTableDlg::CloseSessions();
 }
 
 void CTelnetCfgDlg::OnRefresh() {
@@ -72,23 +61,16 @@ void CTelnetCfgDlg::OnRefresh() {
 
 void CTelnetCfgDlg::ReadTelnetSettings() {
     if (m_settings.version != 1) return;
-    m_settingsSession.setType(SNMP_PDU_GET);
-    m_settingsSession.setCommunity(m_settings.readCommunity.c_str());
-    m_settingsSession.clearVarBindList();
-    m_settingsSession.addValue(kPassword.c_str(), SNMP_TYPE_NULL, nullptr);
-    m_settingsSession.addValue(kTimeout.c_str(), SNMP_TYPE_NULL, nullptr);
-    StartAsync(m_settingsSession, SettingsCallback, true, false, 0);
-}
-
-int CTelnetCfgDlg::SettingsCallback(CSnmp* response, int, void* dialog, int status) {
-    auto* self = static_cast<CTelnetCfgDlg*>(dialog);
-    if (status == EC_NO_ERROR && response && !self->IsClosed()) {
-        const std::vector<std::string> values = ValueTexts(*response);
-        if (values.size() >= 1) self->SetDlgItemText(IDC_PASSWORD, values[0]);
-        if (values.size() >= 2) self->SetDlgItemText(IDC_TIMEOUT, values[1]);
-    }
-    delete response;
-    return 0;
+    SnmpReadSpec spec = SnmpReadSpec::Get({kPassword, kTimeout}, LibraryTimeoutMs());
+    spec.minVarbinds = 1;  // a short answer shows what it holds
+    m_settingsRead.Start(
+        spec,
+        [this](const SnmpRow& row) {
+            const std::vector<DirectValue> values = LeadingValues(row);
+            if (values.size() >= 1) SetDlgItemText(IDC_PASSWORD, values[0].text);
+            if (values.size() >= 2) SetDlgItemText(IDC_TIMEOUT, values[1].text);
+        },
+        nullptr);
 }
 
 void CTelnetCfgDlg::OnSessionItemChanged(NMHDR*, LRESULT* result) {
@@ -108,11 +90,12 @@ void CTelnetCfgDlg::OnSessionClick(NMHDR*, LRESULT* result) {
 void CTelnetCfgDlg::ReadSessionStatus(const std::string& id) {
     const std::string oid = kSessions + "4." + id;
     if (m_settings.version == 1) {
-        m_settingsSession.setType(SNMP_PDU_GET);
-        m_settingsSession.setCommunity(m_settings.readCommunity.c_str());
-        m_settingsSession.clearVarBindList();
-        m_settingsSession.addValue(oid.c_str(), SNMP_TYPE_NULL, nullptr);
-        StartAsync(m_settingsSession, StatusCallback, true, false, 0);
+        m_statusRead.Start(
+            SnmpReadSpec::Get({oid}, LibraryTimeoutMs()),
+            [this](const SnmpRow& row) {
+                if (row.Has(0)) ShowSessionStatus(row.Text(0));
+            },
+            nullptr);
     } else if (m_settings.version == 3) {
         CWaitCursor wait;
         const std::vector<DirectValue> values = ReadScalarsSync(m_settings, {oid});
@@ -122,34 +105,16 @@ void CTelnetCfgDlg::ReadSessionStatus(const std::string& id) {
 
 void CTelnetCfgDlg::ShowSessionStatus(const std::string& value) { Item(IDC_STATUS).SetCurSel(value == "1" ? 0 : 1); }
 
-int CTelnetCfgDlg::StatusCallback(CSnmp* response, int, void* dialog, int status) {
-    auto* self = static_cast<CTelnetCfgDlg*>(dialog);
-    if (status == EC_NO_ERROR && response && !self->IsClosed()) {
-        const std::vector<std::string> values = ValueTexts(*response);
-        if (!values.empty()) self->ShowSessionStatus(values[0]);
-    }
-    delete response;
-    return 0;
-}
-
-bool CTelnetCfgDlg::WriteV1(const std::string& oid, const std::string& value) {
-    m_settingsSession.setType(SNMP_PDU_SET);
-    m_settingsSession.setCommunity(m_settings.writeCommunity.c_str());
-    m_settingsSession.clearVarBindList();
-    m_settingsSession.addValue(oid.c_str(), SNMP_TYPE_INTEGER, value.c_str());
-    return StartAsync(m_settingsSession, WriteDoneCallback, true, false, 0);
-}
-
-int CTelnetCfgDlg::WriteDoneCallback(CSnmp* response, int, void*, int) {
-    delete response;
-    return 0;
+// Answered before the dialog reads again; the answer is not examined.
+void CTelnetCfgDlg::WriteV1(const std::string& oid, const std::string& value) {
+    CWaitCursor wait;
+    WriteScalarsV1(m_settings, {{oid, SNMP_TYPE_INTEGER, value}});
 }
 
 void CTelnetCfgDlg::OnApplyTimeout() {
     if (m_settings.version != 1) return;
-    if (!WriteV1(kTimeout, GetDlgItemText(IDC_TIMEOUT))) return;
-    EndWalk();
-    ReadTelnetSettings();
+    WriteV1(kTimeout, GetDlgItemText(IDC_TIMEOUT));
+    ReadTelnetSettings();  // a walk of the sessions under way goes on
 }
 
 void CTelnetCfgDlg::OnApplySession() {
@@ -158,9 +123,8 @@ void CTelnetCfgDlg::OnApplySession() {
     const std::string oid = kSessions + "4." + id;
     const std::string value = Item(IDC_STATUS).GetCurSel() == 0 ? "1" : "2";
     if (m_settings.version == 1) {
-        if (!WriteV1(oid, value)) return;
-        EndWalk();
-        ReadTableDirect();
+        WriteV1(oid, value);
+        RestartWalkV1();
     } else if (m_settings.version == 3) {
         CWaitCursor wait;
         if (WriteScalarsV3(m_settings, {{oid, SNMP_TYPE_INTEGER, value}}) == EC_NO_ERROR) ReadTableDirect();

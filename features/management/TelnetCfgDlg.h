@@ -17,7 +17,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     std::vector<std::string> FormatRow(const DirectRow& row) const override;
-    bool TakeWalkAnswer(int requestId) override;
+    void CloseSessions() override;
 
 private:
     void OnRefresh();
@@ -28,15 +28,11 @@ private:
     void OnSessionClick(NMHDR*, LRESULT* result);
     void OnApplyTimeout();
     void OnApplySession();
-    // A SET of one INTEGER on the settings session; true when it started.
-    bool WriteV1(const std::string& oid, const std::string& value);
-    static int SettingsCallback(CSnmp* response, int requestId, void* dialog, int status);
-    static int StatusCallback(CSnmp* response, int requestId, void* dialog, int status);
-    static int WriteDoneCallback(CSnmp* response, int requestId, void* dialog, int status);
+    // A SET of one INTEGER with the write community.
+    void WriteV1(const std::string& oid, const std::string& value);
 
-    // The session of the settings and status reads and the version-1 writes; the member
-    // session of the base carries the table walk.
-    CSnmpV1 m_settingsSession{SNMP_PDU_GET};
+    CSnmpRead m_settingsRead;  // the password and time-out
+    CSnmpRead m_statusRead;    // a session's status
 
     DECLARE_MESSAGE_MAP()
 };

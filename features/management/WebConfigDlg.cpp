@@ -83,20 +83,8 @@ void CWebConfigDlg::WriteService() {
         {kService + "8." + i, SNMP_TYPE_INTEGER, std::to_string(m_nIdleTimeout)},
         {kService + "3." + i, SNMP_TYPE_INTEGER, std::to_string(Item(IDC_STATUS).GetCurSel() + 2)},
     };
-    if (m_settings.version == 1) {
-        // On a session of its own: the walk's session keeps the walk's request.
-        m_writeSession.setType(SNMP_PDU_SET);
-        m_writeSession.setCommunity(m_settings.writeCommunity.c_str());
-        m_writeSession.clearVarBindList();
-        for (const DirectObject& o : objects) m_writeSession.addValue(o.oid.c_str(), o.type, o.value.c_str());
-        StartAsync(m_writeSession, OnWriteResponse, true, false, 0);
-    } else if (m_settings.version == 3) {
-        CWaitCursor wait;
-        WriteScalarsV3(m_settings, objects);
-    }
-}
-
-int CWebConfigDlg::OnWriteResponse(CSnmp* response, int, void*, int) {
-    delete response;
-    return 0;
+    // The write is answered before the table is read again.
+    CWaitCursor wait;
+    if (m_settings.version == 1) WriteScalarsV1(m_settings, objects);
+    else if (m_settings.version == 3) WriteScalarsV3(m_settings, objects);
 }

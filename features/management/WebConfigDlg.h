@@ -23,9 +23,6 @@ private:
     void OnClickServiceList(NMHDR*, LRESULT* result);
     void OnApply();
     void WriteService();
-    static int OnWriteResponse(CSnmp* response, int requestId, void* dialog, int status);
-
-    CSnmpV1 m_writeSession{SNMP_PDU_SET};
     int m_nUdpPort = 0;
     int m_nIdleTimeout = 0;
 

@@ -204,3 +204,4 @@ public:
 int SnmpInit(void* application);
 // The time-out of requests given a time-out of 0, in milliseconds (5000 until set).
 void SetSnmpTimeout(int timeoutMs);
+int GetSnmpTimeout();

@@ -1008,3 +1008,5 @@ int SnmpInit(void*) {
 void SetSnmpTimeout(int timeoutMs) {
     if (timeoutMs > 0) snmpdetail::g_defaultTimeoutMs.store(static_cast<unsigned>(timeoutMs));
 }
+
+int GetSnmpTimeout() { return static_cast<int>(snmpdetail::g_defaultTimeoutMs.load()); }

@@ -49,6 +49,6 @@ void CDeviceInfo::OnRefresh() {
 }
 
 void CDeviceInfo::ReadPortInfo() {
-    if (m_settings.version == 1) ReadScalarsMember(m_portSession);
+    if (m_settings.version == 1) ReadScalarsMember();
     else if (m_settings.version == 3) ReadScalarsV3();
 }

@@ -23,7 +23,5 @@ private:
     void OnRefresh();
     void ReadPortInfo();
 
-    CSnmpV1 m_portSession{SNMP_PDU_GET};  // the port-number GET, apart from the walk's session
-
     DECLARE_MESSAGE_MAP()
 };

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/ModuleStartupParams.h"
+#include "core/SnmpRead.h"
 
 DirectSnmpSettings DirectSnmpSettings::FromStartup() {
     DirectSnmpSettings s;
@@ -54,12 +55,11 @@ void ApplyV3Security(CSnmpV3& session, const DirectSnmpSettings& s) {
 }
 
 namespace {
-// The sub-identifiers of `oid` after `column`; empty when it is not below it.
-std::optional<std::vector<unsigned long>> InstanceOf(const std::string& oid, const std::string& column) {
-    if (oid.size() <= column.size() + 1 || oid.compare(0, column.size(), column) != 0 || oid[column.size()] != '.')
-        return std::nullopt;
+// The sub-identifiers of an instance suffix (".3.1"); empty when it is none.
+std::optional<std::vector<unsigned long>> InstanceOf(const std::string& suffix) {
+    if (suffix.empty()) return std::nullopt;
     std::vector<unsigned long> parts;
-    const char* p = oid.c_str() + column.size();
+    const char* p = suffix.c_str();
     while (*p == '.') {
         char* end = nullptr;
         parts.push_back(std::strtoul(p + 1, &end, 10));
@@ -71,25 +71,23 @@ std::optional<std::vector<unsigned long>> InstanceOf(const std::string& oid, con
 }
 }  // namespace
 
-std::optional<DirectRow> ReadDirectRow(const CSnmp& response, const std::vector<std::string>& columns) {
-    if (response.getVarBindCount() < static_cast<int>(columns.size())) return std::nullopt;
-    DirectRow row;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const int n = static_cast<int>(i);
-        const char* oid = nullptr;
-        const char* text = nullptr;
-        const unsigned char* data = nullptr;
-        int type = 0;
-        int length = 0;
-        if (response.getOid(n, oid) != 0 || response.getValue(n, type, text) != 0 || text == nullptr ||
-            response.getBinaryValue(n, type, data, length) != 0)
-            return std::nullopt;
-        auto instance = InstanceOf(oid, columns[i]);
-        if (!instance || (i > 0 && *instance != row.index)) return std::nullopt;
-        if (i == 0) row.index = std::move(*instance);
-        row.values.push_back({text, data ? std::string(reinterpret_cast<const char*>(data), length) : std::string()});
+std::optional<DirectRow> DirectRowOf(const SnmpRow& row, std::size_t columns) {
+    if (row.Size() < columns) return std::nullopt;
+    DirectRow direct;
+    for (std::size_t i = 0; i < columns; ++i) {
+        const SnmpValue& v = row.vars[i];
+        auto instance = InstanceOf(v.index);
+        if (!v.present || !instance || (i > 0 && *instance != direct.index)) return std::nullopt;
+        if (i == 0) direct.index = std::move(*instance);
+        direct.values.push_back({v.text, v.bytes});
     }
-    return row;
+    return direct;
+}
+
+std::optional<DirectRow> ReadDirectRow(const CSnmp& response, const std::vector<std::string>& columns) {
+    SnmpRow row;
+    row.vars = SnmpValuesOf(response, &columns);
+    return DirectRowOf(row, columns.size());
 }
 
 std::string StorageTypeText(const std::string& value) {

@@ -10,6 +10,8 @@
 #include "core/TextIndex.h"  // IndexText, IndexOid, TextIndexSuffix
 #include "platform/snmp/Snmp.h"
 
+struct SnmpRow;
+
 // The start-up values a dialog reads and writes with.
 struct DirectSnmpSettings {
     std::string agent;
@@ -50,6 +52,9 @@ struct DirectRow {
 // different instances (a column with fewer rows has already moved on to a later row). So a
 // short column ends the table; its neighbour's values never appear under its header.
 std::optional<DirectRow> ReadDirectRow(const CSnmp& response, const std::vector<std::string>& columns);
+// The same for a row of a read of `columns` columns (core/SnmpRead.h), whose variables carry
+// their instance below their column.
+std::optional<DirectRow> DirectRowOf(const SnmpRow& row, std::size_t columns);
 
 std::string StorageTypeText(const std::string& value);
 std::string RowStatusText(const std::string& value);

@@ -1,5 +1,6 @@
 #include "views/direct/DirectSnmpDlg.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/ModuleStartupParams.h"
@@ -14,19 +15,10 @@ void AddReads(CSnmp& session, const std::vector<std::string>& oids) {
     for (const std::string& oid : oids) session.addValue(oid.c_str(), SNMP_TYPE_NULL, nullptr);
 }
 
-// Values in order up to the first variable without one.
 std::vector<DirectValue> ValuesOf(const CSnmp& response) {
-    std::vector<DirectValue> values;
-    for (int i = 0; i < response.getVarBindCount(); ++i) {
-        int type = 0;
-        const char* text = nullptr;
-        const unsigned char* data = nullptr;
-        int length = 0;
-        if (response.getValue(i, type, text) != 0 || text == nullptr) break;
-        response.getBinaryValue(i, type, data, length);
-        values.push_back({text, data ? std::string(reinterpret_cast<const char*>(data), length) : std::string()});
-    }
-    return values;
+    SnmpRow row;
+    row.vars = SnmpValuesOf(response);
+    return LeadingValues(row);
 }
 
 // The entry a value selects: its position when it is a decimal number below `count`, else 0.
@@ -87,93 +79,30 @@ std::vector<DirectValue> ReadScalarsSync(const DirectSnmpSettings& settings, con
 CDirectSnmpDlg::CDirectSnmpDlg(UINT templateId, std::vector<ScalarField> scalars, std::size_t minScalars)
     : CFeatureDialog(templateId, {.topmost = true}), m_scalars(std::move(scalars)), m_minScalars(minScalars) {}
 
-CDirectSnmpDlg::~CDirectSnmpDlg() { CDirectSnmpDlg::DestroyWindow(); }
-
-BOOL CDirectSnmpDlg::DestroyWindow() {
-    std::unique_ptr<CSnmpTable4w> async;
-    {
-        std::lock_guard lock(m_mutex);
-        m_closed = true;
-        m_requestId = 0;
-        async = std::move(m_async);
-    }
-    // Drops the answers still out and waits for a callback already running (which finds
-    // the dialog closed and arms nothing); the wait keeps serving its calls to the controls.
-    async.reset();
-    return GetSafeHwnd() ? CFeatureDialog::DestroyWindow() : TRUE;
+bool CDirectSnmpDlg::Reading() const {
+    return std::any_of(m_scalarReads.begin(), m_scalarReads.end(), [](const auto& read) { return read->Running(); });
 }
 
-int CDirectSnmpDlg::RequestId() const {
-    std::lock_guard lock(m_mutex);
-    return m_requestId;
-}
-
-bool CDirectSnmpDlg::IsClosed() const {
-    std::lock_guard lock(m_mutex);
-    return m_closed;
-}
-
-bool CDirectSnmpDlg::StartAsync(CSnmpV1& session, Snmp4wCallback callback, bool walk, bool track,
-                                unsigned long timeoutMs) {
-    std::lock_guard lock(m_mutex);
-    if (m_closed || m_abandoning) return false;
-    m_async->setSnmp(&session);
-    const char* agent = m_settings.agent.c_str();
-    const int status = walk ? m_async->getNextAsync(agent, callback, this, GetSafeHwnd(), timeoutMs)
-                            : m_async->sendAsync(agent, callback, this, GetSafeHwnd(), timeoutMs);
-    if (status != EC_NO_ERROR) return false;
-    if (track) m_requestId = session.getRequestId();
-    return true;
-}
-
-bool CDirectSnmpDlg::TakeAnswer(int requestId) {
-    std::lock_guard lock(m_mutex);
-    if (!m_closed && requestId != 0 && requestId == m_requestId) return true;
-    m_requestId = 0;
-    return false;
-}
-
-void CDirectSnmpDlg::EndWalk() {
-    std::lock_guard lock(m_mutex);
-    m_requestId = 0;
-}
-
-void CDirectSnmpDlg::AbandonRequests() {
-    std::unique_ptr<CSnmpTable4w> abandoned;
-    {
-        std::lock_guard lock(m_mutex);
-        if (m_closed) return;
-        m_requestId = 0;
-        m_abandoning = true;
-        abandoned = std::exchange(m_async, std::make_unique<CSnmpTable4w>());
-    }
-    abandoned.reset();  // waits for a callback in progress, serving its calls to the controls
-    std::lock_guard lock(m_mutex);
-    m_abandoning = false;
-    m_requestId = 0;
+void CDirectSnmpDlg::CloseSessions() {
+    for (const auto& read : m_scalarReads) read->Close();
 }
 
 void CDirectSnmpDlg::ReadScalarsV1() {
     if (ModuleStartupParams::SnmpVersion != "1") return;
-    const DirectSnmpSettings now = DirectSnmpSettings::FromStartup();
-    CSnmpV1 session(SNMP_PDU_GET);
-    session.setCommunity(now.readCommunity.c_str());
-    for (const ScalarField& f : m_scalars) session.addValue(f.oid, SNMP_TYPE_NULL, nullptr);
-    std::lock_guard lock(m_mutex);
-    if (m_closed || m_abandoning) return;
-    m_async->setSnmp(&session);
-    m_async->sendAsync(now.agent.c_str(), &CDirectSnmpDlg::OnScalarsV1, this, nullptr, 0);
-    m_async->setSnmp(nullptr);
+    StartScalarRead();
 }
 
-void CDirectSnmpDlg::ReadScalarsMember() { ReadScalarsMember(m_session); }
+void CDirectSnmpDlg::ReadScalarsMember() { StartScalarRead(); }
 
-void CDirectSnmpDlg::ReadScalarsMember(CSnmpV1& session) {
-    session.setType(SNMP_PDU_GET);
-    session.setCommunity(m_settings.readCommunity.c_str());
-    session.clearVarBindList();
-    for (const ScalarField& f : m_scalars) session.addValue(f.oid, SNMP_TYPE_NULL, nullptr);
-    StartAsync(session, &CDirectSnmpDlg::OnScalarsV1, true, false, 0);
+void CDirectSnmpDlg::StartScalarRead() {
+    std::vector<std::string> oids;
+    for (const ScalarField& f : m_scalars) oids.emplace_back(f.oid);
+    SnmpReadSpec spec = SnmpReadSpec::Get(std::move(oids), LibraryTimeoutMs());
+    spec.minVarbinds = 1;  // a short answer shows what it holds
+    std::erase_if(m_scalarReads, [](const auto& read) { return !read->Running(); });
+    m_scalarReads.push_back(std::make_unique<CSnmpRead>());
+    m_scalarReads.back()->Start(
+        spec, [this](const SnmpRow& row) { ShowScalars(LeadingValues(row)); }, nullptr);
 }
 
 void CDirectSnmpDlg::ReadScalarsV3() {
@@ -181,21 +110,6 @@ void CDirectSnmpDlg::ReadScalarsV3() {
     std::vector<std::string> oids;
     for (const ScalarField& f : m_scalars) oids.emplace_back(f.oid);
     ShowScalars(ReadScalarsSync(m_settings, oids));
-}
-
-int CDirectSnmpDlg::WriteAsyncV1(const std::vector<DirectObject>& objects, Snmp4wCallback callback, bool walk) {
-    m_session.setType(SNMP_PDU_SET);
-    m_session.setCommunity(m_settings.writeCommunity.c_str());
-    m_session.clearVarBindList();
-    AddObjects(m_session, objects);
-    return StartAsync(callback, walk, false) ? EC_NO_ERROR : EC_NOT_READY;
-}
-
-int CDirectSnmpDlg::OnScalarsV1(CSnmp* response, int, void* dialog, int status) {
-    auto* self = static_cast<CDirectSnmpDlg*>(dialog);
-    if (status == EC_NO_ERROR && response && !self->IsClosed()) self->ShowScalars(ValuesOf(*response));
-    delete response;
-    return 0;
 }
 
 void CDirectSnmpDlg::ShowScalars(const std::vector<DirectValue>& values) {
@@ -215,4 +129,15 @@ void CDirectSnmpDlg::ShowScalars(const std::vector<DirectValue>& values) {
         }
     }
     if (!values.empty()) OnScalarsShown();
+}
+
+int LibraryTimeoutMs() { return GetSnmpTimeout(); }
+
+std::vector<DirectValue> LeadingValues(const SnmpRow& row) {
+    std::vector<DirectValue> values;
+    for (const SnmpValue& v : row.vars) {
+        if (!v.present) break;
+        values.push_back({v.text, v.bytes});
+    }
+    return values;
 }

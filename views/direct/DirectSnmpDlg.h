@@ -1,12 +1,13 @@
 #pragma once
-// Base of the dialogs that read and write the device directly through the SNMP client
-// library. It keeps the dialog's settings, its member session and one asynchronous wrapper,
-// and makes closing safe: DestroyWindow cancels what is outstanding and waits for a callback
-// already running, so no callback reaches a closed dialog.
-#include <mutex>
+// Base of the dialogs that read and write the device directly. It keeps the dialog's settings
+// and its scalar fields; the asynchronous reads are CSnmpReads (core/SnmpRead.h), their
+// handlers run on the user-interface thread, and closing ends them once the window has gone,
+// so nothing reaches a closed dialog.
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/SnmpRead.h"
 #include "core/controls/FeatureDialog.h"
 #include "views/direct/DirectSnmp.h"
 
@@ -39,61 +40,42 @@ std::vector<DirectValue> ReadScalarsSync(const DirectSnmpSettings& settings, con
 
 class CDirectSnmpDlg : public CFeatureDialog {
 public:
-    ~CDirectSnmpDlg() override;
-
-    // The id of the outstanding asynchronous request, 0 when none.
-    int RequestId() const;
-    // The callback of the scalar reads: shows the values by position, or nothing.
-    static int OnScalarsV1(CSnmp* response, int requestId, void* dialog, int status);
+    // A read of the dialog is under way (the scalar read here; a table dialog adds its table).
+    virtual bool Reading() const;
 
 protected:
     CDirectSnmpDlg(UINT templateId, std::vector<ScalarField> scalars = {}, std::size_t minScalars = 0);
 
-    BOOL DestroyWindow() override;
     // Copies the start-up values (OnInitDialog, before the first read).
     void TakeSettings() { m_settings = DirectSnmpSettings::FromStartup(); }
+    // Ends the dialog's reads once its window has gone; a dialog with reads of its own closes
+    // them here too.
+    void CloseSessions() override;
 
-    // Scalar reads into the controls of the dialog's fields. ReadScalarsV1 builds its session
-    // for the read (version "1" only, values taken now); ReadScalarsMember uses the member
-    // session; ReadScalarsV3 reads synchronously under the wait cursor.
+    // Scalar reads into the controls of the dialog's fields, with the library's time-out, on a
+    // session of their own (apart from a table walk) that takes the start-up values at the
+    // read. ReadScalarsV1 reads when the start-up version is "1"; ReadScalarsMember serves a
+    // dialog that has checked its own version (1); ReadScalarsV3 reads synchronously under the
+    // wait cursor. A read started while another
+    // is out leaves that one alone: each answer is shown as it comes.
     void ReadScalarsV1();
     void ReadScalarsMember();
-    // The same on a session of the dialog's own, kept apart from a walk of the member session.
-    void ReadScalarsMember(CSnmpV1& session);
     void ReadScalarsV3();
-    // A SET on the member session, answered through `callback`.
-    int WriteAsyncV1(const std::vector<DirectObject>& objects, Snmp4wCallback callback, bool walk);
-
-    // Starts an asynchronous request of the member session under the dialog's lock, so the
-    // id is recorded before its callback can compare it; `track` records it as RequestId.
-    // False when the dialog is closed or the request did not start.
-    bool StartAsync(Snmp4wCallback callback, bool walk, bool track) {
-        return StartAsync(m_session, callback, walk, track, 0);
-    }
-    bool StartAsync(CSnmpV1& session, Snmp4wCallback callback, bool walk, bool track, unsigned long timeoutMs);
-    // Settles a callback: true when it answers the outstanding request of an open dialog.
-    // Otherwise the walk is over (RequestId 0).
-    bool TakeAnswer(int requestId);
-    void EndWalk();
-    bool IsClosed() const;
-    // Scalars have been shown from an answer holding at least the dialog's minimum of values;
-    // on the library's callback thread after an asynchronous read.
+    // Scalars have been shown from an answer holding at least the dialog's minimum of values.
     virtual void OnScalarsShown() {}
-    // Drops every request of the dialog still out (their answers never arrive) and waits for
-    // a callback already running, which can start nothing meanwhile; RequestId is 0 after.
-    void AbandonRequests();
 
     DirectSnmpSettings m_settings;
-    CSnmpV1 m_session{SNMP_PDU_GET};
 
 private:
+    void StartScalarRead();
     void ShowScalars(const std::vector<DirectValue>& values);
 
     const std::vector<ScalarField> m_scalars;
     const std::size_t m_minScalars;
-    mutable std::mutex m_mutex;  // guards the three below and every use of the wrapper
-    int m_requestId = 0;
-    bool m_closed = false;
-    bool m_abandoning = false;  // AbandonRequests waits for a running callback
-    std::unique_ptr<CSnmpTable4w> m_async = std::make_unique<CSnmpTable4w>();
+    std::vector<std::unique_ptr<CSnmpRead>> m_scalarReads;  // those still running, and the last
 };
+
+// The time-out a request of the library gets when none is given (SetSnmpTimeout).
+int LibraryTimeoutMs();
+// The values of a read's answer in order up to the first variable without one.
+std::vector<DirectValue> LeadingValues(const SnmpRow& row);

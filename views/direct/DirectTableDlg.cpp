@@ -1,5 +1,7 @@
 #include "views/direct/DirectTableDlg.h"
 
+#include <memory>
+
 #include "core/ModuleStartupParams.h"
 #include "platform/ui/Gdi.h"
 
@@ -36,8 +38,24 @@ void CDirectTableDlg::ReadTableDirect() {
     else if (m_settings.version == 3) ReadTableV3();
 }
 
+bool CDirectTableDlg::Reading() const { return m_tableReading || CDirectSnmpDlg::Reading(); }
+
+void CDirectTableDlg::CloseSessions() {
+    m_walk.Close();
+    m_afterWalk.Close();
+    m_tableReading = false;
+    CDirectSnmpDlg::CloseSessions();
+}
+
+void CDirectTableDlg::RestartWalkV1() {
+    m_walk.Close();
+    m_afterWalk.Close();
+    m_tableReading = false;
+    StartWalkV1();
+}
+
 void CDirectTableDlg::StartWalkV1() {
-    if (RequestId() != 0) return;  // a walk is under way
+    if (m_tableReading) return;  // a walk is under way
     if (m_view.sessionPerRead) UpdateData(TRUE);
     m_list.DeleteAllItems();
     OnListCleared();
@@ -45,47 +63,29 @@ void CDirectTableDlg::StartWalkV1() {
     if (m_view.sessionPerRead) {
         if (ModuleStartupParams::SnmpVersion != "1") return;
         TakeSettings();
-        m_readSession.reset();  // the previous read's session goes first
-        m_readSession = std::make_unique<CSnmpV1>(SNMP_PDU_GETNEXT);
+        m_walk.Close();  // the read's session takes the start-up values as they are now
     }
-    CSnmpV1& session = WalkSession();
-    session.setType(SNMP_PDU_GETNEXT);
-    session.setCommunity(m_settings.readCommunity.c_str());
-    session.clearVarBindList();
-    for (const std::string& oid : m_view.columns) session.addValue(oid.c_str(), SNMP_TYPE_NULL, nullptr);
-    ArmNextRow();
-}
-
-CSnmpV1& CDirectTableDlg::WalkSession() { return m_view.sessionPerRead ? *m_readSession : m_session; }
-
-bool CDirectTableDlg::ArmNextRow() {
+    m_tableReading = true;
     // A kept session uses the library's time-out; a session per read the start-up one.
-    return StartAsync(WalkSession(), &CDirectTableDlg::OnWalkRowV1, true, true,
-                      m_view.sessionPerRead ? m_settings.timeoutMs : 0);
+    const int timeoutMs = m_view.sessionPerRead ? static_cast<int>(m_settings.timeoutMs) : LibraryTimeoutMs();
+    m_walk.Start(
+        SnmpReadSpec::Walk(m_view.columns, timeoutMs), [this](const SnmpRow& row) { return OnWalkRowV1(&row); },
+        [this](const SnmpReadResult&) { OnWalkRowV1(nullptr); });
 }
 
-int CDirectTableDlg::OnWalkRowV1(CSnmp* response, int requestId, void* dialog, int status) {
-    auto* self = static_cast<CDirectTableDlg*>(dialog);
-    // RequestId stays set while the row goes in, so a Refresh meanwhile does nothing.
-    if (!self->TakeWalkAnswer(requestId)) {  // closed, or no longer the walk's request
-        delete response;
-        return 0;
+bool CDirectTableDlg::OnWalkRowV1(const SnmpRow* row) {
+    if (row == nullptr) {
+        if (!OnTableRead(false)) EndTableRead();
+        return false;
     }
-    if (status != EC_NO_ERROR || response == nullptr) {
-        delete response;
-        if (!self->OnTableRead(false)) self->EndWalk();
-        return 0;
-    }
-    const bool perRead = self->m_view.sessionPerRead;
-    if (perRead) self->UpdateData(TRUE);
-    const bool whole = self->AddResponseRow(*response);
-    delete response;
-    if (whole && self->m_view.counterId)
-        self->SetDlgItemText(self->m_view.counterId, std::to_string(self->m_list.GetItemCount()));
-    if (whole && perRead) self->UpdateData(FALSE);
-    if (whole && self->ArmNextRow()) return 0;
-    if (!self->OnTableRead(false)) self->EndWalk();
-    return 0;
+    const std::optional<DirectRow> direct = DirectRowOf(*row, m_view.columns.size());
+    if (!direct) return false;
+    const bool perRead = m_view.sessionPerRead;
+    if (perRead) UpdateData(TRUE);
+    AddRow(*direct);
+    if (m_view.counterId) SetDlgItemText(m_view.counterId, std::to_string(m_list.GetItemCount()));
+    if (perRead) UpdateData(FALSE);
+    return true;
 }
 
 void CDirectTableDlg::ReadTableV3() {
@@ -98,7 +98,7 @@ void CDirectTableDlg::ReadTableV3() {
         AddRow(row);
         return true;
     });
-    if (!IsClosed()) OnTableRead(true);
+    if (GetSafeHwnd()) OnTableRead(true);
     m_readingV3 = false;
 }
 
@@ -111,17 +111,10 @@ void CDirectTableDlg::WalkV3(const std::vector<std::string>& columns, const std:
         CSnmp* raw = nullptr;
         const int status = table.getNext(m_settings.agent.c_str(), raw, m_settings.timeoutMs);
         const std::unique_ptr<CSnmp> response(raw);
-        if (status != EC_NO_ERROR || !response || IsClosed()) return;
+        if (status != EC_NO_ERROR || !response || !GetSafeHwnd()) return;
         const auto row = ReadDirectRow(*response, columns);
         if (!row || !fn(*row)) return;
     }
-}
-
-bool CDirectTableDlg::AddResponseRow(const CSnmp& response) {
-    const auto row = ReadDirectRow(response, m_view.columns);
-    if (!row) return false;
-    AddRow(*row);
-    return true;
 }
 
 void CDirectTableDlg::AddRow(const DirectRow& row) {

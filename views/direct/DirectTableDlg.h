@@ -1,12 +1,11 @@
 #pragma once
 // The table dialog of direct SNMP access: a report list filled by one read of its columns,
-// a Refresh button (241 unless the view names another) and Close (2). Version 1 walks one row per asynchronous request
-// on the member session; version 3 reads the whole table synchronously under the wait cursor; any other version reads
-// nothing. A dialog that builds its session for each read takes the start-up values at each read, serves version 1 only
-// and may keep an entry counter. Each dialog gives its template, list and columns as data and turns a row into its
-// cells in FormatRow.
+// a Refresh button (241 unless the view names another) and Close (2). Version 1 walks the columns one row per request
+// (CSnmpRead, rows listed on the user-interface thread) with the values the dialog's first read took; version 3 reads
+// the whole table synchronously under the wait cursor; any other version reads nothing. A dialog that builds its
+// session for each read takes the start-up values at each read, serves version 1 only and may keep an entry counter.
+// Each dialog gives its template, list and columns as data and turns a row into its cells in FormatRow.
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,16 +24,16 @@ public:
         int refreshId = 241;  // the Refresh button, unless the dialog's own map handles it
     };
 
-    // The callback of the version-1 walk.
-    static int OnWalkRowV1(CSnmp* response, int requestId, void* dialog, int status);
+    // The table read (its walk and what the dialog reads after it) is under way, or a
+    // scalar read.
+    bool Reading() const override;
 
 protected:
     // `scalars` are the dialog's scalar fields (CDirectSnmpDlg), for a view that reads
     // values beside its table.
     explicit CDirectTableDlg(View view, std::vector<ScalarField> scalars = {}, std::size_t minScalars = 0);
 
-    // The cells of one row, column 0 first. Runs on the library's callback thread during a
-    // version-1 walk.
+    // The cells of one row, column 0 first.
     virtual std::vector<std::string> FormatRow(const DirectRow& row) const = 0;
 
     BOOL OnInitDialog() override;
@@ -42,42 +41,43 @@ protected:
     // The view's Refresh button, when no map entry of the dialog took the command.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnRefresh();
+    void CloseSessions() override;
 
+    // Reads the table by the dialog's version; nothing while a table read is under way.
     void ReadTableDirect();
     void StartWalkV1();
+    // Withdraws the table read under way (its answers still out are dropped) and starts a
+    // new version-1 walk.
+    void RestartWalkV1();
     void ReadTableV3();
     void AddListRow(int row, int col, const std::string& text);
-    // Called once a read of the table has ended with the dialog open: on the library's
-    // callback thread after a version-1 walk (the walk's request id still set), on the
-    // user-interface thread after a version-3 read (synchronous). A dialog that reads on
-    // from here starts a further tracked request (StartAsync, track) and returns true; it
-    // ends that read with EndWalk.
+    // The step of the version-1 walk: lists the row the walk delivers, or, given none, ends
+    // the table read (the walk has ended, whichever way). False ends the walk: the row is not
+    // one whole row of the columns, so the table ends before it.
+    bool OnWalkRowV1(const SnmpRow* row);
+    // Called once a read of the table has ended with the dialog open: after a version-1 walk
+    // (the table read still under way), or after a version-3 read. A dialog that reads on
+    // from here starts m_afterWalk and returns true; its end handler calls EndTableRead.
     virtual bool OnTableRead(bool synchronous) { return false; }
-    // The list has just been emptied for a new read (user-interface thread).
+    void EndTableRead() { m_tableReading = false; }
+    // The list has just been emptied for a new read.
     virtual void OnListCleared() {}
-    // A row has just been listed; on the library's callback thread during a version-1 walk.
+    // A row has just been listed.
     virtual void OnRowListed(const DirectRow& row) {}
-    // Whether a version-1 walk answer belongs to the walk under way (TakeAnswer: any other
-    // answer ends the walk). A dialog that restarts its walk while an answer is out drops
-    // that answer here instead, so the new walk goes on.
-    virtual bool TakeWalkAnswer(int requestId) { return TakeAnswer(requestId); }
     // Version 3: walks the columns synchronously, handing each whole row to fn until it
     // gives false, the table ends, or the dialog closes.
     void WalkV3(const std::vector<std::string>& columns, const std::function<bool(const DirectRow&)>& fn);
 
+    CSnmpRead m_afterWalk;  // a version-1 read that follows the table's walk (OnTableRead)
     CListCtrlEx m_list;
 
 private:
-    // Adds the row a response carries; false when it is not a whole row (the read ends).
-    bool AddResponseRow(const CSnmp& response);
     void AddRow(const DirectRow& row);
-    // Requests the walk's next row on the session of the read; false when it did not start.
-    bool ArmNextRow();
-    CSnmpV1& WalkSession();
 
     const View m_view;
-    std::unique_ptr<CSnmpV1> m_readSession;  // the session of the last read (sessionPerRead)
-    bool m_readingV3 = false;                // a Refresh pressed during the synchronous read does nothing
+    CSnmpRead m_walk;
+    bool m_tableReading = false;  // from a version-1 walk's start until its read has ended
+    bool m_readingV3 = false;     // a Refresh pressed during the synchronous read does nothing
 
     DECLARE_MESSAGE_MAP()
 };

@@ -23,8 +23,7 @@ std::vector<std::string> CUserInfo::FormatRow(const DirectRow& row) const {
             row.values[2].text == "1.3.6.1.6.3.10.1.2.2" ? "DES" : "Other"};
 }
 
-// The groups are a second walk, never a request made while an answer is being handled: the
-// library's callback thread serves every session, and a slow agent must not hold the others.
+// The groups are a second walk after the users.
 bool CUserInfo::OnTableRead(bool synchronous) {
     if (synchronous) {
         WalkV3({kGroupNameOfUsm}, [this](const DirectRow& row) {
@@ -33,27 +32,17 @@ bool CUserInfo::OnTableRead(bool synchronous) {
         });
         return false;
     }
-    m_session.setType(SNMP_PDU_GETNEXT);
-    m_session.setCommunity(m_settings.readCommunity.c_str());
-    m_session.clearVarBindList();
-    m_session.addValue(kGroupNameOfUsm.c_str(), SNMP_TYPE_NULL, nullptr);
-    return StartAsync(&CUserInfo::OnGroupRowV1, true, true);
+    m_afterWalk.Start(
+        SnmpReadSpec::Walk({kGroupNameOfUsm}, LibraryTimeoutMs()),
+        [this](const SnmpRow& row) { return OnGroupRowV1(row); }, [this](const SnmpReadResult&) { EndTableRead(); });
+    return true;
 }
 
-int CUserInfo::OnGroupRowV1(CSnmp* response, int requestId, void* dialog, int status) {
-    auto* self = static_cast<CUserInfo*>(dialog);
-    const std::unique_ptr<CSnmp> owned(response);
-    if (!self->TakeAnswer(requestId)) return 0;
-    const auto row = status == EC_NO_ERROR && owned ? ReadDirectRow(*owned, {kGroupNameOfUsm}) : std::nullopt;
-    if (!row) {
-        self->EndWalk();
-        return 0;
-    }
-    self->JoinGroup(*row);
-    if (!self->StartAsync(&CUserInfo::OnGroupRowV1, true, true)) self->EndWalk();
-    return 0;
+bool CUserInfo::OnGroupRowV1(const SnmpRow& row) {
+    const auto group = DirectRowOf(row, 1);
+    if (group) JoinGroup(*group);
+    return group.has_value();
 }
-
 void CUserInfo::JoinGroup(const DirectRow& groupRow) {
     std::size_t pos = 0;
     const std::string name = IndexText(groupRow.index, pos);

@@ -6,15 +6,14 @@ class CUserInfo : public CDirectTableDlg {
 public:
     CUserInfo();
 
-    // The callback of the version-1 group walk that follows the user walk.
-    static int OnGroupRowV1(CSnmp* response, int requestId, void* dialog, int status);
-
 protected:
     std::vector<std::string> FormatRow(const DirectRow& row) const override;
     // After the users: the groups of security model 3, joined to the users by name.
     bool OnTableRead(bool synchronous) override;
 
 private:
+    // A row of the version-1 group walk that follows the user walk; false ends it.
+    bool OnGroupRowV1(const SnmpRow& row);
     // Shows the group in the rows of the user the group row names.
     void JoinGroup(const DirectRow& groupRow);
 };

@@ -76,7 +76,7 @@ protected:
                   const std::function<void(DialogDriver&, Dialog&)>& script) {
         Dialog dlg;
         ui.RunModal(dlg, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return dlg.RequestId() == 0 && d.GetText(entries) == count; }));
+            ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading() && d.GetText(entries) == count; }));
             script(d, dlg);
             if (d.IsOpen()) d.Click(IDCANCEL);
         });
@@ -124,7 +124,7 @@ TEST_F(InfoTablesTest, ArpRefreshDuringASlowWalkRestartsIt) {
         d.Click(IDC_REFRESH);
         ASSERT_TRUE(WaitUntil([&] { return d.GetRows(IDC_LIST).size() >= 5; }));
         d.Click(IDC_REFRESH);
-        ASSERT_TRUE(WaitUntil([&] { return dlg.RequestId() == 0; }));
+        ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading(); }));
         const Rows rows = d.GetRows(IDC_LIST);
         std::set<std::string> addresses;
         for (const auto& r : rows) addresses.insert(r[1]);
@@ -260,7 +260,7 @@ TEST_F(InfoTablesTest, RoutesShortAnswerEndsAndRefreshLeavesAWalkAlone) {
         d.Click(IDC_REFRESH);
         ASSERT_TRUE(WaitUntil([&] { return d.GetRows(IDC_LIST).size() == 1; }));
         d.Click(IDC_REFRESH);
-        ASSERT_TRUE(WaitUntil([&] { return dlg.RequestId() == 0; }));
+        ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading(); }));
         EXPECT_EQ(d.GetRows(IDC_LIST).size(), 3u);
         EXPECT_EQ(d.GetText(IDC_ENTRIES), "3");
         EXPECT_EQ(d.GetRows(IDC_LIST)[0][0], "0.0.0.0");
@@ -300,7 +300,7 @@ TEST_F(ResourceInfoTest, OneRowReadEveryFiveSeconds) {
                   static_cast<long>((gets.size() - 1) * 5000 * 1000 / kSpeed * 0.9));
         // Refresh twice while the switch is slow: one request.
         ASSERT_TRUE(sim->Delay(300));
-        ASSERT_TRUE(WaitUntil([&] { return dlg.RequestId() == 0; }));
+        ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading(); }));
         sim->ClearRequests();
         d.Click(IDC_REFRESH);
         d.Click(IDC_REFRESH);

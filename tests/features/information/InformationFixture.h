@@ -71,8 +71,7 @@ protected:
         using namespace rmon1_statistic_ids;
         CStatisticRmon1 dlg;
         ui.RunModal(dlg, [&](ui::test::DialogDriver& d) {
-            ASSERT_TRUE(
-                ui::test::WaitUntil([&] { return dlg.RequestId() == 0 && d.GetRows(IDC_LIST).size() == rows; }));
+            ASSERT_TRUE(ui::test::WaitUntil([&] { return !dlg.Reading() && d.GetRows(IDC_LIST).size() == rows; }));
             sim->ClearRequests();
             script(d, dlg);
             if (d.IsOpen()) d.Click(IDCANCEL);

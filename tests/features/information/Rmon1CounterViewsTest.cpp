@@ -258,8 +258,7 @@ TEST_F(CounterViewsTest, ViewsClosedWithAnswersOut) {
         d.Click(rmon1_statistic_ids::IDC_OPEN_PARAMETER);
         d.Click(rmon1_statistic_ids::IDC_OPEN_INTERFACE);
         d.Click(rmon1_statistic_ids::IDC_REFRESH);
-        ASSERT_TRUE(
-            WaitUntil([&] { return dlg.RequestId() == 0 && d.GetText(rmon1_statistic_ids::IDC_NUMBER) == "28"; }));
+        ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading() && d.GetText(rmon1_statistic_ids::IDC_NUMBER) == "28"; }));
         long firstWalk = 0;
         for (const auto& r : Requests("getnext")) firstWalk = firstWalk ? firstWalk : r.seq;
         for (const auto& r : Requests("get")) EXPECT_LT(r.seq, firstWalk);

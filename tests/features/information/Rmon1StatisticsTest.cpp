@@ -29,7 +29,7 @@ TEST_F(InformationTest, ListShowsTheEntriesAndARowClickNamesItsPort) {
         ui.RunModal(dlg, [&](DialogDriver& d) {
             EXPECT_EQ(dlg.GetWindowText(), " RMON 1 Statistic Information:  Port 1");
             EXPECT_FALSE(d.IsEnabled(IDC_DELETE));
-            ASSERT_TRUE(WaitUntil([&] { return dlg.RequestId() == 0 && d.GetText(IDC_NUMBER) == "28"; }));
+            ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading() && d.GetText(IDC_NUMBER) == "28"; }));
             const auto rows = d.GetRows(IDC_LIST);
             ASSERT_EQ(rows.size(), 28u);
             EXPECT_EQ(rows[11], (std::vector<std::string>{"12", "Interface #12"}));
@@ -69,7 +69,7 @@ TEST_F(InformationTest, AddWritesOneRequestAndListsTheEntryUnderCreation) {
     });
     RunList(ui, 28, [&](DialogDriver& d, CStatisticRmon1& dlg) {
         d.Click(IDC_ADD);
-        ASSERT_TRUE(WaitUntil([&] { return dlg.RequestId() == 0 && d.GetRows(IDC_LIST).size() == 29; }));
+        ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading() && d.GetRows(IDC_LIST).size() == 29; }));
         EXPECT_EQ(d.GetRows(IDC_LIST).back(), (std::vector<std::string>{"100", "Interface #5"}));
         EXPECT_EQ(d.GetText(IDC_NUMBER), "29");
         EXPECT_EQ(dlg.IndexList().back(), "100");
@@ -123,7 +123,7 @@ TEST_F(InformationTest, DeleteAsksThenInvalidatesTheSelectedEntry) {
         EXPECT_EQ(d.GetRows(IDC_LIST).size(), 28u);
         d.Click(IDC_DELETE);
         EXPECT_FALSE(d.IsEnabled(IDC_DELETE));
-        ASSERT_TRUE(WaitUntil([&] { return dlg.RequestId() == 0 && d.GetRows(IDC_LIST).size() == 27; }));
+        ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading() && d.GetRows(IDC_LIST).size() == 27; }));
         const auto indexes = Column0(d.GetRows(IDC_LIST));
         EXPECT_EQ(std::count(indexes.begin(), indexes.end(), "3"), 0);
     });
@@ -156,7 +156,7 @@ TEST_F(InformationTest, ListHoldsTheTableOnceWhenRefreshOrAddMeetsAWalk) {
                 d.Click(IDC_ADD);
             }
             const std::size_t expected = round == 0 ? 28 : 29;
-            ASSERT_TRUE(WaitUntil([&] { return dlg.RequestId() == 0; }));
+            ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading(); }));
             const auto indexes = Column0(d.GetRows(IDC_LIST));
             EXPECT_EQ(indexes.size(), expected);
             EXPECT_EQ(std::set<std::string>(indexes.begin(), indexes.end()).size(), expected);

@@ -13,6 +13,7 @@
 #include "features/management/WebConfigDlg.h"
 #include "resources/templates/ServiceDialogsIds.h"
 #include "tests/features/management/ManagementFixture.h"
+#include "tests/support/switchsim/Settle.h"
 
 using ui::test::DialogDriver;
 using ui::test::Harness;
@@ -124,6 +125,7 @@ class CliTest : public ServicesTest {
 protected:
     void Run(Harness& ui, const std::function<void(DialogDriver&)>& script) {
         CCLIControlDlg dlg;
+        m_dlg = &dlg;
         ui.RunModal(dlg, [&](DialogDriver& d) {
             script(d);
             if (d.IsOpen()) d.Click(cli_ids::IDC_CLOSE);
@@ -132,6 +134,8 @@ protected:
     static bool Read(DialogDriver& d) {
         return WaitUntil([&] { return d.IsEnabled(cli_ids::IDC_APPLY); });
     }
+    // The dialog Run shows.
+    CCLIControlDlg* m_dlg = nullptr;
 };
 
 TEST_F(CliTest, ReadsTheNineSettingsAndWritesTheSixInOneSet) {
@@ -178,8 +182,8 @@ TEST_F(CliTest, ApplySendsNothingWithoutAWholeReadOrWithAWrongNumber) {
         Command("serve " + kCli + "11.0 n");
         Harness ui;
         Run(ui, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return !Requests("get").empty(); }));
-            ui::test::Pump(300ms);
+            // The read has ended: its answer has been handled.
+            ASSERT_TRUE(WaitUntil([&] { return !Requests("get").empty() && !m_dlg->Reading(); }));
             EXPECT_EQ(d.GetText(IDC_CLI_TIMEOUT), "");
             EXPECT_FALSE(d.IsEnabled(IDC_APPLY));
         });
@@ -203,10 +207,11 @@ TEST_F(CliTest, ApplySendsNothingWithoutAWholeReadOrWithAWrongNumber) {
         sim->ClearRequests();
         Harness ui;
         Run(ui, [&](DialogDriver& d) {
-            ui::test::Pump(300ms);
+            EXPECT_FALSE(m_dlg->Reading());  // no read started
             EXPECT_EQ(d.GetText(IDC_CLI_TIMEOUT), "");
             EXPECT_FALSE(d.IsEnabled(IDC_APPLY));
         });
+        ASSERT_TRUE(switchsim::Settle(*sim));
         EXPECT_TRUE(sim->Requests().empty());
     }
     EXPECT_TRUE(Sets().empty());
@@ -221,8 +226,7 @@ protected:
         ui.RunModal(dlg, [&](DialogDriver& d) {
             ASSERT_TRUE(WaitUntil([&] { return d.GetRows(web_config_ids::IDC_LIST).size() == rows; }));
             // The walk has asked past its last row; its answer ends it.
-            ASSERT_TRUE(WaitUntil([&] { return Requests("getnext").size() >= rows + 1; }));
-            ui::test::Pump(200ms);
+            ASSERT_TRUE(WaitUntil([&] { return Requests("getnext").size() >= rows + 1 && !dlg.Reading(); }));
             sim->ClearRequests();
             script(d);
             if (d.IsOpen()) d.Click(web_config_ids::IDC_CLOSE);
@@ -374,7 +378,8 @@ TEST_F(TelnetTest, ASessionApplyDuringAWalkListsEverySession) {
         // The new walk reaches the end of the table (its third request) with both rows.
         ASSERT_TRUE(WaitUntil([&] { return Requests("getnext").size() >= 4; }));
         ASSERT_TRUE(Listed(d));
-        ui::test::Pump(700ms);
+        // The replaced walk's answer has arrived and been dropped.
+        ASSERT_TRUE(switchsim::Settle(*sim));
         EXPECT_EQ(d.GetRows(IDC_LIST).size(), 2u);
         d.Click(IDC_CLOSE);
     });
@@ -405,7 +410,8 @@ TEST_F(TelnetTest, NothingIsSentWithoutASessionAndClosingIsPrompt) {
         });
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1400ms);
-    ui::test::Pump(1600ms);
+    // The answers come after the close and reach nothing.
+    ASSERT_TRUE(switchsim::Settle(*sim));
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST_F(Launcher, OpensTheNamedDialogWithTheCommandLineSettings) {
     bool shown = false;
     ui.OnModal<CGroupInfo>([&](ui::test::DialogDriver& d, CGroupInfo& dlg) {
         shown = true;
-        EXPECT_TRUE(ui::test::WaitUntil([&] { return !GroupWalkCommunities().empty() && dlg.RequestId() == 0; }));
+        EXPECT_TRUE(ui::test::WaitUntil([&] { return !GroupWalkCommunities().empty() && !dlg.Reading(); }));
         EXPECT_EQ(d.GetColumns(agent_table_ids::IDC_GROUP_LIST).size(), 5u);
         d.Click(IDCANCEL);
     });

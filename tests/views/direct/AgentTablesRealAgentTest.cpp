@@ -107,7 +107,7 @@ protected:
         View view;
         Rows rows;
         ui.RunModal(view, [&](DialogDriver& d) {
-            EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && d.GetRows(listId).size() >= expected; }));
+            EXPECT_TRUE(WaitUntil([&] { return !view.Reading() && d.GetRows(listId).size() >= expected; }));
             rows = d.GetRows(listId);
             d.Click(IDCANCEL);
         });

@@ -1,7 +1,6 @@
 // The agent table views and the walk pattern against the simulated switch: value texts taken
 // from indexes and values, users paired with their own group entries, a column with fewer
-// rows, and the walk's life: Refresh during a walk, closing during a walk, a stale answer,
-// an empty table, a version without a road.
+// rows, and the walk's life: Refresh during a walk, closing during a walk, an empty table, a version without a road.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -13,6 +12,7 @@
 #include "platform/win/Event.h"
 #include "resources/templates/AgentTableViewsIds.h"
 #include "tests/support/switchsim/ModuleTarget.h"
+#include "tests/support/switchsim/Settle.h"
 #include "tests/support/ui/UiHarness.h"
 #include "tests/views/direct/SimV3.h"
 #include "views/direct/AccessInfo.h"
@@ -125,7 +125,7 @@ protected:
         View view;
         Rows rows;
         ui.RunModal(view, [&](DialogDriver& d) {
-            EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0; }));
+            EXPECT_TRUE(WaitUntil([&] { return !view.Reading(); }));
             rows = d.GetRows(listId);
             d.Click(IDCANCEL);
         });
@@ -193,7 +193,7 @@ TEST_F(AgentTablesSim, SlowUserReadDoesNotHoldOtherSessionsCallbacks) {
     CUserInfo view;
     Rows rows;
     ui.RunModal(view, [&](DialogDriver& d) {
-        while (view.RequestId() != 0) {
+        while (view.Reading()) {
             probe.answered.Reset();
             const auto sent = std::chrono::steady_clock::now();
             ASSERT_EQ(async.sendAsync(fast->Target().c_str(), onAnswer, &probe, nullptr, 5000), EC_NO_ERROR);
@@ -243,7 +243,7 @@ TEST_F(AgentTablesSim, EmptyTableLeavesTheListEmptyAndIdle) {
     ASSERT_TRUE(empty.Start(&error)) << error;
     testsupport::PointSessionsAt(empty.Target());
     ui.RunModal(view, [&](DialogDriver& d) {
-        EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && !empty.Requests().empty(); }));
+        EXPECT_TRUE(WaitUntil([&] { return !view.Reading() && !empty.Requests().empty(); }));
         EXPECT_TRUE(d.GetRows(IDC_COMMUNITY_LIST).empty());
         d.Click(IDCANCEL);
     });
@@ -259,7 +259,7 @@ TEST_F(AgentTablesSim, RefreshDuringAWalkDoesNothing) {
         d.Click(IDC_REFRESH);
         d.Click(IDC_REFRESH);
         EXPECT_FALSE(d.GetRows(IDC_GROUP_LIST).empty());  // not cleared
-        EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0; }));
+        EXPECT_TRUE(WaitUntil([&] { return !view.Reading(); }));
         EXPECT_EQ(d.GetRows(IDC_GROUP_LIST).size(), 3u);
         d.Click(IDCANCEL);
     });
@@ -276,8 +276,9 @@ TEST_F(AgentTablesSim, ClosingDuringAWalkCancelsIt) {
         d.Click(IDCANCEL);
         EXPECT_TRUE(WaitUntil([&] { return !d.IsOpen(); }, 700ms));  // no wait for the answer
     });
-    EXPECT_EQ(view.RequestId(), 0);
-    ui::test::Pump(1300ms);  // the answer arrives and is dropped: no row, no next request
+    EXPECT_FALSE(view.Reading());
+    // The answer has arrived and been dropped: no row, no next request.
+    ASSERT_TRUE(switchsim::Settle(*s_sim));
     EXPECT_EQ(GetNexts(), 1u);
 }
 
@@ -290,29 +291,8 @@ TEST_F(AgentTablesSim, ClosingWhileARowGoesInWaitsForIt) {
         d.Click(IDCANCEL);
     });
     const std::size_t requests = s_sim->Requests().size();
-    ui::test::Pump(200ms);
+    ASSERT_TRUE(switchsim::Settle(*s_sim));
     EXPECT_EQ(s_sim->Requests().size(), requests);
-}
-
-// An answer naming another request ends the walk; the answer of the request it replaced
-// is then stale and dropped.
-TEST_F(AgentTablesSim, StaleAnswerIsDropped) {
-    ASSERT_TRUE(s_sim->Delay(1000));
-    Harness ui;
-    CGroupInfo view;
-    ui.RunModal(view, [&](DialogDriver& d) {
-        ASSERT_TRUE(WaitUntil([&] { return view.RequestId() != 0 && GetNexts() == 1; }));
-        CDirectTableDlg::OnWalkRowV1(nullptr, view.RequestId() + 1, &view, 0);
-        EXPECT_EQ(view.RequestId(), 0);
-        ui::test::Pump(1300ms);
-        EXPECT_TRUE(d.GetRows(IDC_GROUP_LIST).empty());
-        EXPECT_EQ(GetNexts(), 1u);
-        // Refresh starts a new walk now that none runs.
-        ASSERT_TRUE(s_sim->Delay(0));
-        d.Click(IDC_REFRESH);
-        EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && d.GetRows(IDC_GROUP_LIST).size() == 3; }));
-        d.Click(IDCANCEL);
-    });
 }
 
 // A table dialog that builds its session for each read: three group-table columns.
@@ -339,11 +319,11 @@ TEST_F(AgentTablesSim, SessionPerReadTakesTheSettingsOfEachRead) {
     Harness ui;
     PerReadGroups view;
     ui.RunModal(view, [&](DialogDriver& d) {
-        ASSERT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && d.GetRows(IDC_GROUP_LIST).size() == 3; }));
+        ASSERT_TRUE(WaitUntil([&] { return !view.Reading() && d.GetRows(IDC_GROUP_LIST).size() == 3; }));
         EXPECT_EQ(d.GetRows(IDC_GROUP_LIST)[1], (std::vector<std::string>{"admins", "3", "1"}));
         testsupport::PointSessionsAt(other.Target());
         d.Click(IDC_REFRESH);
-        EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && !other.Requests().empty(); }));
+        EXPECT_TRUE(WaitUntil([&] { return !view.Reading() && !other.Requests().empty(); }));
         EXPECT_TRUE(d.GetRows(IDC_GROUP_LIST).empty());
         d.Click(IDCANCEL);
     });
@@ -357,15 +337,16 @@ TEST_F(AgentTablesSim, SessionPerReadUsesTheTimeoutAndServesVersion1Only) {
     PerReadGroups view;
     ui.RunModal(view, [&](DialogDriver& d) {
         // Well before the library's default of 5 s.
-        EXPECT_TRUE(WaitUntil([&] { return view.RequestId() == 0; }, 2500ms));
+        EXPECT_TRUE(WaitUntil([&] { return !view.Reading(); }, 2500ms));
         ASSERT_TRUE(s_sim->ClearFaults());
         s_sim->ClearRequests();
         ModuleStartupParams::SnmpVersion = "3";
         d.Click(IDC_REFRESH);
-        ui::test::Pump(200ms);
+        EXPECT_FALSE(view.Reading());  // no walk started
         EXPECT_TRUE(d.GetRows(IDC_GROUP_LIST).empty());
         d.Click(IDCANCEL);
     });
+    ASSERT_TRUE(switchsim::Settle(*s_sim));
     EXPECT_TRUE(s_sim->Requests().empty());
 }
 

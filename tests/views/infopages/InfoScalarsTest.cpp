@@ -155,8 +155,8 @@ TEST_F(InfoScalarsTest, AnswerWithAValueFewerChangesNothing) {
         Harness ui;
         const auto page = c.make();
         ui.RunModal(*page, [&](DialogDriver& d) {
-            ASSERT_TRUE(WaitUntil([&] { return Requests("get").size() == 1 && Requests("get")[0].answered; }));
-            ui::test::Pump(100ms);  // the answer's callback has run
+            // The read has ended: its answer has been handled.
+            ASSERT_TRUE(WaitUntil([&] { return Requests("get").size() == 1 && !page->Reading(); }));
             for (const Shown& s : c.values[0].shown) {
                 const bool check = std::find(c.checks.begin(), c.checks.end(), s.id) != c.checks.end();
                 EXPECT_EQ(ShownValue(c, d, s.id), check ? "unchecked" : "") << s.id;
@@ -291,7 +291,8 @@ TEST_F(SyslogCfgTest, ApplyStaysDisabledWithoutAWholeAnswer) {
             if (f != "version 3") {
                 ASSERT_TRUE(WaitUntil([&] { return !Requests("get").empty(); }));
             }
-            ui::test::Pump(200ms);
+            // The read has ended (answered, or timed out with a silent switch).
+            ASSERT_TRUE(WaitUntil([&] { return !page.Reading(); }));
             EXPECT_FALSE(d.IsEnabled(IDC_APPLY));
             EXPECT_EQ(d.GetSelection(IDC_CONSOLE), -1);
             page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_APPLY.id, BN_CLICKED), 0);

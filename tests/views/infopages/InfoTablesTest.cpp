@@ -13,6 +13,7 @@
 #include "core/ModuleStartupParams.h"
 #include "resources/templates/InfoPagesDialogsIds.h"
 #include "tests/support/switchsim/ModuleTarget.h"
+#include "tests/support/switchsim/Settle.h"
 #include "tests/support/ui/UiHarness.h"
 #include "tests/views/direct/SimV3.h"
 #include "views/direct/DeviceInfo.h"
@@ -165,7 +166,7 @@ protected:
         Harness ui;
         const auto view = c.make();
         ui.RunModal(*view, [&](DialogDriver& d) {
-            EXPECT_TRUE(WaitUntil([&] { return view->RequestId() == 0; }));
+            EXPECT_TRUE(WaitUntil([&] { return !view->Reading(); }));
             script(d, *view);
             if (d.IsOpen()) d.Click(IDCANCEL);
         });
@@ -245,14 +246,14 @@ TEST_F(InfoTablesTest, RefreshDuringAWalkLeavesTheWalkAlone) {
         ui.RunModal(*view, [&](DialogDriver& d) {
             ASSERT_TRUE(WaitUntil(
                 [&] { return d.GetRows(c.listId).size() == 1 && (!c.counterId || d.GetText(c.counterId) == "1"); }));
-            ASSERT_NE(view->RequestId(), 0);
+            ASSERT_TRUE(view->Reading());
             d.Click(c.refreshId);
             d.Click(c.refreshId);
             EXPECT_EQ(d.GetRows(c.listId).size(), 1u);
             if (c.counterId) {
                 EXPECT_EQ(d.GetText(c.counterId), "1");
             }
-            ASSERT_TRUE(WaitUntil([&] { return view->RequestId() == 0; }));
+            ASSERT_TRUE(WaitUntil([&] { return !view->Reading(); }));
             const Rows rows = d.GetRows(c.listId);
             ASSERT_EQ(rows.size(), c.count);
             EXPECT_EQ(rows[0], c.head[0]);
@@ -280,8 +281,9 @@ TEST_F(InfoTablesTest, ClosingDuringAWalkIsPrompt) {
             d.Click(IDCANCEL);
             EXPECT_TRUE(WaitUntil([&] { return !d.IsOpen(); }, 400ms));
         });
-        EXPECT_EQ(view->RequestId(), 0);
-        ui::test::Pump(800ms);
+        EXPECT_FALSE(view->Reading());
+        // The answer has arrived and been dropped.
+        ASSERT_TRUE(switchsim::Settle(*sim));
         EXPECT_EQ(GetNexts(), 1u);
         ASSERT_TRUE(sim->Delay(0));
     }
@@ -330,7 +332,7 @@ TEST_F(DeviceInfoTest, PowerSuppliesAndPortNumbers) {
     Harness ui;
     CDeviceInfo view;
     ui.RunModal(view, [&](DialogDriver& d) {
-        ASSERT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && d.GetText(IDC_LOOPBACK_PORT) == "0"; }));
+        ASSERT_TRUE(WaitUntil([&] { return !view.Reading() && d.GetText(IDC_LOOPBACK_PORT) == "0"; }));
         EXPECT_EQ(view.GetWindowText(), "Device Information");
         EXPECT_EQ(d.GetColumns(IDC_POWER_LIST),
                   (std::vector<std::string>{" Description      ", " State     ", " Source            "}));
@@ -391,11 +393,11 @@ TEST_F(DeviceInfoTest, RefreshDuringThePowerWalkRereadsThePortsOnly) {
     CDeviceInfo view;
     ui.RunModal(view, [&](DialogDriver& d) {
         ASSERT_TRUE(WaitUntil([&] { return d.GetRows(IDC_POWER_LIST).size() == 1; }));
-        ASSERT_NE(view.RequestId(), 0);
+        ASSERT_TRUE(view.Reading());
         Set(kQ + "66.10.0", "i", "8081");
         ASSERT_TRUE(sim->Serve(kQ + "54.5.0", "n", ""));
         d.Click(IDC_REFRESH);
-        ASSERT_TRUE(WaitUntil([&] { return view.RequestId() == 0 && d.GetText(IDC_WEB_PORT) == "8081"; }));
+        ASSERT_TRUE(WaitUntil([&] { return !view.Reading() && d.GetText(IDC_WEB_PORT) == "8081"; }));
         EXPECT_EQ(d.GetText(IDC_PORT_COUNT), "28");
         EXPECT_EQ(d.GetText(IDC_USER_PORT), "8080");  // no value this time: left as it was
         EXPECT_EQ(d.GetRows(IDC_POWER_LIST), PowerRows("Other", "Internal Redundant"));
@@ -412,11 +414,12 @@ TEST_F(DeviceInfoTest, Version2ReadsNothing) {
     CDeviceInfo view;
     ui.RunModal(view, [&](DialogDriver& d) {
         d.Click(IDC_REFRESH);
-        ui::test::Pump(100ms);
+        EXPECT_FALSE(view.Reading());  // no read started
         EXPECT_TRUE(d.GetRows(IDC_POWER_LIST).empty());
         EXPECT_EQ(d.GetText(IDC_WEB_PORT), "");
         d.Click(IDCANCEL);
     });
+    ASSERT_TRUE(switchsim::Settle(*sim));
     EXPECT_TRUE(sim->Requests().empty());
 }
 
