@@ -359,31 +359,48 @@ TEST_F(TelnetTest, ShowsTheSettingsAndSessionsAndSetsASessionsStatus) {
     }
 }
 
-// A session Apply while the list's walk still waits for an answer: that answer is dropped
-// and the new walk lists every session.
-TEST_F(TelnetTest, ASessionApplyDuringAWalkListsEverySession) {
+// An Apply while the list's walk still waits for an answer. A session's Apply reads the
+// sessions again (the old walk's answer is dropped); the time-out's Apply leaves the walk
+// alone. Either way the list ends with every session.
+TEST_F(TelnetTest, AnApplyDuringAWalkListsEverySession) {
     using namespace telnet_ids;
-    Harness ui;
-    CTelnetCfgDlg dlg;
-    ui.RunModal(dlg, [&](DialogDriver& d) {
-        ASSERT_TRUE(Listed(d));
-        d.ClickListRow(IDC_LIST, 1);
-        ASSERT_TRUE(WaitUntil([&] { return d.GetSelection(IDC_STATUS) == 1; }));
-        Command("delay 300");
-        sim->ClearRequests();
-        d.Click(IDC_REFRESH);
-        ASSERT_TRUE(WaitUntil([&] { return GetNextsFrom(kTelnet + "4.1.1") >= 1; }));
-        d.Click(IDC_SESSION_APPLY);
-        ASSERT_TRUE(WaitUntil([&] { return GetNextsFrom(kTelnet + "4.1.1") >= 2; }));
-        // The new walk reaches the end of the table (its third request) with both rows.
-        ASSERT_TRUE(WaitUntil([&] { return Requests("getnext").size() >= 4; }));
-        ASSERT_TRUE(Listed(d));
-        // The replaced walk's answer has arrived and been dropped.
-        ASSERT_TRUE(switchsim::Settle(*sim));
-        EXPECT_EQ(d.GetRows(IDC_LIST).size(), 2u);
-        d.Click(IDC_CLOSE);
-    });
-    EXPECT_EQ(SetVarbinds(), std::vector<std::string>{Vb(kTelnet + "4.1.4.3", "i", "2")});
+    struct Case {
+        const char* name;
+        bool session;
+        std::string written;
+    };
+    for (const Case& c : {Case{"session", true, Vb(kTelnet + "4.1.4.3", "i", "2")},
+                          Case{"time-out", false, Vb(kTelnet + "3.0", "i", "30")}}) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(StartOn(false));
+        Harness ui;
+        CTelnetCfgDlg dlg;
+        ui.RunModal(dlg, [&](DialogDriver& d) {
+            ASSERT_TRUE(Listed(d));
+            ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading(); }));
+            if (c.session) {
+                d.ClickListRow(IDC_LIST, 1);
+                ASSERT_TRUE(WaitUntil([&] { return d.GetSelection(IDC_STATUS) == 1; }));
+            }
+            Command("delay 300");
+            sim->ClearRequests();
+            d.Click(IDC_REFRESH);
+            ASSERT_TRUE(WaitUntil([&] { return GetNextsFrom(kTelnet + "4.1.1") >= 1; }));
+            if (c.session) {
+                d.Click(IDC_SESSION_APPLY);
+                ASSERT_TRUE(WaitUntil([&] { return GetNextsFrom(kTelnet + "4.1.1") >= 2; }));
+            } else {
+                d.TypeText(IDC_TIMEOUT, "30");
+                d.Click(IDC_TIMEOUT_APPLY);
+            }
+            ASSERT_TRUE(WaitUntil([&] { return !dlg.Reading(); }));
+            // The answers still out have arrived; a replaced walk's are dropped.
+            ASSERT_TRUE(switchsim::Settle(*sim));
+            EXPECT_EQ(d.GetRows(IDC_LIST).size(), 2u);
+            d.Click(IDC_CLOSE);
+        });
+        EXPECT_EQ(SetVarbinds(), std::vector<std::string>{c.written});
+    }
 }
 
 TEST_F(TelnetTest, NothingIsSentWithoutASessionAndClosingIsPrompt) {

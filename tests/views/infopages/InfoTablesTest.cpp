@@ -272,14 +272,14 @@ TEST_F(InfoTablesTest, RefreshDuringAWalkLeavesTheWalkAlone) {
 TEST_F(InfoTablesTest, ClosingDuringAWalkIsPrompt) {
     for (const TableCase& c : Cases()) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(sim->Delay(600));
+        ASSERT_TRUE(sim->Delay(1500));  // well after the close, also in a slow (sanitizer) build
         sim->ClearRequests();
         Harness ui;
         const auto view = c.make();
         ui.RunModal(*view, [&](DialogDriver& d) {
             ASSERT_TRUE(WaitUntil([&] { return GetNexts() == 1; }));
             d.Click(IDCANCEL);
-            EXPECT_TRUE(WaitUntil([&] { return !d.IsOpen(); }, 400ms));
+            EXPECT_TRUE(WaitUntil([&] { return !d.IsOpen(); }, 1000ms));
         });
         EXPECT_FALSE(view->Reading());
         // The answer has arrived and been dropped.
