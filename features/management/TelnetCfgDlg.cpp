@@ -105,16 +105,20 @@ void CTelnetCfgDlg::ReadSessionStatus(const std::string& id) {
 
 void CTelnetCfgDlg::ShowSessionStatus(const std::string& value) { Item(IDC_STATUS).SetCurSel(value == "1" ? 0 : 1); }
 
-// Answered before the dialog reads again; the answer is not examined.
-void CTelnetCfgDlg::WriteV1(const std::string& oid, const std::string& value) {
-    CWaitCursor wait;
-    WriteScalarsV1(m_settings, {{oid, SNMP_TYPE_INTEGER, value}});
+void CTelnetCfgDlg::WriteV1(const std::string& oid, const std::string& value, std::function<void()> readAgain) {
+    WriteAsyncV1({{oid, SNMP_TYPE_INTEGER, value}}, [this, readAgain = std::move(readAgain)] {
+        WriteDoneCallback();
+        readAgain();
+    });
 }
+
+// The write's answer is not examined: the read that follows shows what the switch holds.
+void CTelnetCfgDlg::WriteDoneCallback() {}
 
 void CTelnetCfgDlg::OnApplyTimeout() {
     if (m_settings.version != 1) return;
-    WriteV1(kTimeout, GetDlgItemText(IDC_TIMEOUT));
-    ReadTelnetSettings();  // a walk of the sessions under way goes on
+    // A walk of the sessions under way goes on.
+    WriteV1(kTimeout, GetDlgItemText(IDC_TIMEOUT), [this] { ReadTelnetSettings(); });
 }
 
 void CTelnetCfgDlg::OnApplySession() {
@@ -123,8 +127,7 @@ void CTelnetCfgDlg::OnApplySession() {
     const std::string oid = kSessions + "4." + id;
     const std::string value = Item(IDC_STATUS).GetCurSel() == 0 ? "1" : "2";
     if (m_settings.version == 1) {
-        WriteV1(oid, value);
-        RestartWalkV1();
+        WriteV1(oid, value, [this] { RestartWalkV1(); });
     } else if (m_settings.version == 3) {
         CWaitCursor wait;
         if (WriteScalarsV3(m_settings, {{oid, SNMP_TYPE_INTEGER, value}}) == EC_NO_ERROR) ReadTableDirect();

@@ -2,6 +2,7 @@
 // "Telnet Configuration": the switch's telnet password and idle time-out, and its telnet
 // sessions, one of which can be set connected or unconnected. The settings are read and
 // written with SNMP version 1 only; the session table and its writes also with version 3.
+#include <functional>
 #include <string>
 
 #include "views/direct/DirectTableDlg.h"
@@ -28,8 +29,10 @@ private:
     void OnSessionClick(NMHDR*, LRESULT* result);
     void OnApplyTimeout();
     void OnApplySession();
-    // A SET of one INTEGER with the write community.
-    void WriteV1(const std::string& oid, const std::string& value);
+    // A SET of one INTEGER with the write community; once it is answered the dialog reads
+    // again with readAgain.
+    void WriteV1(const std::string& oid, const std::string& value, std::function<void()> readAgain);
+    void WriteDoneCallback();
 
     CSnmpRead m_settingsRead;  // the password and time-out
     CSnmpRead m_statusRead;    // a session's status

@@ -73,7 +73,6 @@ void CWebConfigDlg::OnApply() {
     if (Item(IDC_STATUS).GetCurSel() < 0) return;
     if (!UpdateData(TRUE)) return;
     WriteService();
-    ReadTableDirect();
 }
 
 void CWebConfigDlg::WriteService() {
@@ -83,8 +82,18 @@ void CWebConfigDlg::WriteService() {
         {kService + "8." + i, SNMP_TYPE_INTEGER, std::to_string(m_nIdleTimeout)},
         {kService + "3." + i, SNMP_TYPE_INTEGER, std::to_string(Item(IDC_STATUS).GetCurSel() + 2)},
     };
-    // The write is answered before the table is read again.
-    CWaitCursor wait;
-    if (m_settings.version == 1) WriteScalarsV1(m_settings, objects);
-    else if (m_settings.version == 3) WriteScalarsV3(m_settings, objects);
+    // The table is read again once the write is answered, so it shows what the switch holds.
+    if (m_settings.version == 1) {
+        WriteAsyncV1(objects, [this] {
+            OnWriteResponse();
+            ReadTableDirect();
+        });
+    } else {
+        CWaitCursor wait;
+        if (m_settings.version == 3) WriteScalarsV3(m_settings, objects);
+        ReadTableDirect();
+    }
 }
+
+// The answer is not examined: the table read that follows shows the result.
+void CWebConfigDlg::OnWriteResponse() {}

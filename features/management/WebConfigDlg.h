@@ -22,7 +22,9 @@ protected:
 private:
     void OnClickServiceList(NMHDR*, LRESULT* result);
     void OnApply();
+    // Writes the chosen service's settings, then reads the table again.
     void WriteService();
+    void OnWriteResponse();
     int m_nUdpPort = 0;
     int m_nIdleTimeout = 0;
 

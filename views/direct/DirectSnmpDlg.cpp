@@ -85,6 +85,16 @@ bool CDirectSnmpDlg::Reading() const {
 
 void CDirectSnmpDlg::CloseSessions() {
     for (const auto& read : m_scalarReads) read->Close();
+    m_write.Close();
+}
+
+void CDirectSnmpDlg::WriteAsyncV1(const std::vector<DirectObject>& objects, std::function<void()> answered) {
+    std::vector<SnmpSetVar> vars;
+    for (const DirectObject& o : objects) vars.push_back({o.oid, o.type, o.value});
+    m_write.Start(SnmpReadSpec::Set(std::move(vars), LibraryTimeoutMs()), nullptr,
+                  [answered = std::move(answered)](const SnmpReadResult&) {
+                      if (answered) answered();
+                  });
 }
 
 void CDirectSnmpDlg::ReadScalarsV1() {

@@ -3,6 +3,7 @@
 // and its scalar fields; the asynchronous reads are CSnmpReads (core/SnmpRead.h), their
 // handlers run on the user-interface thread, and closing ends them once the window has gone,
 // so nothing reaches a closed dialog.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,6 +64,12 @@ protected:
     void ReadScalarsV3();
     // Scalars have been shown from an answer holding at least the dialog's minimum of values.
     virtual void OnScalarsShown() {}
+    // Version 1: one SET of the objects with the write community, on a read of its own with the
+    // library's time-out; the dialog stays usable meanwhile. `answered` runs on the
+    // user-interface thread once the switch has answered or the request has failed (the answer
+    // is not examined), so a read that follows shows what the switch holds. A write started
+    // while another is out withdraws that one.
+    void WriteAsyncV1(const std::vector<DirectObject>& objects, std::function<void()> answered);
 
     DirectSnmpSettings m_settings;
 
@@ -73,6 +80,7 @@ private:
     const std::vector<ScalarField> m_scalars;
     const std::size_t m_minScalars;
     std::vector<std::unique_ptr<CSnmpRead>> m_scalarReads;  // those still running, and the last
+    CSnmpRead m_write;                                      // WriteAsyncV1
 };
 
 // The time-out a request of the library gets when none is given (SetSnmpTimeout).

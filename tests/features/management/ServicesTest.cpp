@@ -260,18 +260,33 @@ TEST_F(WebTest, ListsTheServicesAndAClickFillsTheFields) {
     EXPECT_TRUE(Sets().empty());
 }
 
+// Apply writes the service, and the table is read again once the switch has answered the
+// write (a slow switch: Apply returns while the write is out), so the list shows what the
+// switch then holds.
 TEST_F(WebTest, ApplyWritesOneServiceThenReadsTheTableAgain) {
     using namespace web_config_ids;
-    for (bool v3 : {false, true}) {
-        SCOPED_TRACE(v3 ? "version 3" : "version 1");
-        ASSERT_TRUE(StartOn(v3));
+    struct Case {
+        const char* name;
+        bool v3;
+        int delayMs;
+    };
+    for (const Case& c : {Case{"version 1", false, 0}, Case{"version 3", true, 0}, Case{"slow switch", false, 1500}}) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(StartOn(c.v3));
         Harness ui;
         Run(ui, [&](DialogDriver& d) {
             d.ClickListRow(IDC_LIST, 1);
             d.TypeText(IDC_UDP_PORT, "8443");
             d.TypeText(IDC_IDLE_TIMEOUT, "300");
             d.ChooseComboItem(IDC_STATUS, "enable");
+            Command("delay " + std::to_string(c.delayMs));
+            sim->ClearRequests();
             d.Click(IDC_APPLY);
+            if (c.delayMs > 0) {
+                ASSERT_TRUE(WaitUntil([&] { return !Sets().empty(); }));
+                EXPECT_GE(sim->PendingAnswers(), 1) << "Apply waited for the switch";
+                EXPECT_TRUE(Requests("getnext").empty());
+            }
             ASSERT_TRUE(
                 WaitUntil([&] { return d.GetRows(IDC_LIST).size() == 2 && d.GetRows(IDC_LIST)[1][3] == "8443"; }));
         });
@@ -281,8 +296,9 @@ TEST_F(WebTest, ApplyWritesOneServiceThenReadsTheTableAgain) {
         EXPECT_EQ(requests[0].pdu, "set");
         EXPECT_EQ(SetVarbinds(), (std::vector<std::string>{Vb(kWeb + "4.2", "i", "8443"), Vb(kWeb + "8.2", "i", "300"),
                                                            Vb(kWeb + "3.2", "i", "3")}));
-        EXPECT_EQ(requests[0].user, v3 ? "simmd5des" : "");
+        EXPECT_EQ(requests[0].user, c.v3 ? "simmd5des" : "");
         EXPECT_EQ(requests[1].pdu, "getnext");
+        EXPECT_GE(requests[1].arrivalUs - requests[0].arrivalUs, c.delayMs * 1000) << "read before the write's answer";
         EXPECT_EQ(sim->GetObject(kWeb + "3.2"), "i 3");
     }
 }

@@ -205,7 +205,8 @@ TEST_F(AgentTablesSim, SlowUserReadDoesNotHoldOtherSessionsCallbacks) {
         d.Click(IDCANCEL);
     });
     EXPECT_GE(probes, 5);
-    EXPECT_LT(slowest, 250ms) << "another session's callback waited for the slow switch";
+    // A held callback waits for the slow answer, nearly 500 ms; a free one a round trip.
+    EXPECT_LT(slowest, 400ms) << "another session's callback waited for the slow switch";
     EXPECT_EQ(rows, (Rows{{"bob", "", "Other", "DES"},
                           {"alice", "admins", "Other", "Other"},
                           {"administrator", "operators12", "MD5", "DES"}}));
