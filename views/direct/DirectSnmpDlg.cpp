@@ -112,8 +112,10 @@ void CDirectSnmpDlg::StartScalarRead() {
     std::erase_if(m_scalarReads, [](const auto& read) { return !read->Running(); });
     m_scalarReads.push_back(std::make_unique<CSnmpRead>());
     m_scalarReads.back()->Start(
-        spec, [this](const SnmpRow& row) { ShowScalars(LeadingValues(row)); }, nullptr);
+        spec, [this](const SnmpRow& row) { OnScalarsV1(row); }, nullptr);
 }
+
+void CDirectSnmpDlg::OnScalarsV1(const SnmpRow& answer) { ShowScalars(LeadingValues(answer)); }
 
 void CDirectSnmpDlg::ReadScalarsV3() {
     CWaitCursor wait;

@@ -75,6 +75,8 @@ protected:
 
 private:
     void StartScalarRead();
+    // The answer of an asynchronous scalar read: the values shown by position.
+    void OnScalarsV1(const SnmpRow& answer);
     void ShowScalars(const std::vector<DirectValue>& values);
 
     const std::vector<ScalarField> m_scalars;
