@@ -16,6 +16,9 @@ public:
     static constexpr int kMaxServers = 4;
     static constexpr DWORD kActivateDelayMs = 50;  // between createAndWait and active
 
+    // True while the server walk runs.
+    bool Walking() const { return m_logic.Walking(); }
+
 protected:
     BOOL OnInitDialog() override;
     void CloseSessions() override { m_logic.CloseSessions(); }

@@ -86,6 +86,8 @@ public:
     int SetLocalRelayVlanState(const std::string& vlanId, const std::string& value);
     // Ends the walk's delivery at once; called once the owner window has gone.
     void CloseSessions();
+    // True while a walk runs (until its end has been handed over).
+    bool Walking() const { return m_tableRead.Running(); }
 
     HWND m_hWnd = nullptr;
 

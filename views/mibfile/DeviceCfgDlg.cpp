@@ -65,7 +65,10 @@ void CDeviceCfgDlg::Read(CMibXMLParse& reader, CSnmp4w& wrapper, Snmp4wCallback 
     request.setCommunity(m_strReadCommunity.c_str());
     reader.BuildGetRequest(request, "0");
     wrapper.setSnmp(&request);
-    wrapper.sendAsync(m_strAgent.c_str(), callback, this, GetSafeHwnd(), kRequestTimeoutMs);
+    // Counted before the send: the answer may be handled before sendAsync returns.
+    ++m_readsOut;
+    if (wrapper.sendAsync(m_strAgent.c_str(), callback, this, GetSafeHwnd(), kRequestTimeoutMs) != EC_NO_ERROR)
+        --m_readsOut;
     wrapper.setSnmp(nullptr);
 }
 
@@ -89,9 +92,11 @@ int CDeviceCfgDlg::OnConfigOptionsResponse(CSnmp* response, int, void* dialog, i
 
 int CDeviceCfgDlg::OnReadResponse(CSnmp* response, int status, bool deviceInfo) {
     // A time-out or failure brings no answer: the list stays as it is.
-    if (status != EC_NO_ERROR) return 0;
-    std::unique_ptr<CSnmp> answer(response);
-    if (answer && !m_bClosing) ui::RunOnUiThread([&] { Fill(*answer, deviceInfo); });
+    if (status == EC_NO_ERROR) {
+        std::unique_ptr<CSnmp> answer(response);
+        if (answer && !m_bClosing) ui::RunOnUiThread([&] { Fill(*answer, deviceInfo); });
+    }
+    --m_readsOut;
     return 0;
 }
 

@@ -24,6 +24,8 @@ public:
 
     // A count of hundredths of a second as "H Hour M Min"; a text that is no number counts as 0.
     static std::string TimeText(const std::string& ticks);
+    // The reads sent whose answer (or time-out) has not been handled yet.
+    int ReadsOut() const { return m_readsOut; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -54,6 +56,7 @@ private:
     CMibXMLParse m_config;
     CMibXMLParse m_info;
     std::atomic<bool> m_bClosing{false};
+    std::atomic<int> m_readsOut{0};
 
     DECLARE_MESSAGE_MAP()
 };

@@ -5,6 +5,7 @@
 
 #include <chrono>
 
+#include "core/CommonSNMP.h"
 #include "core/SnmpRead.h"
 #include "tests/support/switchsim/SimulatedSwitch.h"
 #include "tests/support/ui/UiHarness.h"
@@ -23,6 +24,15 @@ inline bool Settle(const SimulatedSwitch& sim, std::chrono::milliseconds timeout
         ADD_FAILURE() << "a closed read's session is still busy";
         return false;
     }
+    ui::test::Flush();
+    return true;
+}
+
+// No session has a request out any more: a read or write started before this has been answered
+// (or has timed out) and is in the request log, and what its worker handed the user-interface
+// thread has been handled. The events flow meanwhile, for the workers' calls to them.
+inline bool NoRequestOut(std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+    if (!ui::test::WaitUntil([] { return CCommonSNMP::WaitForWorkers(0); }, timeout)) return false;
     ui::test::Flush();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "platform/win/Clock.h"
 #include "core/ModuleStartupParams.h"
 #include "resources/templates/DhcpRelayDialogsIds.h"
+#include "tests/support/switchsim/Settle.h"
 #include "tests/views/dhcprelay/DhcpRelayFixture.h"
 #include "views/DHCPBOOTPRelayInterfaceDlg.h"
 
@@ -131,8 +132,9 @@ TEST_F(RelayServersTest, RefreshDuringASlowWalkListsEachServerOnce) {
         d.Click(IDC_REFRESH);
         ASSERT_TRUE(sim->Delay(0));
         // Each walk ends with a request past the table; the last is the Refresh's.
-        EXPECT_TRUE(WaitUntil([&] { return d.GetRows(IDC_SERVER_LIST).size() == 2; }));
-        ui::test::Pump(std::chrono::milliseconds(400));
+        EXPECT_TRUE(WaitUntil([&] { return d.GetRows(IDC_SERVER_LIST).size() == 2 && !dlg.Walking(); }));
+        // The withdrawn walks' answers have left and their sessions are released.
+        switchsim::Settle(*sim);
         EXPECT_EQ(d.GetRows(IDC_SERVER_LIST), (Rows{{"System", "10.0.0.8"}, {"System", "192.168.10.250"}}));
         d.Click(IDC_CLOSE);
     });

@@ -7,6 +7,7 @@
 #include "resources/menus/CommandIds.h"
 #include "resources/templates/Dot1xViewDialogsIds.h"
 #include "shell/DerariModuleDlg.h"
+#include "tests/support/switchsim/Settle.h"
 #include "tests/views/dot1x/Dot1xFixture.h"
 #include "views/Dot1xPortConfig.h"
 
@@ -231,7 +232,10 @@ TEST_F(Dot1xPortConfigTest, ClosingDuringTheWalksIsPromptAndNoRowFollows) {
     EXPECT_TRUE(CSnmpRead::WaitForClosedSessions(10000));
     const std::size_t answered = sim->Requests().size();
     EXPECT_LE(answered, requestsAtClose + 2);
-    ui::test::Pump(std::chrono::milliseconds(600));
+    // Every answer held back has left and no session has a request out: a walk going on
+    // would have one.
+    switchsim::Settle(*sim);
+    EXPECT_TRUE(switchsim::NoRequestOut());
     EXPECT_EQ(sim->Requests().size(), answered);
     EXPECT_EQ(dlg.PortControls(), controlsAtClose);
     EXPECT_LT(std::count(controlsAtClose.begin(), controlsAtClose.end(), 3), 28);

@@ -45,6 +45,7 @@ protected:
     void Run(Harness& ui, const std::function<void(DialogDriver&)>& script, bool waitRows = true) {
         sim->ClearRequests();
         CDeviceCfgDlg dlg;
+        m_dlg = &dlg;
         ui.RunModal(dlg, [&](DialogDriver& d) {
             if (waitRows) {
                 EXPECT_TRUE(WaitUntil(
@@ -53,7 +54,13 @@ protected:
             script(d);
             if (d.IsOpen()) d.Click(IDC_CLOSE);
         });
+        m_dlg = nullptr;
     }
+    // Every read the open dialog sent has been answered (or has timed out) and handled.
+    bool ReadsHandled() const {
+        return WaitUntil([&] { return m_dlg->ReadsOut() == 0; });
+    }
+    CDeviceCfgDlg* m_dlg = nullptr;  // while Run's dialog is open
     static std::string Assignment(const switchsim::LoggedRequest& r) {
         return r.varbinds.empty() ? "" : r.varbinds[0].oid + " " + r.varbinds[0].type + " " + r.varbinds[0].value;
     }
@@ -149,7 +156,7 @@ TEST_F(DeviceCfgTest, AMissingFileIsToldAndNothingIsListed) {
     Run(
         ui,
         [&](DialogDriver& d) {
-            ui::test::Pump(std::chrono::milliseconds(200));
+            EXPECT_TRUE(ReadsHandled());
             EXPECT_TRUE(d.GetRows(IDC_CONFIG_LIST).empty());
             EXPECT_TRUE(d.GetRows(IDC_INFO_LIST).empty());
         },
@@ -164,7 +171,7 @@ TEST_F(DeviceCfgTest, AnEmptyWriteCommunityReadsAndWritesNothing) {
     Run(
         ui,
         [&](DialogDriver& d) {
-            ui::test::Pump(std::chrono::milliseconds(200));
+            EXPECT_TRUE(ReadsHandled());
             EXPECT_TRUE(d.GetRows(IDC_CONFIG_LIST).empty());
             EXPECT_FALSE(d.IsEnabled(IDC_APPLY));
         },
@@ -181,7 +188,7 @@ TEST_F(DeviceCfgTest, AnErrorAnswerLeavesItsListEmpty) {
         [&](DialogDriver& d) {
             EXPECT_TRUE(WaitUntil([&] { return d.GetRows(IDC_INFO_LIST).size() == 3; }));
             EXPECT_TRUE(WaitUntil([&] { return Requests("get").size() == 2; }));
-            ui::test::Pump(std::chrono::milliseconds(200));
+            EXPECT_TRUE(ReadsHandled());
             EXPECT_TRUE(d.GetRows(IDC_CONFIG_LIST).empty());
         },
         false);

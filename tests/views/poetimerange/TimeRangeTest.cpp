@@ -5,6 +5,7 @@
 #include "resources/menus/CommandIds.h"
 #include "resources/templates/PoeTimeRangeDialogsIds.h"
 #include "shell/DerariModuleDlg.h"
+#include "tests/support/switchsim/Settle.h"
 #include "tests/views/SwitchWriteTest.h"
 #include "views/LLDPMED.h"
 #include "views/TimeRangInfo.h"
@@ -274,8 +275,8 @@ TEST_F(TimeRangeTest, EditAfterAFailedReadCanOnlyCancel) {
     Harness ui;
     ui.OnModal<TimeBasedConfig>([&](DialogDriver& e) {
         ASSERT_TRUE(WaitUntil([&] { return !Requests("get").empty(); }));
-        // Past the read's time-out.
-        ui::test::Pump(std::chrono::milliseconds(600));
+        // The read has timed out and its end has been handled.
+        EXPECT_TRUE(switchsim::NoRequestOut());
         EXPECT_FALSE(e.IsEnabled(editor_ids::IDC_APPLY));
         e.Close();
     });
