@@ -13,6 +13,7 @@
 #include "features/management/SNMPConfig.h"
 #include "platform/ui/Dialog.h"
 #include "tests/support/switchsim/ModuleTarget.h"
+#include "tests/support/switchsim/Settle.h"
 #include "tests/support/ui/UiHarness.h"
 
 class QPushButton;

@@ -186,11 +186,13 @@ TEST_F(RmonAlarmEventTest, EventDialogReadsTheCommunitiesAndRisingIndexesThenThe
     CRMONEvent dlg;
     ui.RunModal(dlg, [&](DialogDriver& d) {
         // Until the events are listed, Apply and Refresh stay disabled.
-        while (!d.GetRows(IDC_LIST).size()) {
-            EXPECT_FALSE(d.IsEnabled(IDC_APPLY));
-            EXPECT_FALSE(d.IsEnabled(IDC_REFRESH));
-            ui::test::Pump(std::chrono::milliseconds(20));
-        }
+        bool enabledEarly = false;
+        ASSERT_TRUE(WaitUntil([&] {
+            if (!d.GetRows(IDC_LIST).empty()) return true;
+            enabledEarly = enabledEarly || d.IsEnabled(IDC_APPLY) || d.IsEnabled(IDC_REFRESH);
+            return false;
+        }));
+        EXPECT_FALSE(enabledEarly);
         ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_APPLY); }));
         d.Click(kRmonClose);
     });
@@ -306,7 +308,7 @@ TEST_F(RmonAlarmEventTest, ListsShowTheirColumnsAndButtons) {
         Run<CRmonAlarm>(ui, IDC_APPLY, [&](DialogDriver& d, CRmonAlarm& dlg) {
             auto* list = dynamic_cast<CListCtrl*>(dlg.GetDlgItem(IDC_LIST));
             ASSERT_NE(list, nullptr);
-            ui::test::Pump(std::chrono::milliseconds(50));
+            ui::test::Flush();  // what the read's end posted
             std::vector<int> widths;
             for (int c = 0; c < 10; ++c) widths.push_back(list->GetColumnWidth(c));
             EXPECT_EQ(widths, (std::vector<int>{50, 70, 70, 120, 130, 135, 150, 150, 50, 70}));
@@ -321,7 +323,7 @@ TEST_F(RmonAlarmEventTest, ListsShowTheirColumnsAndButtons) {
     Run<CRMONEvent>(ui, IDC_APPLY, [&](DialogDriver& d, CRMONEvent& dlg) {
         auto* list = dynamic_cast<CListCtrl*>(dlg.GetDlgItem(IDC_LIST));
         ASSERT_NE(list, nullptr);
-        ui::test::Pump(std::chrono::milliseconds(50));
+        ui::test::Flush();  // what the read's end posted
         const HWND h = list->GetSafeHwnd();
         const int description = ui::TextWidth(h, "Description ") + 10;
         const int community = ui::TextWidth(h, "Community ") + 10;

@@ -263,7 +263,7 @@ TEST_F(RmonDialogsTest, ColumnsFollowTheirTextsAndShareTheRest) {
         ASSERT_TRUE(WaitUntil([&] { return list->GetColumnWidth(8) > 4; }));
         EXPECT_TRUE(d.GetRows(IDC_LIST).empty());
         ASSERT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_APPLY); }));
-        ui::test::Pump(std::chrono::milliseconds(50));
+        ui::test::Flush();  // what the read's end posted
         const HWND h = list->GetSafeHwnd();
         const int fitted[] = {ui::TextWidth(h, "Drop Event ") + 10, ui::TextWidth(h, "Octets    ") + 20,
                               ui::TextWidth(h, "Packets ") + 15, ui::TextWidth(h, "Broadcast \n Packets ") + 10,
