@@ -74,7 +74,7 @@ void ResizeBy(DialogDriver& d, int dx, int dy) {
     const QSize want = frame->size() + QSize(dx, dy);
     frame->resize(want);
     ui::test::WaitUntil([&] { return frame->size() == want || dx < 0 || dy < 0; });
-    ui::test::Pump(std::chrono::milliseconds(20));
+    ui::test::Flush();  // the size change handed to the dialog
 }
 
 CRect Moved(CRect r, int dx, int dy, int dw, int dh) {
@@ -148,9 +148,9 @@ TEST(ClxDialogTest, MinimisingAndRestoringLeavesTheControlsInPlace) {
         const CRect group = d.GetRect(IDC_GROUP);
         QWidget* frame = FrameOf(d);
         frame->setWindowState(Qt::WindowMinimized);
-        ui::test::Pump(std::chrono::milliseconds(20));
+        ui::test::Flush();
         frame->setWindowState(Qt::WindowNoState);
-        ui::test::Pump(std::chrono::milliseconds(20));
+        ui::test::Flush();
         EXPECT_EQ(d.GetRect(IDOK), ok);
         EXPECT_EQ(d.GetRect(IDC_GROUP), group);
         // Later changes still count from the size before the minimise.
