@@ -169,7 +169,7 @@ TEST_P(PrivateBridgeApplyTest, SetsInOrder) {
             EXPECT_TRUE(
                 WaitUntil([&] { return !Requests("get").empty() && d.IsEnabled(bridge::IDC_PORT_SETTING); }, 10s));
         }
-        EXPECT_TRUE(NoRequestOut());
+        EXPECT_TRUE(switchsim::NoRequestOut());
         d.Click(IDCANCEL);
     });
     const auto sets = Requests("set");

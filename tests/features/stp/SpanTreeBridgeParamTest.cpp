@@ -205,7 +205,7 @@ TEST_P(SpanTreeBridgeApplyTest, SetsInOrderAndGroups) {
             EXPECT_TRUE(WaitUntil([&] { return !Requests("get").empty(); }, 10s));
             EXPECT_TRUE(WaitUntil([&] { return d.IsEnabled(IDC_PORT_SETTING); }, 10s));
         }
-        EXPECT_TRUE(NoRequestOut());
+        EXPECT_TRUE(switchsim::NoRequestOut());
         EXPECT_TRUE(d.IsOpen());
         d.Click(IDCANCEL);
     });

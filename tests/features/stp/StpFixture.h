@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/CommonSNMP.h"
 #include "tests/support/switchsim/ModuleTarget.h"
 #include "tests/support/switchsim/Settle.h"
 #include "tests/support/ui/UiHarness.h"
@@ -36,11 +35,6 @@ inline std::vector<std::string> Assignments(const switchsim::LoggedRequest& r) {
 
 class StpTest : public switchsim::ModuleTargetTest {
 protected:
-    // No session has a request out any more: a read started before this has been answered
-    // and is in the request log. The events flow meanwhile, for the workers' calls to them.
-    static bool NoRequestOut() {
-        return ui::test::WaitUntil([] { return CCommonSNMP::WaitForWorkers(0); }, std::chrono::seconds(10));
-    }
     // The DestroyWindow lines of the debugger output, in order.
     static std::vector<std::string> ClosingLines(const ui::test::Harness& ui) {
         std::vector<std::string> out;
