@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 #include "platform/win/ProcessStart.h"
 #include "tests/platform/services/TestRuntime.h"
+#include "tests/support/PollUntil.h"
 #include "tests/support/ScopedEnv.h"
 
 using namespace std::chrono_literals;
@@ -30,8 +30,7 @@ std::vector<std::string> ReadLines(const std::string& path) {
 }
 
 bool WaitForFile(const std::string& path) {
-    for (int i = 0; i < 2000 && !std::filesystem::exists(path); ++i) std::this_thread::sleep_for(10ms);
-    return std::filesystem::exists(path);
+    return testsupport::PollUntil([&] { return std::filesystem::exists(path); }, 20s);
 }
 
 // Whether a child of this process has ended without being waited for.
@@ -108,12 +107,7 @@ TEST(ProgramStart, RealStartUsesNoShell) {
     ::close(leaked[1]);
 
     // Nobody waits for the program, yet it leaves no zombie behind when it ends.
-    bool zombie = true;
-    for (int i = 0; i < 1000 && zombie; ++i) {
-        zombie = HasZombieChild();
-        if (zombie) std::this_thread::sleep_for(10ms);
-    }
-    EXPECT_FALSE(zombie);
+    EXPECT_TRUE(testsupport::PollUntil([] { return !HasZombieChild(); }, 10s));
 }
 
 class BrowserLookup : public ::testing::Test {
