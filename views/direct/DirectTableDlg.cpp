@@ -40,17 +40,19 @@ void CDirectTableDlg::ReadTableDirect() {
 
 bool CDirectTableDlg::Reading() const { return m_tableReading || CDirectSnmpDlg::Reading(); }
 
-void CDirectTableDlg::CloseSessions() {
+void CDirectTableDlg::StopTableRead() {
     m_walk.Close();
     m_afterWalk.Close();
-    m_tableReading = false;
+    EndTableRead();
+}
+
+void CDirectTableDlg::CloseSessions() {
+    StopTableRead();
     CDirectSnmpDlg::CloseSessions();
 }
 
 void CDirectTableDlg::RestartWalkV1() {
-    m_walk.Close();
-    m_afterWalk.Close();
-    m_tableReading = false;
+    StopTableRead();
     StartWalkV1();
 }
 

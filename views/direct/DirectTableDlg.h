@@ -72,6 +72,8 @@ protected:
     CListCtrlEx m_list;
 
 private:
+    // Ends the walk and the read after it at once (their answers are dropped).
+    void StopTableRead();
     void AddRow(const DirectRow& row);
 
     const View m_view;
